@@ -1,0 +1,40 @@
+# make run   installs what is missing, builds and starts Morlin
+# make test  the same set-up, then builds and runs every test
+
+BUILD      := build
+BUILD_CORE := build-core
+JOBS       := $(shell nproc)
+SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+PACOTES    := cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev \
+              qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libchm-dev fp-utils \
+              fonts-dejavu-core
+CTEST      := ctest --no-tests=error --output-on-failure -j$(JOBS)
+
+.PHONY: run test deps build build-core
+
+deps:
+	@faltam=""; \
+	for p in $(PACOTES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || faltam="$$faltam $$p"; \
+	done; \
+	if [ -n "$$faltam" ]; then \
+	  echo "Instalando:$$faltam"; \
+	  $(SUDO) apt-get update && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $$faltam; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD)
+	cmake --build $(BUILD) -j$(JOBS)
+
+# The core again, with Qt never looked for: proves that it needs none.
+build-core: deps
+	cmake -S . -B $(BUILD_CORE) -DMORLIN_CORE_ONLY=ON
+	cmake --build $(BUILD_CORE) -j$(JOBS)
+
+run: build
+	$(BUILD)/bin/morlin
+
+test: build build-core
+	$(CTEST) --test-dir $(BUILD)
+	$(CTEST) --test-dir $(BUILD_CORE)

@@ -1,0 +1,199 @@
+#include "ConversaoNumerica.h"
+
+#include "ConfiguracaoRegional.h"
+#include "Excecoes.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+bool ehBranco(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool ehDigito(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+[[noreturn]] void realInvalido(const std::string& texto)
+{
+    throw EConvertError("'" + texto + "' is not a valid floating point value");
+}
+
+// Copies the number of `texto` into the C notation that from_chars reads, checking
+// its shape on the way; returns false when the text is not a number.
+bool normalizaReal(const std::string& texto, std::string& numero)
+{
+    const char separador = configuracaoRegional().DecimalSeparator;
+    std::size_t i = 0;
+    const std::size_t n = texto.size();
+    while (i < n && ehBranco(texto[i]))
+        ++i;
+    if (i < n && (texto[i] == '+' || texto[i] == '-')) {
+        if (texto[i] == '-')
+            numero += '-';
+        ++i;
+    }
+    bool temDigito = false;
+    while (i < n && ehDigito(texto[i])) {
+        numero += texto[i++];
+        temDigito = true;
+    }
+    if (i < n && texto[i] == separador) {
+        numero += '.';
+        ++i;
+        while (i < n && ehDigito(texto[i])) {
+            numero += texto[i++];
+            temDigito = true;
+        }
+    }
+    if (!temDigito)
+        return false;
+    if (i < n && (texto[i] == 'e' || texto[i] == 'E')) {
+        numero += 'e';
+        ++i;
+        if (i < n && (texto[i] == '+' || texto[i] == '-'))
+            numero += texto[i++];
+        if (i >= n || !ehDigito(texto[i]))
+            return false;
+        while (i < n && ehDigito(texto[i]))
+            numero += texto[i++];
+    }
+    while (i < n && ehBranco(texto[i]))
+        ++i;
+    return i == n;
+}
+
+// The digits of |valor| rounded to `casas` decimals, an exact half away from zero,
+// as an integer part and a decimal part without separators.
+struct TDigitos {
+    std::string inteiros;
+    std::string decimais;
+    bool negativo = false;
+};
+
+TDigitos arredonda(long double valor, int casas)
+{
+    if (!std::isfinite(valor))
+        throw EInvalidOp("Operação de ponto flutuante inválida.");
+    TDigitos d;
+    d.negativo = std::signbit(valor);
+    // Enough digits to hold the exact expansion of any double and of every extended
+    // value that could be a tie, so rounding looks at the true tail.
+    const int precisao = casas + 1100;
+    std::vector<char> texto(static_cast<std::size_t>(precisao) + 5000);
+    auto [fim, erro] = std::to_chars(texto.data(), texto.data() + texto.size(), std::fabs(valor),
+                                     std::chars_format::fixed, precisao);
+    if (erro != std::errc())
+        throw EOverflow("Estouro de ponto flutuante.");
+    const std::string exato(texto.data(), fim);
+    const std::size_t ponto = exato.find('.');
+    std::string digitos = exato.substr(0, ponto) + exato.substr(ponto + 1, static_cast<std::size_t>(casas));
+    const bool sobe = exato[ponto + 1 + static_cast<std::size_t>(casas)] >= '5';
+    if (sobe) {
+        int i = static_cast<int>(digitos.size()) - 1;
+        while (i >= 0 && digitos[static_cast<std::size_t>(i)] == '9')
+            digitos[static_cast<std::size_t>(i--)] = '0';
+        if (i < 0)
+            digitos.insert(digitos.begin(), '1');
+        else
+            ++digitos[static_cast<std::size_t>(i)];
+    }
+    const std::size_t nInteiros = digitos.size() - static_cast<std::size_t>(casas);
+    d.inteiros = digitos.substr(0, nInteiros);
+    d.decimais = digitos.substr(nInteiros);
+    if (d.inteiros.find_first_not_of('0') == std::string::npos
+        && d.decimais.find_first_not_of('0') == std::string::npos)
+        d.negativo = false;
+    return d;
+}
+
+std::string agrupa(const std::string& inteiros, char separador)
+{
+    std::string resultado;
+    const std::size_t n = inteiros.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            resultado += separador;
+        resultado += inteiros[i];
+    }
+    return resultado;
+}
+
+} // namespace
+
+double strToFloat(const std::string& texto)
+{
+    std::string numero;
+    if (!normalizaReal(texto, numero))
+        realInvalido(texto);
+    double valor = 0.0;
+    const auto [fim, erro] = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
+    if (erro != std::errc() || fim != numero.data() + numero.size() || !std::isfinite(valor))
+        realInvalido(texto);
+    return valor;
+}
+
+int strToInt(const std::string& texto)
+{
+    std::size_t i = 0;
+    while (i < texto.size() && ehBranco(texto[i]))
+        ++i;
+    const bool negativo = i < texto.size() && texto[i] == '-';
+    if (i < texto.size() && (texto[i] == '-' || texto[i] == '+'))
+        ++i;
+    long long valor = 0;
+    const std::size_t inicio = i;
+    while (i < texto.size() && ehDigito(texto[i]) && valor <= INT_MAX + 1LL)
+        valor = valor * 10 + (texto[i++] - '0');
+    if (i == inicio || i != texto.size() || valor > (negativo ? INT_MAX + 1LL : INT_MAX))
+        throw EConvertError("'" + texto + "' is not a valid integer value");
+    return static_cast<int>(negativo ? -valor : valor);
+}
+
+std::string formatFixo(long double valor, int casas)
+{
+    const TDigitos d = arredonda(valor, casas);
+    std::string texto = d.negativo ? "-" : "";
+    texto += d.inteiros;
+    if (casas > 0)
+        texto += configuracaoRegional().DecimalSeparator + d.decimais;
+    return texto;
+}
+
+std::string formatFloat(const std::string& padrao, long double valor)
+{
+    const std::size_t ponto = padrao.find('.');
+    const std::string antes = padrao.substr(0, ponto);
+    int casas = 0;
+    if (ponto != std::string::npos)
+        for (std::size_t i = ponto + 1; i < padrao.size() && padrao[i] == '0'; ++i)
+            ++casas;
+    std::size_t minimoInteiros = 0;
+    for (char c : antes)
+        if (c == '0')
+            ++minimoInteiros;
+
+    const TConfiguracaoRegional& regional = configuracaoRegional();
+    const TDigitos d = arredonda(valor, casas);
+    std::string inteiros = d.inteiros.substr(std::min(d.inteiros.find_first_not_of('0'), d.inteiros.size()));
+    if (inteiros.size() < minimoInteiros)
+        inteiros.insert(0, minimoInteiros - inteiros.size(), '0');
+    if (antes.find(',') != std::string::npos)
+        inteiros = agrupa(inteiros, regional.ThousandSeparator);
+    std::string texto = d.negativo ? "-" : "";
+    texto += inteiros;
+    if (casas > 0)
+        texto += regional.DecimalSeparator + d.decimais;
+    return texto;
+}
+
+std::string formatDuasCasas(long double valor)
+{
+    return formatFixo(valor, 2) + " ";
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Number text under the process-wide format settings (ConfiguracaoRegional.h).
+// Nothing here depends on the C library locale, which Qt changes at start-up.
+#include <string>
+
+// Text to real: blanks around the number allowed, an optional sign, digits with the
+// current decimal separator, an optional exponent. Empty or malformed text, infinities,
+// NaNs, hexadecimal and values out of range raise EConvertError with the message
+// "'<text>' is not a valid floating point value".
+double strToFloat(const std::string& texto);
+
+// Text to a 32-bit integer: leading blanks, an optional sign, decimal digits. Anything
+// else raises EConvertError "'<text>' is not a valid integer value".
+int strToInt(const std::string& texto);
+
+// Pattern formatting such as "#,##0.000": "," anywhere before the point asks for groups
+// of three digits joined by the thousands separator, the zeros after "." give the number
+// of decimals, those before it the least number of integer digits. The value is rounded
+// to nearest, an exact half away from zero.
+std::string formatFloat(const std::string& padrao, long double valor);
+
+// The "%.2f " of the results: two decimals with the current decimal separator, no
+// thousands separator and one trailing blank; an exact half rounds away from zero
+// (0.125 gives "0,13 ").
+std::string formatDuasCasas(long double valor);
+
+// Fixed notation with the given decimals and the current decimal separator, no groups,
+// rounded as above. The building block of the two formats above.
+std::string formatFixo(long double valor, int casas);

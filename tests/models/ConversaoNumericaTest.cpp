@@ -1,0 +1,86 @@
+#include "ConfiguracaoRegional.h"
+#include "ConversaoNumerica.h"
+#include "Excecoes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ConversaoNumerica : public ::testing::Test {
+protected:
+    void SetUp() override { defineConfiguracaoRegional(TConfiguracaoRegional::brasileira()); }
+    void TearDown() override { defineConfiguracaoRegional(TConfiguracaoRegional::doSistema()); }
+};
+
+TEST_F(ConversaoNumerica, LeReaisComOSeparadorAtual)
+{
+    EXPECT_DOUBLE_EQ(strToFloat("1,25"), 1.25);
+    EXPECT_DOUBLE_EQ(strToFloat("  -3,5  "), -3.5);
+    EXPECT_DOUBLE_EQ(strToFloat("0,20 "), 0.2);
+    EXPECT_DOUBLE_EQ(strToFloat(",5"), 0.5);
+    EXPECT_DOUBLE_EQ(strToFloat("2,"), 2.0);
+    EXPECT_DOUBLE_EQ(strToFloat("1,5E2"), 150.0);
+    EXPECT_DOUBLE_EQ(strToFloat("+7"), 7.0);
+}
+
+TEST_F(ConversaoNumerica, RecusaTextoQueNaoENumero)
+{
+    for (const char* texto : {"", " ", "1.5", "abc", "1,2,3", "inf", "nan", "0x10", "1E", ",", "-",
+                              "1 2", "1E999"}) {
+        try {
+            strToFloat(texto);
+            ADD_FAILURE() << "aceitou '" << texto << "'";
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.Message(), std::string("'") + texto + "' is not a valid floating point value");
+        }
+    }
+}
+
+TEST_F(ConversaoNumerica, LeInteiros)
+{
+    EXPECT_EQ(strToInt("10"), 10);
+    EXPECT_EQ(strToInt(" -3"), -3);
+    EXPECT_EQ(strToInt("2147483647"), 2147483647);
+    for (const char* texto : {"", "1,0", "3 ", "x", "2147483648", "-"}) {
+        try {
+            strToInt(texto);
+            ADD_FAILURE() << "aceitou '" << texto << "'";
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.Message(), std::string("'") + texto + "' is not a valid integer value");
+        }
+    }
+}
+
+TEST_F(ConversaoNumerica, DuasCasasArredondaMeioParaLongeDoZero)
+{
+    const struct { long double valor; const char* texto; } casos[] = {
+        {0.125L, "0,13 "}, {0.625L, "0,63 "}, {0.375L, "0,38 "}, {-0.125L, "-0,13 "},
+        {1.25L, "1,25 "},  {0.0L, "0,00 "},   {200.0L, "200,00 "}, {0.81875L, "0,82 "},
+        {0.07875L, "0,08 "}, {99.996L, "100,00 "}, {1234567.891L, "1234567,89 "}, {-0.001L, "0,00 "},
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(formatDuasCasas(caso.valor), caso.texto) << static_cast<double>(caso.valor);
+}
+
+TEST_F(ConversaoNumerica, PadraoComMilhares)
+{
+    EXPECT_EQ(formatFloat("#,##0.000", 1234.5678L), "1.234,568");
+    EXPECT_EQ(formatFloat("#,##0", 1234567.4L), "1.234.567");
+    EXPECT_EQ(formatFloat("#,##0.00", 0.5L), "0,50");
+    EXPECT_EQ(formatFloat("#,##0.000", -0.25L), "-0,250");
+    EXPECT_EQ(formatFloat("#,##0.0", 999.96L), "1.000,0");
+}
+
+TEST_F(ConversaoNumerica, SeguemOSeparadorDoMomento)
+{
+    TConfiguracaoRegional pontos;
+    pontos.DecimalSeparator = '.';
+    pontos.ThousandSeparator = ',';
+    defineConfiguracaoRegional(pontos);
+    EXPECT_EQ(formatFloat("#,##0.000", 1234.5678L), "1,234.568");
+    EXPECT_EQ(formatDuasCasas(0.125L), "0.13 ");
+    EXPECT_DOUBLE_EQ(strToFloat("1.5"), 1.5);
+    EXPECT_THROW(strToFloat("1,5"), EConvertError);
+}
+
+} // namespace
