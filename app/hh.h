@@ -1,0 +1,31 @@
+#pragma once
+// The binding to the HTML Help control: finds the control library, loads it when the
+// program starts, keeps its entry points and frees it at the end.
+#include <cstdint>
+#include <string>
+
+// The control's entry point: caller window, help file path, command, data.
+using THtmlHelpProc = std::intptr_t (*)(std::intptr_t janela, const char* arquivo,
+                                        unsigned int comando, std::uintptr_t dados);
+
+inline constexpr unsigned int HH_HELP_CONTEXT = 15;
+inline constexpr std::uint16_t HELP_CONTEXT = 1;
+inline constexpr std::uint16_t HELP_CONTEXTPOPUP = 8;
+
+extern void* HHControlModule;  // null: not loaded
+extern bool HHLoadAtStart;
+extern THtmlHelpProc HHProcA;
+extern THtmlHelpProc HHProcW;  // looked up, never called
+extern THtmlHelpProc HHProc;   // the one that is called
+
+std::string HHSystemFolder();
+std::string HHWindowsFolder();
+void HHExpandRootVariable(std::string& caminho);
+std::string HHLocateControlFile();
+void HHLoadControl();
+void HHUnloadControl();
+
+// The unit's start-up and closing code: run once, before the application object is
+// made and after it is gone.
+void hhInicializacao();
+void hhFinalizacao();

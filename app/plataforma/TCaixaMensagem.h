@@ -1,0 +1,23 @@
+#pragma once
+// Plain message boxes and the Yes/No/Cancel question. Tests put a responder in place
+// of the boxes, so no test waits for a person.
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+class TCaixaMensagem {
+public:
+    enum class TResposta { Sim, Nao, Cancelar };
+
+    // Shows a message with an OK button.
+    static void mostra(const QString& texto, QWidget* pai = nullptr);
+    // Information box with Yes, No and Cancel.
+    static TResposta pergunta(const QString& texto, QWidget* pai = nullptr);
+
+    // For tests: every message goes to `registro` and every question is answered by
+    // `resposta` instead of a box. Empty functions bring the boxes back.
+    static void substitui(std::function<void(const QString&)> registro,
+                          std::function<TResposta(const QString&)> resposta);
+};
