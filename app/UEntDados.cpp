@@ -1,9 +1,900 @@
 #include "UEntDados.h"
 
+#include "TAjudaAplicacao.h"
+#include "TCaixaMensagem.h"
+#include "TGrafico.h"
+#include "TImagensGuia.h"
+#include "TIniciaProcesso.h"
+#include "TLabeledEdit.h"
+#include "TMaskEdit.h"
+#include "TPastaPrograma.h"
+#include "TRadioGroup.h"
+#include "TStringGrid.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace {
+
+constexpr int larguraCliente = 744;
+constexpr int alturaCliente = 471;
+constexpr int alturaAbaFechada = 40;
+constexpr int alturaBotoes = 40;
+
+struct TAba {
+    int alturaAberta;        // section 5 fills what the others leave
+    int larguraPnEsquerda;
+    const char* imagem;      // the picture its opening shows; the channel has its own rule
+};
+
+constexpr std::array<TAba, 5> abas{{
+    {150, 270, "Precipitacao.bmp"},
+    {243, 350, nullptr},
+    {243, 420, "Area_Figura_inicial.bmp"},
+    {243, 270, "Cotas_das_extremidades_do_terraco.bmp"},
+    {0, 270, "SoloTIE.bmp"},
+}};
+
+// Help context of "Ajuda" by the section button clicked last.
+constexpr std::array<std::uint32_t, 5> contextosAba{10018, 10017, 10014, 10016, 10019};
+constexpr std::uint32_t contextoResultados = 10015;
+
+#ifdef Q_OS_WIN
+const QString programaTerraco = QStringLiteral("Quelvo.exe");
+#else
+const QString programaTerraco = QStringLiteral("Quelvo");
+#endif
+
+QFont fonteJanela(int pixels = 11)
+{
+    QFont fonte;
+    fonte.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")});
+    fonte.setPixelSize(pixels);
+    return fonte;
+}
+
+// Options whose texts must fit boxes drawn for a narrow font, whichever font the
+// system gives.
+QFont fonteEstreita()
+{
+    return fonteJanela(10);
+}
+
+QFont fonteAba()
+{
+    QFont fonte;
+    fonte.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans Condensed")});
+    fonte.setPixelSize(12);
+    fonte.setBold(true);
+    return fonte;
+}
+
+template <class T>
+T* nomeia(T* controle, const char* nome)
+{
+    controle->setObjectName(QString::fromUtf8(nome));
+    return controle;
+}
+
+QLabel* rotulo(QWidget* pai, const QString& texto, int x, int y, const char* nome = "")
+{
+    auto* r = nomeia(new QLabel(texto, pai), nome);
+    r->move(x, y);
+    r->adjustSize();
+    return r;
+}
+
+QFrame* painel(QWidget* pai, const char* nome, bool relevo = false)
+{
+    auto* p = nomeia(new QFrame(pai), nome);
+    if (relevo)
+        p->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    return p;
+}
+
+QPushButton* botao(QWidget* pai, const char* nome, const QString& texto, const QRect& area)
+{
+    auto* b = nomeia(new QPushButton(texto, pai), nome);
+    b->setGeometry(area);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QToolButton* botaoRapido(QWidget* pai, const char* nome, const QString& texto, const QRect& area)
+{
+    auto* b = nomeia(new QToolButton(pai), nome);
+    b->setText(texto);
+    b->setGeometry(area);
+    return b;
+}
+
+QToolButton* botaoAba(QWidget* pai, const char* nome, const QString& texto, int tag)
+{
+    auto* b = botaoRapido(pai, nome, texto, QRect(10, 10, 143, 25));
+    b->setFont(fonteAba());
+    QPalette cores = b->palette();
+    cores.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+    b->setPalette(cores);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setCheckable(true);
+    b->setProperty("Tag", tag);
+    return b;
+}
+
+TLabeledEdit* edicao(QWidget* pai, const char* nome, const QString& texto, const QRect& area,
+                     TLabeledEdit::TPosicaoRotulo posicao = TLabeledEdit::TPosicaoRotulo::lpLeft)
+{
+    auto* e = new TLabeledEdit(QString::fromUtf8(nome), texto, posicao, pai);
+    e->setGeometry(area);
+    e->posicionaRotulo();
+    return e;
+}
+
+TLabeledEdit* resultado(QWidget* pai, const char* nome, const QString& texto, const QRect& area,
+                        TLabeledEdit::TPosicaoRotulo posicao, int pixels)
+{
+    auto* e = edicao(pai, nome, texto, area, posicao);
+    e->setReadOnly(true);
+    e->setFont(fonteJanela(pixels));
+    e->posicionaRotulo();
+    return e;
+}
+
+QRadioButton* opcao(QWidget* pai, const char* nome, const QString& texto, const QRect& area)
+{
+    auto* o = nomeia(new QRadioButton(texto, pai), nome);
+    o->setGeometry(area);
+    return o;
+}
+
+TStringGrid* grade(QWidget* pai, const char* nome, int colunas, int linhas, int linhasFixas,
+                   int colunasFixas, const QRect& area)
+{
+    auto* g = nomeia(new TStringGrid(colunas, linhas, linhasFixas, colunasFixas, pai), nome);
+    g->setGeometry(area);
+    return g;
+}
+
+// Enabled road edits are white, disabled ones grey like a button.
+void pintaEdicao(QLineEdit* e, bool habilitada)
+{
+    QPalette cores = e->palette();
+    const QPalette padrao;
+    const QColor fundo = padrao.color(habilitada ? QPalette::Base : QPalette::Button);
+    cores.setColor(QPalette::All, QPalette::Base, fundo);
+    cores.setColor(QPalette::Disabled, QPalette::Base, fundo);
+    e->setPalette(cores);
+    e->setEnabled(habilitada);
+}
+
+// Sets both options of a pair as the record says, even when it leaves both clear.
+void marcaPar(QRadioButton* a, bool marcadoA, QRadioButton* b, bool marcadoB)
+{
+    a->setAutoExclusive(false);
+    b->setAutoExclusive(false);
+    a->setChecked(marcadoA);
+    b->setChecked(marcadoB);
+    a->setAutoExclusive(true);
+    b->setAutoExclusive(true);
+}
+
+QString q(const std::string& texto)
+{
+    return QString::fromStdString(texto);
+}
+
+std::string s(const QString& texto)
+{
+    return texto.toStdString();
+}
+
+} // namespace
+
 TFEntdados::TFEntdados(QWidget* dono)
     : QWidget(dono)
 {
     setObjectName(QStringLiteral("FEntdados"));
     setWindowTitle(QStringLiteral("Entrada de Dados"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(fonteJanela());
+    setFixedSize(larguraCliente, alturaCliente);
+
+    NotePaginas = nomeia(new QStackedWidget(this), "NotePaginas");
+    NotePaginas->setGeometry(0, 0, larguraCliente, alturaCliente);
+    criaPaginaEntrada();
+    criaPaginaResultados();
+    ligaEventos();
+}
+
+Qt::WindowFlags TFEntdados::flagsSubjanela()
+{
+    return Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+}
+
+QMdiSubWindow* TFEntdados::mostraNaArea(QMdiArea* area, TFEntdados* janela)
+{
+    QMdiSubWindow* subjanela = area->addSubWindow(janela, flagsSubjanela());
+    subjanela->setAttribute(Qt::WA_DeleteOnClose);
+    subjanela->setFixedSize(subjanela->sizeHint());
+    // The frame goes with the window however the window is closed.
+    connect(janela, &QObject::destroyed, subjanela, &QWidget::close);
+    subjanela->show();
+    return subjanela;
+}
+
+// ---- Construction ---------------------------------------------------------------
+
+void TFEntdados::criaPaginaEntrada()
+{
+    auto* pagina = nomeia(new QWidget, "EntradaDeDados");
+    pagina->setProperty("HelpContext", 0);
+    NotePaginas->addWidget(pagina);
+    PnEntradaDeDados = painel(pagina, "PnEntradaDeDados");
+    PnEntradaDeDados->setGeometry(0, 0, larguraCliente, alturaCliente);
+
+    PnEsquerda = painel(PnEntradaDeDados, "PnEsquerda");
+    PnEsquerda->setGeometry(0, 0, 417, alturaCliente);
+    PnPrecipitacao = painel(PnEsquerda, "PnPrecipitacao", true);
+    PnCanal = painel(PnEsquerda, "PnCanal", true);
+    PnAreaDeContribuicao = painel(PnEsquerda, "PnAreaDeContribuicao", true);
+    PnPerfiDaCrista = painel(PnEsquerda, "PnPerfiDaCrista", true);
+    PnSolo = painel(PnEsquerda, "PnSolo", true);
+    for (int tag = 1; tag <= 4; ++tag)
+        painelDaAba(tag)->resize(PnEsquerda->width(), alturaAbaFechada);
+
+    PnCalculaAjudaCancela = painel(PnEsquerda, "PnCalculaAjudaCancela");
+    BttCalcula = botao(PnCalculaAjudaCancela, "BttCalcula", QStringLiteral("Calcular"), QRect(10, 0, 75, 25));
+    BttAjuda = botao(PnCalculaAjudaCancela, "BttAjuda", QStringLiteral("Ajuda"), QRect(100, 0, 75, 25));
+    BttCancela = botao(PnCalculaAjudaCancela, "BttCancela", QStringLiteral("Cancelar"), QRect(190, 0, 75, 25));
+
+    criaSecaoPrecipitacao();
+    criaSecaoCanal();
+    criaSecaoAreaDeContribuicao();
+    criaSecaoPerfilDaCrista();
+    criaSecaoSolo();
+    alinhaAbas();
+
+    PnDireita = painel(PnEntradaDeDados, "PnDireita");
+    defineLarguraPnDireita(456);
+    criaPainelImagem();
+}
+
+void TFEntdados::criaSecaoPrecipitacao()
+{
+    QFrame* p = PnPrecipitacao;
+    sbPrecipitacao = botaoAba(p, "sbPrecipitacao", QStringLiteral("Precipitação"), 1);
+    LblEdtTr = edicao(p, "LblEdtTr", QStringLiteral("T:"), QRect(46, 41, 55, 21));
+    LblAnos = rotulo(p, QStringLiteral("anos"), 107, 45, "LblAnos");
+    LblEdtK = edicao(p, "LblEdtK", QStringLiteral("K:"), QRect(46, 68, 70, 21));
+    LblEdtA = edicao(p, "LblEdtA", QStringLiteral("a:"), QRect(160, 68, 70, 21));
+    LblEdtB = edicao(p, "LblEdtB", QStringLiteral("b:"), QRect(46, 95, 70, 21));
+    LblEdtC = edicao(p, "LblEdtC", QStringLiteral("c:"), QRect(160, 95, 70, 21));
+    BttConsulta = botao(p, "BttConsulta", QStringLiteral("Consulta"), QRect(171, 10, 75, 25));
+    LblLatitude = rotulo(p, QStringLiteral("Latitude:"), 10, 128, "LblLatitude");
+    meLatitude = nomeia(new TMaskEdit(p), "meLatitude");
+    meLatitude->setGeometry(55, 125, 69, 21);
+    meLatitude->setProperty("HelpContext", 32);
+    LblLongitude = rotulo(p, QStringLiteral("Longitude:"), 140, 128, "LblLongitude");
+    MELongitude = nomeia(new TMaskEdit(p), "MELongitude");
+    MELongitude->setGeometry(197, 125, 69, 21);
+    MELongitude->setProperty("HelpContext", 32);
+
+    setTabOrder(LblEdtTr, LblEdtK);
+    setTabOrder(LblEdtK, LblEdtB);
+    setTabOrder(LblEdtB, LblEdtA);
+    setTabOrder(LblEdtA, LblEdtC);
+    setTabOrder(LblEdtC, BttConsulta);
+    setTabOrder(BttConsulta, meLatitude);
+    setTabOrder(meLatitude, MELongitude);
+}
+
+void TFEntdados::criaSecaoCanal()
+{
+    QFrame* p = PnCanal;
+    sbCanal = botaoAba(p, "sbCanal", QStringLiteral("Canal"), 2);
+    LblEdtComprimentoTerraco = edicao(p, "LblEdtComprimentoTerraco", QStringLiteral("Comprimento do Terraço (m):"),
+                                      QRect(302, 14, 50, 21));
+    LblEdtComprimentoTerraco->hide();
+    LblPerfilDaSecaoTransversal = rotulo(p, QStringLiteral("Perfil da seção transversal:"), 10, 55,
+                                         "LblPerfilDaSecaoTransversal");
+    CBTipoSecao = nomeia(new QComboBox(p), "CBTipoSecao");
+    CBTipoSecao->addItems({QStringLiteral("triangular"), QStringLiteral("trapezoidal")});
+    CBTipoSecao->setCurrentIndex(secaoTrapezoidal);
+    CBTipoSecao->setGeometry(147, 51, 83, 21);
+    SpeedButton1 = botaoRapido(p, "SpeedButton1", QStringLiteral("+"), QRect(276, 57, 23, 22));
+    SpeedButton2 = botaoRapido(p, "SpeedButton2", QStringLiteral("-"), QRect(299, 57, 23, 22));
+    SGridCanalSecao = grade(p, "SGridCanalSecao", 8, 10, 1, 1, QRect(10, 82, 328, 155));
+}
+
+void TFEntdados::criaSecaoAreaDeContribuicao()
+{
+    QFrame* p = PnAreaDeContribuicao;
+    sbAreaDeContribuicao = botaoAba(p, "sbAreaDeContribuicao", QStringLiteral("Área de Contribuição"), 3);
+    Label1 = rotulo(p, QStringLiteral("Área agrícola"), 10, 41, "Label1");
+    SpeedButton3 = botaoRapido(p, "SpeedButton3", QStringLiteral("+"), QRect(355, 42, 23, 20));
+    SpeedButton4 = botaoRapido(p, "SpeedButton4", QStringLiteral("-"), QRect(378, 42, 23, 20));
+    SpeedButton3->hide();
+    SpeedButton4->hide();
+    RadioGTipoDeLevantamento = nomeia(new TRadioGroup(QStringLiteral("Tipo de Lecantamento"),
+                                                      {QStringLiteral("utilizando nível ótico (irradiação)"),
+                                                       QStringLiteral("utilizando trena (distância média)")},
+                                                      p),
+                                      "RadioGTipoDeLevantamento");
+    RadioGTipoDeLevantamento->setGeometry(10, 58, 191, 87);
+    RadioGTipoDeLevantamento->setFont(fonteEstreita());
+    RadioGTipoDeLevantamento->setItemIndex(levantamentoIrradiacao);
+
+    NoteAreaDeContribuicao = nomeia(new QStackedWidget(p), "NoteAreaDeContribuicao");
+    NoteAreaDeContribuicao->setGeometry(207, 63, 210, 180);
+    NoteAreaDeContribuicao->hide();
+    auto* mira = nomeia(new QWidget, "mira");
+    NoteAreaDeContribuicao->addWidget(mira);
+    PnAreaContribucaoMira = painel(mira, "PnAreaContribucaoMira");
+    PnAreaContribucaoMira->setGeometry(0, 0, 210, 180);
+    SGridMira = grade(PnAreaContribucaoMira, "SGridMira", 5, 12, 1, 1, QRect(0, 0, 210, 180));
+    auto* trena = nomeia(new QWidget, "trena");
+    trena->setProperty("HelpContext", 1);
+    NoteAreaDeContribuicao->addWidget(trena);
+    PnAreaContribucaoTrena = painel(trena, "PnAreaContribucaoTrena");
+    PnAreaContribucaoTrena->setGeometry(0, 0, 210, 180);
+    rotulo(PnAreaContribucaoTrena, QStringLiteral("Distância entre"), 15, 0);
+    rotulo(PnAreaContribucaoTrena, QStringLiteral("terraços(m) :"), 33, 12);
+    SGridTrena = grade(PnAreaContribucaoTrena, "SGridTrena", 1, 10, 0, 0, QRect(110, 3, 85, 164));
+
+    criaEstrada();
+}
+
+void TFEntdados::criaEstrada()
+{
+    GroupBox1 = nomeia(new QGroupBox(QStringLiteral("Estrada"), PnAreaDeContribuicao), "GroupBox1");
+    GroupBox1->setGeometry(10, 151, 191, 93);
+    RadioButtonNaoContribui = opcao(GroupBox1, "RadioButtonNaoContribui", QStringLiteral("não contribui"),
+                                    QRect(5, 16, 113, 17));
+    RadioButtonNaoContribui->setChecked(true);
+    RadioButtonContribui = opcao(GroupBox1, "RadioButtonContribui", QStringLiteral("Largura/Semilargura(m):"),
+                                 QRect(5, 39, 140, 17));
+    RadioButtonNaoContribui->setFont(fonteEstreita());
+    RadioButtonContribui->setFont(fonteEstreita());
+    EdtAreaContibuicaoSemiELargura = nomeia(new QLineEdit(GroupBox1), "EdtAreaContibuicaoSemiELargura");
+    EdtAreaContibuicaoSemiELargura->setGeometry(145, 35, 40, 21);
+    EdtAreaContibuicaoComprimento = nomeia(new QLineEdit(GroupBox1), "EdtAreaContibuicaoComprimento");
+    EdtAreaContibuicaoComprimento->setGeometry(145, 62, 40, 21);
+    Label4 = rotulo(GroupBox1, QStringLiteral("Comprimento(m):"), 61, 65, "Label4");
+    pintaEdicao(EdtAreaContibuicaoSemiELargura, false);
+    pintaEdicao(EdtAreaContibuicaoComprimento, false);
+}
+
+void TFEntdados::criaSecaoPerfilDaCrista()
+{
+    QFrame* p = PnPerfiDaCrista;
+    sbPerfilDaCrista = botaoAba(p, "sbPerfilDaCrista", QStringLiteral("Perfil da Crista"), 4);
+    rotulo(p, QStringLiteral("Leitura"), 108, 38);
+    rotulo(p, QStringLiteral("Cota"), 178, 38);
+    rotulo(p, QStringLiteral("Extremidade"), 7, 61);
+    rotulo(p, QStringLiteral("Início"), 28, 73);
+    SGridCristaInicio = grade(p, "SGridCristaInicio", 3, 1, 0, 1, QRect(76, 57, 206, 28));
+    SGridCristaInicio->setProperty("Tag", 1);
+    rotulo(p, QStringLiteral("Pontos"), 37, 130);
+    rotulo(p, QStringLiteral("da"), 47, 142);
+    rotulo(p, QStringLiteral("crista"), 41, 154);
+    SGridCristaMeio = grade(p, "SGridCristaMeio", 3, 10, 0, 1, QRect(76, 86, 168, 129));
+    SGridCristaMeio->setProperty("Tag", 2);
+    rotulo(p, QStringLiteral("Extremidade"), 7, 220);
+    rotulo(p, QStringLiteral("Fim"), 27, 231);
+    SGridCristaFim = grade(p, "SGridCristaFim", 3, 1, 0, 1, QRect(76, 216, 206, 28));
+    SGridCristaFim->setProperty("Tag", 1);
+    SpeedButton5 = botaoRapido(p, "SpeedButton5", QStringLiteral("+"), QRect(248, 86, 23, 22));
+    SpeedButton6 = botaoRapido(p, "SpeedButton6", QStringLiteral("-"), QRect(248, 108, 23, 22));
+}
+
+void TFEntdados::criaSecaoSolo()
+{
+    sbSolo = botaoAba(PnSolo, "sbSolo", QStringLiteral("Solo"), 5);
+    LblEdtSoloTIE = edicao(PnSolo, "LblEdtSoloTIE", QStringLiteral("Taxa de infiltração estável (mm/h):"),
+                           QRect(190, 44, 70, 21));
+    LblEdtSoloTIE->hide();
+}
+
+void TFEntdados::criaPainelImagem()
+{
+    RButtonSecaoTrapComum = opcao(PnDireita, "RButtonSecaoTrapComum", QStringLiteral("comum"), QRect(61, 92, 57, 17));
+    RButtonSecaoTrapComum->setChecked(true);
+    RButtonSecaoTrapComum->hide();
+    RButtonSecaoTrapComDegrau = opcao(PnDireita, "RButtonSecaoTrapComDegrau", QStringLiteral("com degrau"),
+                                      QRect(192, 92, 89, 17));
+    RButtonSecaoTrapComDegrau->hide();
+    PnBordaImage = painel(PnDireita, "PnBordaImage");
+    PnBordaImage->setGeometry(11, 20, 436, 319);
+    PnBordaImage->setAutoFillBackground(true);
+    QPalette cores = PnBordaImage->palette();
+    cores.setColor(QPalette::Window, cores.color(QPalette::WindowText));
+    PnBordaImage->setPalette(cores);
+    Image1 = nomeia(new QLabel(PnBordaImage), "Image1");
+    Image1->move(3, 3);
+    Image1->resize(0, 0);
+}
+
+void TFEntdados::criaPaginaResultados()
+{
+    auto* pagina = nomeia(new QWidget, "CapacidadeDeArmazenamento");
+    pagina->setProperty("HelpContext", 1);
+    NotePaginas->addWidget(pagina);
+    PnResultados = painel(pagina, "PnResultados");
+    PnResultados->setGeometry(0, 0, larguraCliente, alturaCliente);
+    QFrame* p = PnResultados;
+    using TPosicao = TLabeledEdit::TPosicaoRotulo;
+
+    Label17 = rotulo(p, QStringLiteral("Área agrícola"), 83, 5, "Label17");
+    Label18 = rotulo(p, QStringLiteral(" Estrada"), 176, 5, "Label18");
+    Label12 = rotulo(p, QStringLiteral("LES(mm):"), 20, 24, "Label12");
+    // Value labels get room for their numbers: they are rewritten by every evaluation.
+    LblRLES = rotulo(p, QStringLiteral("-"), 100, 24, "LblRLES");
+    LblRLES->resize(75, LblRLES->height());
+    LblRLESestrada = rotulo(p, QStringLiteral("-"), 180, 24, "LblRLESestrada");
+    LblRLESestrada->resize(50, LblRLESestrada->height());
+    Label15 = rotulo(p, QStringLiteral("Ac(m²):"), 28, 43, "Label15");
+    LblRAc = rotulo(p, QStringLiteral("-"), 95, 43, "LblRAc");
+    LblRAc->resize(80, LblRAc->height());
+    LblRAcEstrada = rotulo(p, QStringLiteral("-"), 180, 43, "LblRAcEstrada");
+    LblRAcEstrada->resize(50, LblRAcEstrada->height());
+    LblEdtRCotaCrista = resultado(p, "LblEdtRCotaCrista", QStringLiteral("Cota mais baixa da crista - CBC (m):"),
+                                  QRect(474, 43, 40, 21), TPosicao::lpLeft, 11);
+    LblEdtRCotaBigode = resultado(p, "LblEdtRCotaBigode", QStringLiteral("Cota da extremidade - CE (m):"),
+                                  QRect(700, 43, 40, 21), TPosicao::lpLeft, 11);
+    Chart1 = nomeia(new TGrafico(p), "Chart1");
+    Chart1->setGeometry(231, 66, 513, 377);
+
+    SGridResultadosAr = grade(p, "SGridResultadosAr", 2, 6, 1, 0, QRect(60, 74, 132, 152));
+    SGridRMedia = grade(p, "SGridRMedia", 2, 1, 0, 1, QRect(60, 232, 116, 28));
+    for (TStringGrid* g : {SGridResultadosAr, SGridRMedia}) {
+        g->setOptions({});
+        g->setColWidths(0, 55);
+        g->setColWidths(1, 55);
+    }
+
+    LblEdtRVe = resultado(p, "LblEdtRVe", QStringLiteral("       Ve(m³)"), QRect(70, 301, 70, 24), TPosicao::lpAbove, 13);
+    LblEdtRVn = resultado(p, "LblEdtRVn", QStringLiteral("       Vn(m³)"), QRect(155, 301, 70, 24), TPosicao::lpAbove, 13);
+    LblEdtVeVn = resultado(p, "LblEdtVeVn", QStringLiteral("ER(%):"), QRect(70, 324, 155, 24), TPosicao::lpLeft, 13);
+    LblEdtAvaliacao = resultado(p, "LblEdtAvaliacao", QStringLiteral("Avaliação:"), QRect(70, 347, 155, 24),
+                                TPosicao::lpLeft, 13);
+    Label13 = rotulo(p, QStringLiteral("Observação:"), 5, 382, "Label13");
+    MemObs = nomeia(new QPlainTextEdit(p), "MemObs");
+    MemObs->setGeometry(70, 370, 155, 70);
+    MemObs->setReadOnly(true);
+    MemObs->setFont(fonteJanela(13));
+    MemObs->setProperty("Tag", 0);
+
+    // The evaluation report comes with a later version of this window.
+    Button2 = botao(p, "Button2", QStringLiteral("Gerar relatório"), QRect(498, 8, 80, 25));
+    Button2->setEnabled(false);
+    Button3 = botao(p, "Button3", QStringLiteral("Ajuda"), QRect(579, 8, 80, 25));
+    Button1 = botao(p, "Button1", QStringLiteral("Voltar"), QRect(660, 8, 80, 25));
+}
+
+void TFEntdados::ligaEventos()
+{
+    for (int tag = 1; tag <= 5; ++tag) {
+        QToolButton* b = botaoDaAba(tag);
+        connect(b, &QToolButton::clicked, this, [this, b] { abaEntradaDadosClick(b); });
+    }
+    connect(BttAjuda, &QPushButton::clicked, this, &TFEntdados::ajudaClick);
+    connect(BttCancela, &QPushButton::clicked, this, &TFEntdados::BttCancelaClick);
+    connect(Button1, &QPushButton::clicked, this, &TFEntdados::voltarClick);
+    connect(Button3, &QPushButton::clicked, this, &TFEntdados::ajudaRelatorioClick);
+    connect(CBTipoSecao, &QComboBox::activated, this, &TFEntdados::TipoSecaoChange);
+    connect(RButtonSecaoTrapComum, &QRadioButton::clicked, this, &TFEntdados::mudaSecaoTrapezoidalClick);
+    connect(RButtonSecaoTrapComDegrau, &QRadioButton::clicked, this, &TFEntdados::mudaSecaoTrapezoidalClick);
+    connect(RadioGTipoDeLevantamento, &TRadioGroup::Click, this, &TFEntdados::TipoLevantamentoClick);
+    connect(RadioButtonNaoContribui, &QRadioButton::clicked, this, &TFEntdados::AreaContribuicaoEstradaClick);
+    connect(RadioButtonContribui, &QRadioButton::clicked, this, &TFEntdados::AreaContribuicaoEstradaClick);
+    for (QObject* controle : std::initializer_list<QObject*>{Image1, LblEdtComprimentoTerraco,
+                                                              EdtAreaContibuicaoSemiELargura,
+                                                              EdtAreaContibuicaoComprimento})
+        controle->installEventFilter(this);
+}
+
+bool TFEntdados::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (evento->type() == QEvent::MouseButtonPress) {
+        const auto* rato = static_cast<QMouseEvent*>(evento);
+        if (objeto == Image1)
+            Image1MouseDown(rato->button(), rato->position().toPoint().x(), rato->position().toPoint().y());
+        else if (objeto == LblEdtComprimentoTerraco)
+            ImagemComprimentoClick();
+    } else if (evento->type() == QEvent::FocusIn) {
+        if (objeto == EdtAreaContibuicaoSemiELargura)
+            EdtAreaContibuicaoSemiELarguraEnter();
+        else if (objeto == EdtAreaContibuicaoComprimento)
+            EdtAreaContibuicaoComprimentoEnter();
+    }
+    return QWidget::eventFilter(objeto, evento);
+}
+
+// ---- Layout -----------------------------------------------------------------------
+
+QFrame* TFEntdados::painelDaAba(int tag) const
+{
+    const std::array<QFrame*, 5> paineis{PnPrecipitacao, PnCanal, PnAreaDeContribuicao, PnPerfiDaCrista, PnSolo};
+    return tag >= 1 && tag <= 5 ? paineis[static_cast<std::size_t>(tag - 1)] : nullptr;
+}
+
+QToolButton* TFEntdados::botaoDaAba(int tag) const
+{
+    const std::array<QToolButton*, 5> botoes{sbPrecipitacao, sbCanal, sbAreaDeContribuicao, sbPerfilDaCrista, sbSolo};
+    return tag >= 1 && tag <= 5 ? botoes[static_cast<std::size_t>(tag - 1)] : nullptr;
+}
+
+// Sections 1 to 4 stack from the top at their own heights, the buttons keep to the
+// bottom and section 5 takes what lies between.
+void TFEntdados::alinhaAbas()
+{
+    const int largura = PnEsquerda->width();
+    int topo = 0;
+    for (int tag = 1; tag <= 4; ++tag) {
+        QFrame* p = painelDaAba(tag);
+        p->setGeometry(0, topo, largura, p->height());
+        topo += p->height();
+    }
+    const int topoBotoes = PnEsquerda->height() - alturaBotoes;
+    PnSolo->setGeometry(0, topo, largura, std::max(topoBotoes - topo, 0));
+    PnCalculaAjudaCancela->setGeometry(0, topoBotoes, largura, alturaBotoes);
+}
+
+void TFEntdados::defineLarguraPnEsquerda(int largura)
+{
+    PnEsquerda->setGeometry(0, 0, largura, PnEntradaDeDados->height());
+    alinhaAbas();
+}
+
+void TFEntdados::defineLarguraPnDireita(int largura)
+{
+    PnDireita->setGeometry(PnEntradaDeDados->width() - largura, 0, largura, PnEntradaDeDados->height());
+    // The picture lies over whatever part of the left half it covers.
+    PnDireita->raise();
+}
+
+void TFEntdados::mostraPagina(const QString& nome)
+{
+    if (auto* pagina = NotePaginas->findChild<QWidget*>(nome, Qt::FindDirectChildrenOnly))
+        NotePaginas->setCurrentWidget(pagina);
+}
+
+QString TFEntdados::paginaAtiva() const
+{
+    return NotePaginas->currentWidget() ? NotePaginas->currentWidget()->objectName() : QString();
+}
+
+// ---- Showing ----------------------------------------------------------------------
+
+void TFEntdados::showEvent(QShowEvent* evento)
+{
+    QWidget::showEvent(evento);
+    if (!mostrada_) {
+        mostrada_ = true;
+        FormShow();
+    }
+}
+
+void TFEntdados::FormShow()
+{
+    mostraPagina(QStringLiteral("EntradaDeDados"));
+    abaClicada = 1;
+    carregaImagem(QStringLiteral("Precipitacao.bmp"));
+    sbPrecipitacao->setChecked(true);
+    abaAberta = sbPrecipitacao->property("Tag").toInt();
+    PnPrecipitacao->resize(PnPrecipitacao->width(), abas[0].alturaAberta);
+    alinhaAbas();
+    preparaGrades();
+}
+
+void TFEntdados::preparaGrades()
+{
+    SGridCanalSecao->setColWidths(0, 20);
+    for (int c = 1; c < SGridCanalSecao->ColCount(); ++c)
+        SGridCanalSecao->setColWidths(c, 40);
+    SGridCanalSecao->resize(328, SGridCanalSecao->height());
+    SGridMira->setColWidths(0, 20);
+    for (int c = 1; c < SGridMira->ColCount(); ++c)
+        SGridMira->setColWidths(c, 41);
+    SGridMira->resize(209, SGridMira->height());
+    for (TStringGrid* g : {SGridCristaInicio, SGridCristaMeio, SGridCristaFim}) {
+        g->setColWidths(0, 20);
+        g->setColWidths(1, 60);
+        g->setColWidths(2, 60);
+    }
+    SGridCristaInicio->resize(146, SGridCristaInicio->height());
+    SGridCristaMeio->resize(163, SGridCristaMeio->height());
+    SGridCristaFim->resize(146, SGridCristaFim->height());
+
+    // Headers and row numbers as a new terrace has them, over whatever row counts the
+    // grids have now.
+    for (int c = 0; c < static_cast<int>(std::size(cabecalhoCanal)); ++c)
+        SGridCanalSecao->setCells(c, 0, QString::fromUtf8(cabecalhoCanal[c]));
+    for (int r = 1; r < SGridCanalSecao->RowCount(); ++r)
+        SGridCanalSecao->setCells(0, r, QString::number(r));
+    for (int c = 0; c < static_cast<int>(std::size(cabecalhoMira)); ++c)
+        SGridMira->setCells(c, 0, QString::fromUtf8(cabecalhoMira[c]));
+    for (int r = 1; r < SGridMira->RowCount(); ++r)
+        SGridMira->setCells(0, r, QString::number(r));
+    SGridCristaInicio->setCells(0, 0, QStringLiteral("0"));
+    for (int r = 0; r < SGridCristaMeio->RowCount(); ++r)
+        SGridCristaMeio->setCells(0, r, QString::number(r + 1));
+    SGridCristaFim->setCells(0, 0, QStringLiteral("0"));
+}
+
+// ---- The accordion --------------------------------------------------------------
+
+void TFEntdados::abaEntradaDadosClick(QObject* sender)
+{
+    auto* botaoClicado = qobject_cast<QToolButton*>(sender);
+    if (!botaoClicado)
+        return;
+    abaClicada = botaoClicado->property("Tag").toInt();
+    if (abaClicada == abaAberta) {
+        botaoClicado->setChecked(true);
+        return;
+    }
+    ajustaPainelAba(abaAberta, false);
+    soltaBotaoAba();
+    botaoClicado->setChecked(true);
+    abaAberta = abaClicada;
+    ajustaPainelAba(abaAberta, true);
+}
+
+void TFEntdados::ajustaPainelAba(int tag, bool abre)
+{
+    if (QFrame* p = painelDaAba(tag)) {
+        const TAba& aba = abas[static_cast<std::size_t>(tag - 1)];
+        if (tag <= 4)
+            p->resize(p->width(), abre ? aba.alturaAberta : alturaAbaFechada);
+        for (QWidget* controle : p->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (controle != botaoDaAba(tag))
+                controle->setVisible(abre);
+        alinhaAbas();
+        if (abre) {
+            defineLarguraPnEsquerda(aba.larguraPnEsquerda);
+            if (aba.imagem)
+                carregaImagem(QString::fromUtf8(aba.imagem));
+        }
+        if (tag == 2 && abre) {
+            RButtonSecaoTrapComDegrau->show();
+            RButtonSecaoTrapComum->show();
+            defineLarguraPnDireita(PnDireita->width() + 20);
+            mudaSecaoTrapezoidalClick();
+            TipoSecaoChange();
+        } else if (tag == 2) {
+            defineLarguraPnDireita(PnDireita->width() - 20);
+            TipoSecaoChange();
+            RButtonSecaoTrapComDegrau->hide();
+            RButtonSecaoTrapComum->hide();
+        }
+    }
+    ajustaPanelImage();
+}
+
+void TFEntdados::soltaBotaoAba()
+{
+    if (QToolButton* b = botaoDaAba(abaAberta))
+        b->setChecked(false);
+}
+
+// ---- The guide picture ----------------------------------------------------------
+
+void TFEntdados::carregaImagem(const QString& nome)
+{
+    imagemAtual_ = nome;
+    const QPixmap imagem = TImagensGuia::carrega(nome, this);
+    Image1->setPixmap(imagem);
+    Image1->resize(imagem.size());
+}
+
+void TFEntdados::ajustaPanelImage()
+{
+    const int largura = Image1->width();
+    const int altura = Image1->height();
+    int topo = PnBordaImage->y();
+    if (altura > 300)
+        topo = 20;
+    else if (altura < 200)
+        topo = 120;
+    if (largura > 350 && PnDireita->width() < 370) {
+        defineLarguraPnDireita(PnDireita->width() + 130);
+        topo = 40;
+    } else if (largura < 350 && PnDireita->width() > 400) {
+        defineLarguraPnDireita(PnDireita->width() - 130);
+    }
+    PnBordaImage->setGeometry(PnBordaImage->x(), topo, largura + 6, altura + 6);
+}
+
+void TFEntdados::Image1MouseDown(Qt::MouseButton, int x, int y)
+{
+    if (sbPrecipitacao->isChecked() && x > 2 && x < 60 && y > 257 && y < 310)
+        iniciaProgramaTerraco();
+}
+
+void TFEntdados::iniciaProgramaTerraco()
+{
+    const QString programa = QString::fromStdString(pastaPrograma()) + programaTerraco;
+    switch (TIniciaProcesso::inicia(programa)) {
+    case TIniciaProcesso::TResultado::iniciado:
+        break;
+    case TIniciaProcesso::TResultado::inexistente:
+        TCaixaMensagem::mostra(QStringLiteral("O arquivo ") + programa + QStringLiteral(" não existe."), this);
+        break;
+    case TIniciaProcesso::TResultado::falhou:
+        TCaixaMensagem::mostra(QStringLiteral("Não foi possível iniciar o programa ") + programa + QStringLiteral("."),
+                               this);
+        break;
+    }
+}
+
+// ---- Buttons --------------------------------------------------------------------
+
+void TFEntdados::ajudaClick()
+{
+    if (abaClicada >= 1 && abaClicada <= 5)
+        TAjudaAplicacao::HelpContext(contextosAba[static_cast<std::size_t>(abaClicada - 1)]);
+}
+
+void TFEntdados::ajudaRelatorioClick()
+{
+    TAjudaAplicacao::HelpContext(contextoResultados);
+}
+
+void TFEntdados::voltarClick()
+{
+    setWindowTitle(QStringLiteral("Entrada de Dados"));
+    mostraPagina(QStringLiteral("EntradaDeDados"));
+}
+
+void TFEntdados::BttCancelaClick()
+{
+    emit pedidoFecharProjeto();
+}
+
+// ---- Switches -------------------------------------------------------------------
+
+void TFEntdados::TipoSecaoChange()
+{
+    if (CBTipoSecao->currentIndex() == secaoTriangular) {
+        RButtonSecaoTrapComDegrau->hide();
+        RButtonSecaoTrapComum->hide();
+        for (int c = 1; c < SGridCanalSecao->ColCount(); ++c)
+            SGridCanalSecao->setColWidths(c, 56);
+        SGridCanalSecao->setColWidths(4, 0);
+        SGridCanalSecao->setColWidths(5, 0);
+        carregaImagem(QStringLiteral("Triang.bmp"));
+    } else if (CBTipoSecao->currentIndex() == secaoTrapezoidal) {
+        RButtonSecaoTrapComDegrau->show();
+        RButtonSecaoTrapComum->show();
+        for (int c = 1; c < SGridCanalSecao->ColCount(); ++c)
+            SGridCanalSecao->setColWidths(c, 40);
+        carregaImagem(QStringLiteral("Trapez.bmp"));
+        RButtonSecaoTrapComum->setChecked(true);
+    }
+    ajustaPanelImage();
+}
+
+void TFEntdados::mudaSecaoTrapezoidalClick()
+{
+    if (RButtonSecaoTrapComDegrau->isChecked())
+        carregaImagem(QStringLiteral("Trapez_Degrau.bmp"));
+    else if (RButtonSecaoTrapComum->isChecked())
+        carregaImagem(QStringLiteral("Trapez.bmp"));
+}
+
+void TFEntdados::TipoLevantamentoClick()
+{
+    const int metodo = RadioGTipoDeLevantamento->ItemIndex();
+    if (metodo >= 0 && metodo < NoteAreaDeContribuicao->count())
+        NoteAreaDeContribuicao->setCurrentIndex(metodo);
+    if (metodo == levantamentoIrradiacao)
+        carregaImagem(QStringLiteral("Area_Figura_inicial.bmp"));
+    else if (metodo == levantamentoTrena)
+        carregaImagem(QStringLiteral("Area_Espacamento_Medio.bmp"));
+}
+
+void TFEntdados::AreaContribuicaoEstradaClick()
+{
+    const bool contribui = RadioButtonContribui->isChecked();
+    pintaEdicao(EdtAreaContibuicaoSemiELargura, contribui);
+    pintaEdicao(EdtAreaContibuicaoComprimento, contribui);
+    if (contribui) {
+        carregaImagem(QStringLiteral("Area_e_estrada.bmp"));
+    } else {
+        EdtAreaContibuicaoSemiELargura->clear();
+        EdtAreaContibuicaoComprimento->clear();
+        carregaImagem(RadioGTipoDeLevantamento->ItemIndex() == levantamentoIrradiacao
+                          ? QStringLiteral("Area_Figura_inicial.bmp")
+                          : QStringLiteral("Area_Espacamento_Medio.bmp"));
+    }
+    ajustaPanelImage();
+}
+
+void TFEntdados::EdtAreaContibuicaoSemiELarguraEnter()
+{
+    carregaImagem(QStringLiteral("Area_e_estrada.bmp"));
+}
+
+void TFEntdados::EdtAreaContibuicaoComprimentoEnter()
+{
+    carregaImagem(QStringLiteral("Area_e_estrada.bmp"));
+}
+
+void TFEntdados::ImagemComprimentoClick()
+{
+    carregaImagem(QStringLiteral("Comprimento_do_terraco.bmp"));
+    ajustaPanelImage();
+}
+
+// ---- The terrace's values -------------------------------------------------------
+
+TDadosTerraco TFEntdados::lerDados() const
+{
+    TDadosTerraco d;
+    d.LblEdtTr = s(LblEdtTr->text());
+    d.LblEdtK = s(LblEdtK->text());
+    d.LblEdtA = s(LblEdtA->text());
+    d.LblEdtB = s(LblEdtB->text());
+    d.LblEdtC = s(LblEdtC->text());
+    d.meLatitude = s(meLatitude->Text());
+    d.MELongitude = s(MELongitude->Text());
+    d.CBTipoSecao = CBTipoSecao->currentIndex();
+    d.RButtonSecaoTrapComum = RButtonSecaoTrapComum->isChecked();
+    d.RButtonSecaoTrapComDegrau = RButtonSecaoTrapComDegrau->isChecked();
+    d.LblEdtComprimentoTerraco = s(LblEdtComprimentoTerraco->text());
+    d.SGridCanalSecao = SGridCanalSecao->grade();
+    d.RadioGTipoDeLevantamento = RadioGTipoDeLevantamento->ItemIndex();
+    d.SGridMira = SGridMira->grade();
+    d.SGridTrena = SGridTrena->grade();
+    d.RadioButtonNaoContribui = RadioButtonNaoContribui->isChecked();
+    d.RadioButtonContribui = RadioButtonContribui->isChecked();
+    d.EdtAreaContibuicaoSemiELargura = s(EdtAreaContibuicaoSemiELargura->text());
+    d.EdtAreaContibuicaoComprimento = s(EdtAreaContibuicaoComprimento->text());
+    d.SGridCristaInicio = SGridCristaInicio->grade();
+    d.SGridCristaMeio = SGridCristaMeio->grade();
+    d.SGridCristaFim = SGridCristaFim->grade();
+    d.LblEdtSoloTIE = s(LblEdtSoloTIE->text());
+    return d;
+}
+
+void TFEntdados::escreveDados(const TDadosTerraco& d)
+{
+    LblEdtTr->setText(q(d.LblEdtTr));
+    LblEdtK->setText(q(d.LblEdtK));
+    LblEdtA->setText(q(d.LblEdtA));
+    LblEdtB->setText(q(d.LblEdtB));
+    LblEdtC->setText(q(d.LblEdtC));
+    meLatitude->setText(q(d.meLatitude));
+    MELongitude->setText(q(d.MELongitude));
+    CBTipoSecao->setCurrentIndex(d.CBTipoSecao);
+    marcaPar(RButtonSecaoTrapComum, d.RButtonSecaoTrapComum, RButtonSecaoTrapComDegrau, d.RButtonSecaoTrapComDegrau);
+    LblEdtComprimentoTerraco->setText(q(d.LblEdtComprimentoTerraco));
+    SGridCanalSecao->defineGrade(d.SGridCanalSecao);
+    RadioGTipoDeLevantamento->setItemIndex(d.RadioGTipoDeLevantamento);
+    SGridMira->defineGrade(d.SGridMira);
+    SGridTrena->defineGrade(d.SGridTrena);
+    marcaPar(RadioButtonNaoContribui, d.RadioButtonNaoContribui, RadioButtonContribui, d.RadioButtonContribui);
+    EdtAreaContibuicaoSemiELargura->setText(q(d.EdtAreaContibuicaoSemiELargura));
+    EdtAreaContibuicaoComprimento->setText(q(d.EdtAreaContibuicaoComprimento));
+    SGridCristaInicio->defineGrade(d.SGridCristaInicio);
+    SGridCristaMeio->defineGrade(d.SGridCristaMeio);
+    SGridCristaFim->defineGrade(d.SGridCristaFim);
+    LblEdtSoloTIE->setText(q(d.LblEdtSoloTIE));
 }

@@ -1,12 +1,220 @@
 #pragma once
+// The data-entry window: on its first page the terrace's values in an accordion of five
+// sections beside a guide picture, on its second the results of an evaluation.
+#include "TDadosTerraco.h"
+
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
-// The data-entry window: the terrace's values and, on its second page, the results.
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMdiArea;
+class QMdiSubWindow;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QToolButton;
+class TGrafico;
+class TLabeledEdit;
+class TMaskEdit;
+class TRadioGroup;
+class TStringGrid;
+
 class TFEntdados : public QWidget {
     Q_OBJECT
 public:
+    // The window is meant to live in the main window's document area: build it, then
+    // hand it to mostraNaArea, which takes it out of `dono` and shows it.
     explicit TFEntdados(QWidget* dono = nullptr);
+
+    // A fixed frame with a title and no buttons: the user leaves the window through its
+    // own buttons or the main window's commands.
+    static Qt::WindowFlags flagsSubjanela();
+    // Puts the window into `area` with those flags and shows it, which runs FormShow.
+    static QMdiSubWindow* mostraNaArea(QMdiArea* area, TFEntdados* janela);
+
+    // Every value exactly as the controls hold it; the identification is left as the
+    // record's default, since another window holds it.
+    TDadosTerraco lerDados() const;
+    // Writes the values into the controls without running any switch: whoever fills the
+    // window runs them afterwards, in the order it needs.
+    void escreveDados(const TDadosTerraco& dados);
+
+    // The pages by name: "EntradaDeDados" and "CapacidadeDeArmazenamento".
+    void mostraPagina(const QString& nome);
+    QString paginaAtiva() const;
+
+    // The guide picture now asked for (it may have failed to load).
+    QString imagemAtual() const { return imagemAtual_; }
+    void carregaImagem(const QString& nome);
+
+    // Start-up steps, run when the window is first shown.
+    void FormShow();
+
+    // The accordion.
+    void abaEntradaDadosClick(QObject* sender);
+    void ajustaPainelAba(int tag, bool abre);
+    void soltaBotaoAba();
+    void ajustaPanelImage();
+
+    // Buttons and the picture.
+    void ajudaClick();
+    void ajudaRelatorioClick();
+    void voltarClick();
+    void BttCancelaClick();
+    void Image1MouseDown(Qt::MouseButton botao, int x, int y);
+
+    // Switches of the section type, the step option, the survey method and the road.
+    void TipoSecaoChange();
+    void mudaSecaoTrapezoidalClick();
+    void TipoLevantamentoClick();
+    void AreaContribuicaoEstradaClick();
+    void EdtAreaContibuicaoSemiELarguraEnter();
+    void EdtAreaContibuicaoComprimentoEnter();
+    void ImagemComprimentoClick();
+
+    // Alignment of the two halves of the data page: the left one keeps to the left
+    // edge, the right one to the right edge, whatever their widths.
+    void defineLarguraPnEsquerda(int largura);
+    void defineLarguraPnDireita(int largura);
+
+    // Tag of the open section (0 until the window is shown) and of the section button
+    // clicked last.
+    int abaAberta = 0;
+    int abaClicada = 0;
+
+    // Pages
+    QStackedWidget* NotePaginas;
+    QFrame* PnEntradaDeDados;
+    QFrame* PnEsquerda;
+    QFrame* PnDireita;
+    QFrame* PnCalculaAjudaCancela;
+    QPushButton* BttCalcula;
+    QPushButton* BttAjuda;
+    QPushButton* BttCancela;
+
+    // Precipitação
+    QFrame* PnPrecipitacao;
+    QToolButton* sbPrecipitacao;
+    TLabeledEdit* LblEdtTr;
+    QLabel* LblAnos;
+    TLabeledEdit* LblEdtK;
+    TLabeledEdit* LblEdtA;
+    TLabeledEdit* LblEdtB;
+    TLabeledEdit* LblEdtC;
+    QPushButton* BttConsulta;
+    QLabel* LblLatitude;
+    TMaskEdit* meLatitude;
+    QLabel* LblLongitude;
+    TMaskEdit* MELongitude;
+
+    // Canal
+    QFrame* PnCanal;
+    QToolButton* sbCanal;
+    TLabeledEdit* LblEdtComprimentoTerraco;
+    QLabel* LblPerfilDaSecaoTransversal;
+    QComboBox* CBTipoSecao;
+    QToolButton* SpeedButton1;
+    QToolButton* SpeedButton2;
+    TStringGrid* SGridCanalSecao;
+
+    // Área de Contribuição
+    QFrame* PnAreaDeContribuicao;
+    QToolButton* sbAreaDeContribuicao;
+    QLabel* Label1;
+    QToolButton* SpeedButton3;
+    QToolButton* SpeedButton4;
+    TRadioGroup* RadioGTipoDeLevantamento;
+    QStackedWidget* NoteAreaDeContribuicao;
+    QFrame* PnAreaContribucaoMira;
+    TStringGrid* SGridMira;
+    QFrame* PnAreaContribucaoTrena;
+    TStringGrid* SGridTrena;
+    QGroupBox* GroupBox1;
+    QRadioButton* RadioButtonNaoContribui;
+    QRadioButton* RadioButtonContribui;
+    QLineEdit* EdtAreaContibuicaoSemiELargura;
+    QLineEdit* EdtAreaContibuicaoComprimento;
+    QLabel* Label4;
+
+    // Perfil da Crista
+    QFrame* PnPerfiDaCrista;
+    QToolButton* sbPerfilDaCrista;
+    TStringGrid* SGridCristaInicio;
+    TStringGrid* SGridCristaMeio;
+    TStringGrid* SGridCristaFim;
+    QToolButton* SpeedButton5;
+    QToolButton* SpeedButton6;
+
+    // Solo
+    QFrame* PnSolo;
+    QToolButton* sbSolo;
+    TLabeledEdit* LblEdtSoloTIE;
+
+    // Guide picture
+    QRadioButton* RButtonSecaoTrapComum;
+    QRadioButton* RButtonSecaoTrapComDegrau;
+    QFrame* PnBordaImage;
+    QLabel* Image1;
+
+    // Results
+    QFrame* PnResultados;
+    QLabel* Label17;
+    QLabel* Label18;
+    QLabel* Label12;
+    QLabel* LblRLES;
+    QLabel* LblRLESestrada;
+    QLabel* Label15;
+    QLabel* LblRAc;
+    QLabel* LblRAcEstrada;
+    TLabeledEdit* LblEdtRCotaCrista;
+    TLabeledEdit* LblEdtRCotaBigode;
+    TGrafico* Chart1;
+    TStringGrid* SGridResultadosAr;
+    TStringGrid* SGridRMedia;
+    TLabeledEdit* LblEdtRVe;
+    TLabeledEdit* LblEdtRVn;
+    TLabeledEdit* LblEdtVeVn;
+    TLabeledEdit* LblEdtAvaliacao;
+    QLabel* Label13;
+    // Its "Tag" property tells how the crest stands over the terrace end.
+    QPlainTextEdit* MemObs;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QPushButton* Button1;
+
+signals:
+    // "Cancelar": the main window closes the project, this window included.
+    void pedidoFecharProjeto();
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void criaPaginaEntrada();
+    void criaSecaoPrecipitacao();
+    void criaSecaoCanal();
+    void criaSecaoAreaDeContribuicao();
+    void criaEstrada();
+    void criaSecaoPerfilDaCrista();
+    void criaSecaoSolo();
+    void criaPainelImagem();
+    void criaPaginaResultados();
+    void ligaEventos();
+    void alinhaAbas();
+    void preparaGrades();
+    void iniciaProgramaTerraco();
+    QFrame* painelDaAba(int tag) const;
+    QToolButton* botaoDaAba(int tag) const;
+
+    QString imagemAtual_;
+    bool mostrada_ = false;
 };
 
 inline QPointer<TFEntdados> FEntdados;
