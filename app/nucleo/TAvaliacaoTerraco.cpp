@@ -31,15 +31,6 @@ const TEstiloLinha estilosSecao[4] = {TEstiloLinha::psDash, TEstiloLinha::psDot,
                                       TEstiloLinha::psDashDot, TEstiloLinha::psDashDotDot};
 const TCor coresSecao[5] = {clBlack, clTeal, clMaroon, clGreen, clGray};
 
-// Intermediates are worked out in extended precision and kept in 64-bit fields; a
-// value beyond the field's range is an overflow, not an infinity.
-double armazena(long double valor)
-{
-    const double guardado = static_cast<double>(valor);
-    verifica(guardado);
-    return guardado;
-}
-
 long double valor(const TGradeTexto& grade, int coluna, int linha)
 {
     return strToFloat(grade.Cells(coluna, linha));
@@ -64,8 +55,8 @@ long double quadrado(long double x)
     return x * x;
 }
 
-// Water-holding area of a section up to the level h. On the upslope side the bank's
-// height is taken from C, the only bank point surveyed on that side.
+// Water-holding area of a section up to the level h. Both banks take their slope from
+// the height of C over the channel floor; FT only draws the section.
 long double areaTrapezoidal(const TSecaoCanal& s, long double h)
 {
     const long double C = s.cotaC, F1 = s.cotaF1, F2 = s.cotaF2;
@@ -91,9 +82,9 @@ long double areaTriangular(const TSecaoCanal& s, long double h)
          + divide(quadrado(h - F1) * s.larguraF2FT, 2 * (C - F1));
 }
 
-TSerieGrafico linhaDeReferencia(const std::string& titulo, TCor cor, double cota, double xmax)
+TLinhaGrafico linhaDeReferencia(const std::string& titulo, TCor cor, double cota, double xmax)
 {
-    TSerieGrafico serie;
+    TLinhaGrafico serie;
     serie.titulo = titulo;
     serie.cor = cor;
     serie.pontos = {{0, cota}, {xmax, cota}};
@@ -467,12 +458,12 @@ void TAvaliacaoTerraco::grafico(const TDadosTerraco& dados)
 {
     const TEstadoAvaliacao& e = estado_;
     const TGradeTexto& canal = dados.SGridCanalSecao;
-    std::vector<TSerieGrafico>& series = resultado_.seriesGrafico;
-    series.assign(static_cast<std::size_t>(e.nSecoes) + 2, TSerieGrafico{});
+    std::vector<TLinhaGrafico>& series = resultado_.seriesGrafico;
+    series.assign(static_cast<std::size_t>(e.nSecoes) + 2, TLinhaGrafico{});
     for (int i = 0; i < e.nSecoes; ++i) {
         const int r = i + 1;
         const TSecaoCanal& s = e.secoes[static_cast<std::size_t>(i)];
-        TSerieGrafico& serie = series[static_cast<std::size_t>(i)];
+        TLinhaGrafico& serie = series[static_cast<std::size_t>(i)];
         serie.titulo = "Seção " + std::to_string(i + 1);
         serie.estilo = estilosSecao[i % 4];
         serie.cor = coresSecao[i % 5];

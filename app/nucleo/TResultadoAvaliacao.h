@@ -4,7 +4,7 @@
 // Default-constructed it is the page as designed, before any evaluation; a run writes
 // into the page as it stands, so a failed run leaves what its earlier steps wrote.
 #include "TGradeTexto.h"
-#include "TSerieGrafico.h"
+#include "TLinhaGrafico.h"
 
 #include <string>
 #include <vector>
@@ -35,7 +35,7 @@ struct TResultadoAvaliacao {
     int nPontosCrista = 0;
 
     // One series per section, then "CBC" and "CE".
-    std::vector<TSerieGrafico> seriesGrafico;
+    std::vector<TLinhaGrafico> seriesGrafico;
 
     bool operator==(const TResultadoAvaliacao&) const = default;
 };
