@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
