@@ -3,6 +3,7 @@
 
 BUILD      := build
 BUILD_CORE := build-core
+BUILD_FUZZ := build-fuzz
 JOBS       := $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 PACOTES    := cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev \
@@ -10,7 +11,7 @@ PACOTES    := cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev li
               fonts-dejavu-core
 CTEST      := ctest --no-tests=error --output-on-failure -j$(JOBS)
 
-.PHONY: run test deps build build-core
+.PHONY: run test deps build build-core build-fuzz
 
 deps:
 	@faltam=""; \
@@ -32,9 +33,16 @@ build-core: deps
 	cmake -S . -B $(BUILD_CORE) -DMORLIN_CORE_ONLY=ON
 	cmake --build $(BUILD_CORE) -j$(JOBS)
 
+# The fuzz targets, with clang's libFuzzer and sanitizers; their tests run each one for
+# a minute over its seed corpus.
+build-fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DMORLIN_FUZZ=ON
+	cmake --build $(BUILD_FUZZ) -j$(JOBS)
+
 run: build
 	$(BUILD)/bin/morlin
 
-test: build build-core
+test: build build-core build-fuzz
 	$(CTEST) --test-dir $(BUILD)
 	$(CTEST) --test-dir $(BUILD_CORE)
+	$(CTEST) --test-dir $(BUILD_FUZZ)

@@ -1,11 +1,18 @@
-#include "TFAguarde.h"
-
-#include <QApplication>
+#include "TAplicacao.h"
+#include "UnitMorlin.h"
+#include "hh.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication aplicacao(argc, argv);
-    TFAguarde janela;
-    janela.show();
-    return aplicacao.exec();
+    hhInicializacao();
+    int codigo = 0;
+    {
+        TAplicacao aplicacao(argc, argv);
+        FPrincipal = new TFPrincipal;
+        FPrincipal->show();
+        codigo = aplicacao.exec();
+        delete FPrincipal;
+    }
+    hhFinalizacao();
+    return codigo;
 }

@@ -3,6 +3,7 @@
 #include "Excecoes.h"
 
 #include <cmath>
+#include <limits>
 
 long double verifica(long double valor)
 {
@@ -11,6 +12,14 @@ long double verifica(long double valor)
     if (std::isinf(valor))
         throw EOverflow("Estouro de ponto flutuante.");
     return valor;
+}
+
+double armazena(long double valor)
+{
+    verifica(valor);
+    if (std::fabs(valor) > std::numeric_limits<double>::max())
+        throw EOverflow("Estouro de ponto flutuante.");
+    return static_cast<double>(valor);
 }
 
 long double divide(long double dividendo, long double divisor)

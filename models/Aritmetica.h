@@ -7,6 +7,10 @@
 // Raises the matching error when `valor` is an infinity (overflow) or a NaN.
 long double verifica(long double valor);
 
+// Stores an extended intermediate as a 64-bit real: a value beyond the range of a
+// double raises EOverflow (a NaN EInvalidOp) instead of becoming an infinity.
+double armazena(long double valor);
+
 long double divide(long double dividendo, long double divisor);
 long double multiplica(long double a, long double b);
 long double ln(long double x);

@@ -1,11 +1,12 @@
-#include <QApplication>
+#include "TAplicacao.h"
+
 #include <gtest/gtest.h>
 
-// Window tests run without a display.
+// Window tests run without a display, under the program's own application object.
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication aplicacao(argc, argv);
+    TAplicacao aplicacao(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,108 @@
+#include "UIdentificacao.h"
+
+#include "TAjudaAplicacao.h"
+#include "TAplicacao.h"
+#include "TFontePadrao.h"
+#include "UEntDados.h"
+#include "UnitMorlin.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+constexpr int esquerdaCampo = 184;
+constexpr int larguraCampo = 193;
+constexpr int margemRotulo = 4; // between a label's right edge and its edit
+
+} // namespace
+
+TFIdentificacao::TFIdentificacao(QWidget* dono)
+    : QWidget(dono, Qt::Tool)
+{
+    setObjectName(QStringLiteral("FIdentificacao"));
+    setWindowTitle(QStringLiteral("Identificação do Terraço"));
+    setFont(TFontePadrao::fonte());
+    setFixedSize(424, 301);
+
+    EIdentificacao = campo("EIdentificacao", QStringLiteral("Identificação do Terraço"), 29, 60);
+    EMunicipio = campo("EMunicipio", QStringLiteral("Município"), 56, 135);
+    EEstado = campo("EEstado", QStringLiteral("Estado"), 83, 145);
+    ELocalidade = campo("ELocalidade", QStringLiteral("Localidade"), 110, 128);
+    EProprietario = campo("EProprietario", QStringLiteral("Proprietário"), 137, 122);
+    EData = campo("EData", QStringLiteral("Data (dd/mm/aaaa)"), 164, 84);
+    EResponsavel = campo("EResponsavel", QStringLiteral("Responsável"), 191, 117);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameShape(QFrame::HLine);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+    Bevel1->setGeometry(16, 233, 393, 2);
+
+    OK = botao("OK", QStringLiteral("Ok"), 122);
+    Cancelar = botao("Cancelar", QStringLiteral("Cancelar"), 214);
+    BitBtn1 = botao("BitBtn1", QStringLiteral("Ajuda"), 303);
+    TAplicacao::liga(OK, &QPushButton::clicked, this, [this] { OKClick(); });
+    TAplicacao::liga(Cancelar, &QPushButton::clicked, this, [this] { CancelarClick(); });
+    TAplicacao::liga(BitBtn1, &QPushButton::clicked, this, [this] { ajudaClick(); });
+
+    if (screen() != nullptr)
+        move(screen()->availableGeometry().center() - rect().center());
+}
+
+// The labels' right edges line up just left of the edits; a face wider than the design
+// one moves a label's left edge, never its right one.
+QLineEdit* TFIdentificacao::campo(const char* nome, const QString& rotulo, int topo, int esquerdaRotulo)
+{
+    auto* edicao = new QLineEdit(this);
+    edicao->setObjectName(QLatin1String(nome));
+    edicao->setGeometry(esquerdaCampo, topo, larguraCampo, 21);
+
+    auto* legenda = new QLabel(rotulo, this);
+    legenda->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int direita = esquerdaCampo - margemRotulo;
+    const int esquerda = qMin(esquerdaRotulo, direita - legenda->sizeHint().width());
+    legenda->setGeometry(esquerda, topo, direita - esquerda, 21);
+    legenda->setBuddy(edicao);
+    return edicao;
+}
+
+QPushButton* TFIdentificacao::botao(const char* nome, const QString& texto, int esquerda)
+{
+    auto* novo = new QPushButton(texto, this);
+    novo->setObjectName(QLatin1String(nome));
+    novo->setAutoDefault(false);
+    novo->setGeometry(esquerda, 259, 75, 25);
+    return novo;
+}
+
+void TFIdentificacao::OKClick()
+{
+    if (!FPrincipal->projetoAberto) {
+        if (FEntdados) {
+            FEntdados->close();
+            FEntdados = nullptr;
+        }
+        FEntdados = new TFEntdados(nullptr);
+        FPrincipal->mostraJanelaFilha(FEntdados);
+        FPrincipal->EntradaDeDados1->setEnabled(true);
+    }
+    close();
+}
+
+void TFIdentificacao::CancelarClick()
+{
+    close();
+    if (!FPrincipal->projetoAberto) {
+        FPrincipal->projetoSalvo = false;
+        FPrincipal->SalvarComo1->setEnabled(false);
+    }
+}
+
+void TFIdentificacao::ajudaClick()
+{
+    TAjudaAplicacao::HelpContext(10025);
+}

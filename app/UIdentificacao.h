@@ -1,0 +1,38 @@
+#pragma once
+// The identification dialog: the seven texts that name the project. For a new project its
+// "Ok" opens the data entry; for a project read from a file it only edits the texts.
+#include <QPointer>
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class TFIdentificacao : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFIdentificacao(QWidget* dono = nullptr);
+
+    QLineEdit* EIdentificacao;
+    QLineEdit* EMunicipio;
+    QLineEdit* EEstado;
+    QLineEdit* ELocalidade;
+    QLineEdit* EProprietario;
+    QLineEdit* EData;
+    QLineEdit* EResponsavel;
+    QFrame* Bevel1;
+    QPushButton* OK;
+    QPushButton* Cancelar;
+    QPushButton* BitBtn1;
+
+    void OKClick();
+    void CancelarClick();
+    void ajudaClick();
+
+private:
+    QLineEdit* campo(const char* nome, const QString& rotulo, int topo, int esquerdaRotulo);
+    QPushButton* botao(const char* nome, const QString& texto, int esquerda);
+};
+
+inline QPointer<TFIdentificacao> FIdentificacao;

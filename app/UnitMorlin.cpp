@@ -1,0 +1,503 @@
+#include "UnitMorlin.h"
+
+#include "TAjudaAplicacao.h"
+#include "TAplicacao.h"
+#include "TCaixaMensagem.h"
+#include "TFontePadrao.h"
+#include "TImagemPrograma.h"
+#include "TImpressora.h"
+#include "TImpressoraPadrao.h"
+#include "TNavegador.h"
+#include "TPaginasWeb.h"
+#include "TPastaPrograma.h"
+#include "UCadernetaDeCampo.h"
+#include "UEntDados.h"
+
+#include <QStackedWidget>
+#include "UIdentificacao.h"
+#include "UInicial.h"
+#include "hh.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <utility>
+
+namespace {
+
+constexpr std::uint32_t contextoConteudo = 10031;
+constexpr std::uint32_t contextoComoUsar = 10043;
+
+// The tool-bar pictures by index; index 4 has none.
+const char* const figurasBarra[] = {"novo",  "abrir", "salvar",     "fechar",      "",         "impressora",
+                                    "ajuda", "sair",  "web_sobre", "web_citacao", "web_ajuda"};
+
+QString pastaAjudaSubstituta;
+std::function<void()> cargaSubstituta;
+
+QString pastaDaAjuda()
+{
+    if (!pastaAjudaSubstituta.isEmpty())
+        return pastaAjudaSubstituta;
+    return QFile::decodeName(QByteArray::fromStdString(pastaPrograma()));
+}
+
+void carregaControleAjuda()
+{
+    if (cargaSubstituta)
+        cargaSubstituta();
+    else
+        HHLoadControl();
+}
+
+// The locale's long time format names the time zone; a clock in the status bar does not.
+QString formatoHoraLonga()
+{
+    const QString formato = QLocale::system().timeFormat(QLocale::LongFormat);
+    QString semFuso;
+    bool entreAspas = false;
+    for (const QChar letra : formato) {
+        if (letra == QLatin1Char('\''))
+            entreAspas = !entreAspas;
+        if (!entreAspas && letra == QLatin1Char('t'))
+            continue;
+        semFuso += letra;
+    }
+    return semFuso.trimmed();
+}
+
+int tag(const QObject* objeto)
+{
+    return objeto->property("Tag").toInt();
+}
+
+// The help context of the focused control, or of the nearest control around it that has one.
+std::uint32_t contextoDoFoco()
+{
+    for (const QWidget* controle = QApplication::focusWidget(); controle != nullptr;
+         controle = controle->parentWidget()) {
+        const int contexto = controle->property("HelpContext").toInt();
+        if (contexto != 0)
+            return static_cast<std::uint32_t>(contexto);
+    }
+    return 0;
+}
+
+} // namespace
+
+TFPrincipal::TFPrincipal(QWidget* pai)
+    : QMainWindow(pai)
+{
+    setObjectName(QStringLiteral("FPrincipal"));
+    setWindowTitle(QStringLiteral("Morlin"));
+    setFont(TFontePadrao::fonte());
+
+    MdiArea1 = new QMdiArea(this);
+    MdiArea1->setObjectName(QStringLiteral("MdiArea1"));
+    setCentralWidget(MdiArea1);
+
+    carregaFiguras();
+    criaMenu();
+    criaBarras();
+    criaBarraStatus();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    TAplicacao::liga(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    Timer1->start();
+
+    Action1 = new QAction(this);
+    Action1->setObjectName(QStringLiteral("Action1"));
+    Action1->setShortcut(QKeySequence(Qt::Key_F1));
+    Action1->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(Action1);
+    TAplicacao::liga(Action1, &QAction::triggered, this, [this] { Action1Execute(); });
+
+    // Restored, the window comes back centred on the screen at its design size.
+    resize(792, 822);
+    if (screen() != nullptr)
+        move(screen()->availableGeometry().center() - rect().center());
+    setWindowState(Qt::WindowMaximized);
+}
+
+void TFPrincipal::carregaFiguras()
+{
+    for (const char* nome : figurasBarra) {
+        const QString base = QStringLiteral("icones/") + QLatin1String(nome);
+        ilAtivado.append(*nome == '\0' ? QPixmap() : QPixmap(TImagemPrograma::caminho(base + ".png")));
+        ilDesativado.append(*nome == '\0' ? QPixmap()
+                                          : QPixmap(TImagemPrograma::caminho(base + "_desativado.png")));
+    }
+}
+
+QAction* TFPrincipal::item(QMenu* menu, const char* nome, const QString& texto,
+                           const std::function<void()>& comando)
+{
+    auto* acao = new QAction(texto, this);
+    acao->setObjectName(QLatin1String(nome));
+    menu->addAction(acao);
+    if (comando)
+        TAplicacao::liga(acao, &QAction::triggered, this, comando);
+    return acao;
+}
+
+QAction* TFPrincipal::separador(QMenu* menu, const char* nome)
+{
+    QAction* acao = menu->addSeparator();
+    acao->setObjectName(QLatin1String(nome));
+    return acao;
+}
+
+void TFPrincipal::criaMenu()
+{
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+
+    Projeto1 = menuBar()->addMenu(QStringLiteral("&Projeto"));
+    Projeto1->setObjectName(QStringLiteral("Projeto1"));
+    Novo1 = item(Projeto1, "Novo1", QStringLiteral("&Novo"), [this] { NovoClick(); });
+    // Opening, saving and closing need the project file, which is not in place yet;
+    // until then these commands stay disabled.
+    Abrir1 = item(Projeto1, "Abrir1", QStringLiteral("&Abrir"));
+    Abrir1->setEnabled(false);
+    Salvar1 = item(Projeto1, "Salvar1", QStringLiteral("&Salvar"));
+    Salvar1->setEnabled(false);
+    SalvarComo1 = item(Projeto1, "SalvarComo1", QStringLiteral("Salvar &Como..."));
+    SalvarComo1->setEnabled(false);
+    Fechar1 = item(Projeto1, "Fechar1", QStringLiteral("&Fechar"));
+    Fechar1->setEnabled(false);
+    N1 = separador(Projeto1, "N1");
+    Sair2 = item(Projeto1, "Sair2", QStringLiteral("&Identificação"), [this] { chamarFIdentificacaoClick(); });
+    N2 = separador(Projeto1, "N2");
+    Sair1 = item(Projeto1, "Sair1", QStringLiteral("&Sair"), [this] { SairClick(); });
+
+    Avaliao1 = menuBar()->addMenu(QStringLiteral("&Avaliação"));
+    Avaliao1->setObjectName(QStringLiteral("Avaliao1"));
+    EntradaDeDados1 = item(Avaliao1, "EntradaDeDados1", QStringLiteral("Entrada de Dados"),
+                           [this] { EntradaDeDados1Click(); });
+    EntradaDeDados1->setEnabled(false);
+    Simulao1 = separador(Avaliao1, "Simulao1");
+    CapacidadedeArmazenamento1 = item(Avaliao1, "CapacidadedeArmazenamento1",
+                                      QStringLiteral("Capacidade de Armazenamento"),
+                                      [this] { CapacidadedeArmazenamento1Click(); });
+    CapacidadedeArmazenamento1->setEnabled(false);
+
+    Resultados1 = menuBar()->addMenu(QStringLiteral("&Imprimir"));
+    Resultados1->setObjectName(QStringLiteral("Resultados1"));
+    CadernetadeCampo1 = item(Resultados1, "CadernetadeCampo1", QStringLiteral("&Caderneta de &Campo"),
+                             [this] { cadernetaDeCampoClick(); });
+    N3 = separador(Resultados1, "N3");
+    RelatriodeAvaliao1 = item(Resultados1, "RelatriodeAvaliao1", QStringLiteral("Relatório de Avaliação"));
+    RelatriodeAvaliao1->setEnabled(false);
+    N6 = separador(Resultados1, "N6");
+    Configuraes1 = item(Resultados1, "Configuraes1", QStringLiteral("Configurações"),
+                        [this] { configuraImpressoraClick(); });
+
+    Ajuda1 = menuBar()->addMenu(QStringLiteral("Ajuda"));
+    Ajuda1->setObjectName(QStringLiteral("Ajuda1"));
+    Contedo1 = item(Ajuda1, "Contedo1", QStringLiteral("Conteúdo"), [this] { AjudaClick(Contedo1); });
+    Contedo1->setProperty("Tag", 1);
+    N4 = separador(Ajuda1, "N4");
+    Comousaraajuda1 = item(Ajuda1, "Comousaraajuda1", QStringLiteral("Como usar a ajuda..."),
+                           [this] { AjudaClick(Comousaraajuda1); });
+    Comousaraajuda1->setProperty("Tag", 2);
+    N5 = separador(Ajuda1, "N5");
+    SobreoKastrel1 = item(Ajuda1, "SobreoKastrel1", QStringLiteral("Sobre o Morlin"),
+                          [this] { AjudaClick(SobreoKastrel1); });
+    SobreoKastrel1->setProperty("Tag", 3);
+}
+
+QToolBar* TFPrincipal::barra(const char* nome)
+{
+    auto* nova = new QToolBar(this);
+    nova->setObjectName(QLatin1String(nome));
+    nova->setIconSize(QSize(18, 18));
+    nova->setMovable(true);
+    addToolBar(Qt::TopToolBarArea, nova);
+    return nova;
+}
+
+QToolButton* TFPrincipal::botao(QToolBar* barra, const char* nome, const QString& dica, int figura,
+                                const std::function<void()>& comando, bool comFiguraDesativada)
+{
+    auto* novo = new QToolButton(barra);
+    novo->setObjectName(QLatin1String(nome));
+    novo->setToolTip(dica);
+    novo->setAutoRaise(true);
+    novo->setFixedSize(25, 24);
+    novo->setIconSize(QSize(18, 18));
+    novo->setProperty("ImageIndex", figura);
+    QIcon icone(ilAtivado.at(figura));
+    if (comFiguraDesativada)
+        icone.addPixmap(ilDesativado.at(figura), QIcon::Disabled);
+    novo->setIcon(icone);
+    if (comando)
+        TAplicacao::liga(novo, &QToolButton::clicked, this, comando);
+    barra->addWidget(novo);
+    return novo;
+}
+
+void TFPrincipal::criaBarras()
+{
+    tlbProjeto = barra("tlbProjeto");
+    tbNovo = botao(tlbProjeto, "tbNovo", QStringLiteral("Novo"), 0, [this] { NovoClick(); }, true);
+    tbAbrir = botao(tlbProjeto, "tbAbrir", QStringLiteral("Abrir"), 1, {}, true);
+    tbAbrir->setEnabled(false);
+    tbSalvar = botao(tlbProjeto, "tbSalvar", QStringLiteral("Salvar"), 2, {}, true);
+    tbSalvar->setEnabled(false);
+    tbFechar = botao(tlbProjeto, "tbFechar", QStringLiteral("Fechar"), 3, {}, true);
+    tbFechar->setEnabled(false);
+
+    tlbConfig = barra("tlbConfig");
+    tbConfigImpress = botao(tlbConfig, "tbConfigImpress", QStringLiteral("Configuração da impressora"), 5,
+                            [this] { configuraImpressoraClick(); });
+    QWidget* espaco = new QWidget(tlbConfig);
+    espaco->setObjectName(QStringLiteral("ToolButton16"));
+    espaco->setFixedWidth(8);
+    tlbConfig->addWidget(espaco);
+    tbAjuda = botao(tlbConfig, "tbAjuda", QStringLiteral("Ajuda"), 6, [this] { AjudaClick(tbAjuda); });
+
+    tlbSair = barra("tlbSair");
+    tbSair = botao(tlbSair, "tbSair", QStringLiteral("Sair"), 7, [this] { SairClick(); });
+
+    tlbWeb = barra("tlbWeb");
+    tbVexo = botao(tlbWeb, "tbVexo", QStringLiteral("site da vexo"), 9, [this] { Vexoweb(tbVexo); });
+    tbVexo->setProperty("Tag", 2);
+    tbKwel = botao(tlbWeb, "tbKwel", QStringLiteral("site do Kwel"), 8, [this] { Vexoweb(tbKwel); });
+    tbKwel->setProperty("Tag", 1);
+    tbQor = botao(tlbWeb, "tbQor", QStringLiteral("site do Qor"), 10, [this] { Vexoweb(tbQor); });
+    tbQor->setProperty("Tag", 3);
+}
+
+void TFPrincipal::criaBarraStatus()
+{
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    for (int i = 0; i < 2; ++i) {
+        paineis[i] = new QLabel(statusBar());
+        paineis[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        paineis[i]->setMinimumWidth(50);
+    }
+    paineis[0]->setFixedWidth(50);
+    statusBar()->addWidget(paineis[0]);
+    statusBar()->addWidget(paineis[1], 1);
+}
+
+QLabel* TFPrincipal::painelStatus(int indice) const
+{
+    return paineis[indice];
+}
+
+QMdiSubWindow* TFPrincipal::mostraJanelaFilha(QWidget* janela)
+{
+    QMdiSubWindow* moldura = MdiArea1->addSubWindow(janela);
+    connect(janela, &QObject::destroyed, moldura, &QObject::deleteLater);
+    janela->show();
+    return moldura;
+}
+
+void TFPrincipal::showEvent(QShowEvent* evento)
+{
+    QMainWindow::showEvent(evento);
+    if (evento->spontaneous() || jaMostrada)
+        return;
+    jaMostrada = true;
+    // The start-up steps run once the window is on the screen, from the event loop,
+    // so that the start-up picture can be shown modally over it.
+    QMetaObject::invokeMethod(
+        this, [this] { TAplicacao::executa([this] { FormShow(); }); }, Qt::QueuedConnection);
+}
+
+void TFPrincipal::resizeEvent(QResizeEvent* evento)
+{
+    QMainWindow::resizeEvent(evento);
+    FormResize();
+}
+
+void TFPrincipal::FormShow()
+{
+    projetoSalvo = false;
+    nomeArquivo.clear();
+    TAjudaAplicacao::defineManipulador(
+        [janela = QPointer<TFPrincipal>(this)](std::uint16_t comando, std::uint32_t dados, bool& chamarAjuda) {
+            return janela ? janela->chamarAjudaHtml(comando, dados, chamarAjuda) : true;
+        });
+    arquivoAjuda = QFileInfo(pastaDaAjuda() + QStringLiteral("AjudaMorlin.chm")).absoluteFilePath();
+    if (!QFileInfo::exists(arquivoAjuda))
+        TCaixaMensagem::mostra(QStringLiteral("Arquivo de ajuda não encontrado\n") + arquivoAjuda, this);
+    carregaControleAjuda();
+    if (HHControlModule == nullptr) {
+        TCaixaMensagem::mostra(QStringLiteral("O arquivo de ajuda provalvemente não está instalado"), this);
+        encerraPrograma();
+        return;
+    }
+    mostraFInicial();
+}
+
+void TFPrincipal::encerraPrograma()
+{
+    close();
+    QCoreApplication::exit(1);
+}
+
+void TFPrincipal::mostraFInicial()
+{
+    if (FInicial) {
+        FInicial->close();
+        FInicial->deleteLater();
+    }
+    FInicial = new TFInicial(this);
+    FInicial->exec();
+}
+
+void TFPrincipal::FormResize()
+{
+    paineis[0]->setFixedWidth(qMax(0, width() - 80));
+}
+
+void TFPrincipal::Timer1Timer()
+{
+    paineis[1]->setText(QLocale::system().toString(QTime::currentTime(), formatoHoraLonga()));
+}
+
+void TFPrincipal::Action1Execute()
+{
+    const std::uint32_t contexto = contextoDoFoco();
+    TAjudaAplicacao::HelpContext(contexto != 0 ? contexto : contextoConteudo);
+}
+
+void TFPrincipal::AjudaClick(QObject* Sender)
+{
+    if (qobject_cast<QToolButton*>(Sender) != nullptr) {
+        TAjudaAplicacao::HelpContext(contextoConteudo);
+        return;
+    }
+    if (qobject_cast<QAction*>(Sender) == nullptr)
+        return;
+    switch (tag(Sender)) {
+    case 1:
+        TAjudaAplicacao::HelpContext(contextoConteudo);
+        break;
+    case 2:
+        TAjudaAplicacao::HelpContext(contextoComoUsar);
+        break;
+    case 3:
+        mostraFInicial();
+        break;
+    default:
+        break;
+    }
+}
+
+// A confirmed choice becomes the user's default printer; a cancelled dialog changes nothing.
+void TFPrincipal::configuraImpressoraClick()
+{
+    if (TImpressora::executaDialogo(this))
+        TImpressoraPadrao::define(TImpressora::impressora().printerName());
+}
+
+void TFPrincipal::Vexoweb(QObject* Sender)
+{
+    if (qobject_cast<QToolButton*>(Sender) == nullptr)
+        return;
+    switch (tag(Sender)) {
+    case 1:
+        TNavegador::abre(TPaginasWeb::endereco(TPaginasWeb::Sobre));
+        break;
+    case 2:
+        TNavegador::abre(TPaginasWeb::endereco(TPaginasWeb::Citacao));
+        break;
+    case 3:
+        TNavegador::abre(TPaginasWeb::endereco(TPaginasWeb::Ajuda));
+        break;
+    default:
+        break;
+    }
+}
+
+void TFPrincipal::SairClick()
+{
+    close();
+}
+
+bool TFPrincipal::chamarAjudaHtml(std::uint16_t comando, std::uint32_t dados, bool& chamarAjuda)
+{
+    if (comando == HELP_CONTEXT || comando == HELP_CONTEXTPOPUP) {
+        if (HHProc != nullptr)
+            HHProc(0, QFile::encodeName(arquivoAjuda).constData(), HH_HELP_CONTEXT, dados);
+        chamarAjuda = false;
+    }
+    return true;
+}
+
+void TFPrincipal::NovoClick()
+{
+    // The dialog of the project before is of no use any more; left on the screen, its
+    // "Ok" would replace the data entry of the new project.
+    if (FIdentificacao) {
+        FIdentificacao->close();
+        FIdentificacao->deleteLater();
+    }
+    FIdentificacao = new TFIdentificacao(this);
+    FIdentificacao->show();
+    projetoSalvo = false;
+    projetoAberto = false;
+    // A new project has no file yet: nothing may save it over the file of the one before.
+    nomeArquivo.clear();
+    Salvar1->setEnabled(false);
+    tbSalvar->setEnabled(false);
+    CapacidadedeArmazenamento1->setEnabled(false);
+    RelatriodeAvaliao1->setEnabled(false);
+}
+
+void TFPrincipal::chamarFIdentificacaoClick()
+{
+    if (!FIdentificacao)
+        FIdentificacao = new TFIdentificacao(this);
+    FIdentificacao->show();
+    FIdentificacao->raise();
+    FIdentificacao->activateWindow();
+}
+
+// The data-entry window keeps its data and results pages in the notebook "NotePaginas".
+void TFPrincipal::mudaPaginaEntrada(int pagina)
+{
+    if (!FEntdados)
+        return;
+    FEntdados->NotePaginas->setCurrentIndex(pagina);
+}
+
+void TFPrincipal::EntradaDeDados1Click()
+{
+    mudaPaginaEntrada(0);
+}
+
+void TFPrincipal::CapacidadedeArmazenamento1Click()
+{
+    mudaPaginaEntrada(1);
+}
+
+void TFPrincipal::cadernetaDeCampoClick()
+{
+    FCadernetaDeCampo = new TFCadernetaDeCampo(this);
+    FCadernetaDeCampo->show();
+}
+
+void TFPrincipal::substituiInicio(const QString& pasta, std::function<void()> carregaControle)
+{
+    pastaAjudaSubstituta = pasta;
+    cargaSubstituta = std::move(carregaControle);
+}

@@ -1,0 +1,138 @@
+#pragma once
+// The main window: the frame of the whole program, with its menu, tool bars, status bar
+// and the area that holds the data-entry window. It keeps the project state that the
+// other windows read and write, and routes every help request to the help control.
+#include <QList>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTimer;
+class QToolBar;
+class QToolButton;
+
+class TFPrincipal : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFPrincipal(QWidget* pai = nullptr);
+
+    // Project state.
+    QString nomeArquivo;        // the project file; empty while none was chosen
+    bool projetoSalvo = false;  // last read from or written to its file
+    bool projetoAberto = false; // read from a file
+    QString arquivoAjuda;       // the help file, full path
+
+    // The multi-document area, and a window shown inside it as a child; the frame
+    // closes with the window.
+    QMdiArea* areaMdi() const { return MdiArea1; }
+    QMdiSubWindow* mostraJanelaFilha(QWidget* janela);
+
+    // Main menu.
+    QMenu* Projeto1;
+    QAction* Novo1;
+    QAction* Abrir1;
+    QAction* Salvar1;
+    QAction* SalvarComo1;
+    QAction* Fechar1;
+    QAction* N1;
+    QAction* Sair2;
+    QAction* N2;
+    QAction* Sair1;
+    QMenu* Avaliao1;
+    QAction* EntradaDeDados1;
+    QAction* Simulao1;
+    QAction* CapacidadedeArmazenamento1;
+    QMenu* Resultados1;
+    QAction* CadernetadeCampo1;
+    QAction* N3;
+    QAction* RelatriodeAvaliao1;
+    QAction* N6;
+    QAction* Configuraes1;
+    QMenu* Ajuda1;
+    QAction* Contedo1;
+    QAction* N4;
+    QAction* Comousaraajuda1;
+    QAction* N5;
+    QAction* SobreoKastrel1;
+
+    // Tool bars.
+    QToolBar* tlbProjeto;
+    QToolButton* tbNovo;
+    QToolButton* tbAbrir;
+    QToolButton* tbSalvar;
+    QToolButton* tbFechar;
+    QToolBar* tlbConfig;
+    QToolButton* tbConfigImpress;
+    QToolButton* tbAjuda;
+    QToolBar* tlbSair;
+    QToolButton* tbSair;
+    QToolBar* tlbWeb;
+    QToolButton* tbVexo;
+    QToolButton* tbKwel;
+    QToolButton* tbQor;
+
+    // The tool-bar pictures by index: enabled, and greyed for the project tool bar.
+    QList<QPixmap> ilAtivado;
+    QList<QPixmap> ilDesativado;
+
+    QTimer* Timer1;
+    QAction* Action1; // F1
+    QLabel* painelStatus(int indice) const;
+
+    // Handlers.
+    void FormShow();
+    void FormResize();
+    void Timer1Timer();
+    void Action1Execute();
+    void AjudaClick(QObject* Sender);
+    void configuraImpressoraClick();
+    void Vexoweb(QObject* Sender);
+    void SairClick();
+    bool chamarAjudaHtml(std::uint16_t comando, std::uint32_t dados, bool& chamarAjuda);
+
+    // Project commands.
+    void NovoClick();
+    void chamarFIdentificacaoClick();
+    void EntradaDeDados1Click();
+    void CapacidadedeArmazenamento1Click();
+    void cadernetaDeCampoClick();
+
+    // For tests: the folder in which the start-up looks for the help file (ending in "/")
+    // and what it runs to load the help control. Empty values bring back the program's
+    // folder and the help binding.
+    static void substituiInicio(const QString& pasta, std::function<void()> carregaControle);
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+
+private:
+    void criaMenu();
+    void criaBarras();
+    void criaBarraStatus();
+    QAction* item(QMenu* menu, const char* nome, const QString& texto,
+                  const std::function<void()>& comando = {});
+    QAction* separador(QMenu* menu, const char* nome);
+    QToolBar* barra(const char* nome);
+    QToolButton* botao(QToolBar* barra, const char* nome, const QString& dica, int figura,
+                       const std::function<void()>& comando, bool comFiguraDesativada = false);
+    void carregaFiguras();
+    void mostraFInicial();
+    void mudaPaginaEntrada(int pagina);
+    void encerraPrograma();
+
+    QMdiArea* MdiArea1;
+    QLabel* paineis[2];
+    bool jaMostrada = false;
+};
+
+inline QPointer<TFPrincipal> FPrincipal;

@@ -1,0 +1,109 @@
+#include "TFAjuda.h"
+
+#include "TNavegadorAjuda.h"
+
+#include <QAction>
+#include <QStyle>
+#include <QToolBar>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+const QString tituloPadrao = QStringLiteral("Ajuda");
+
+QString texto(const std::string& caminho)
+{
+    return QString::fromStdString(caminho);
+}
+
+} // namespace
+
+TFAjuda::TFAjuda(QWidget* pai)
+    : QMainWindow(pai)
+    , navegador(new TNavegadorAjuda(this))
+{
+    setObjectName(QStringLiteral("FAjuda"));
+    setWindowTitle(tituloPadrao);
+    setCentralWidget(navegador);
+    resize(860, 640);
+
+    QToolBar* barra = addToolBar(QStringLiteral("Navegação"));
+    barra->setObjectName(QStringLiteral("BarraAjuda"));
+    barra->setMovable(false);
+    barra->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QAction* voltar = barra->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Voltar"),
+                                       navegador, &QTextBrowser::backward);
+    QAction* avancar = barra->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Avançar"),
+                                        navegador, &QTextBrowser::forward);
+    acaoInicio = barra->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Início"),
+                                  this, &TFAjuda::mostraInicio);
+    voltar->setEnabled(false);
+    avancar->setEnabled(false);
+    acaoInicio->setEnabled(false);
+    connect(navegador, &QTextBrowser::backwardAvailable, voltar, &QAction::setEnabled);
+    connect(navegador, &QTextBrowser::forwardAvailable, avancar, &QAction::setEnabled);
+    connect(navegador, &QTextBrowser::sourceChanged, this, &TFAjuda::atualizaTitulo);
+}
+
+bool TFAjuda::mostraContexto(const std::string& caminhoArquivo, std::uint32_t contexto)
+{
+    if (!abreArquivo(caminhoArquivo))
+        return false;
+    const std::string topico = navegador->arquivo()->topicoDoContexto(contexto);
+    if (topico.empty()) {
+        navegador->mostraMensagem(QStringLiteral("Tópico não encontrado"),
+                                  QStringLiteral("O arquivo de ajuda %1 não tem o tópico de número %2.")
+                                      .arg(texto(caminhoArquivo))
+                                      .arg(contexto));
+        atualizaTitulo();
+        return false;
+    }
+    navegador->mostraTopico(topico);
+    atualizaTitulo();
+    return true;
+}
+
+// The file stays open between requests; a file that was missing or unreadable is tried
+// again at every request, so help works as soon as the file is in place.
+bool TFAjuda::abreArquivo(const std::string& caminhoArquivo)
+{
+    const TArquivoAjuda* atual = navegador->arquivo();
+    if (atual != nullptr && atual->aberto() && atual->caminho() == caminhoArquivo)
+        return true;
+    std::error_code erro;
+    if (caminhoArquivo.empty() || !std::filesystem::is_regular_file(caminhoArquivo, erro)) {
+        navegador->defineArquivo(nullptr);
+        navegador->mostraMensagem(QStringLiteral("Arquivo de ajuda não encontrado"),
+                                  QStringLiteral("O arquivo %1 não existe.").arg(texto(caminhoArquivo)));
+    } else {
+        navegador->defineArquivo(std::make_unique<TArquivoAjuda>(caminhoArquivo));
+        if (!navegador->arquivo()->aberto())
+            navegador->mostraMensagem(QStringLiteral("Arquivo de ajuda ilegível"),
+                                      QStringLiteral("O arquivo %1 não pôde ser lido como arquivo de ajuda.")
+                                          .arg(texto(caminhoArquivo)));
+    }
+    const bool aberto = navegador->arquivo() != nullptr && navegador->arquivo()->aberto();
+    acaoInicio->setEnabled(aberto && !navegador->arquivo()->topicoInicial().empty());
+    if (!aberto)
+        atualizaTitulo();
+    return aberto;
+}
+
+void TFAjuda::mostraInicio()
+{
+    const TArquivoAjuda* atual = navegador->arquivo();
+    if (atual != nullptr && !atual->topicoInicial().empty())
+        navegador->mostraTopico(atual->topicoInicial());
+}
+
+void TFAjuda::atualizaTitulo()
+{
+    const TArquivoAjuda* atual = navegador->arquivo();
+    const QString titulo = atual != nullptr && !atual->titulo().empty()
+                               ? QString::fromLatin1(atual->titulo())
+                               : tituloPadrao;
+    const QString topico = navegador->documentTitle();
+    setWindowTitle(topico.isEmpty() ? titulo : titulo + QStringLiteral(" - ") + topico);
+}

@@ -1,0 +1,486 @@
+#include "TAvaliacaoTerraco.h"
+
+#include "Aritmetica.h"
+#include "ConfiguracaoRegional.h"
+#include "ConversaoNumerica.h"
+#include "Excecoes.h"
+
+#include <cmath>
+#include <exception>
+#include <numbers>
+
+const std::string TAvaliacaoTerraco::mensagemCamposEmBranco =
+    "Exitem campos necessários em brancos, por favor revise os campos de \"Precipitação\", "
+    "\"Canal\", \"Área de Contribuição\", \"Perfil da Crista\" e \"Solo\".";
+
+namespace {
+
+// Columns of the sight grid and of the section grid.
+enum : int { colunaFS = 1, colunaFM = 2, colunaFI = 3, colunaAngulo = 4 };
+enum : int {
+    colunaC = 1, colunaCF1 = 2, colunaF1 = 3, colunaCF2 = 4, colunaF2 = 5, colunaCFT = 6, colunaFT = 7
+};
+
+constexpr long double pi = std::numbers::pi_v<long double>;
+// The safety height of the crest over the terrace end, m.
+constexpr long double alturaSeguranca = 0.15L;
+// The infiltration rate of a road surface, mm/h.
+constexpr double infiltracaoEstrada = 1.0;
+
+const TEstiloLinha estilosSecao[4] = {TEstiloLinha::psDash, TEstiloLinha::psDot,
+                                      TEstiloLinha::psDashDot, TEstiloLinha::psDashDotDot};
+const TCor coresSecao[5] = {clBlack, clTeal, clMaroon, clGreen, clGray};
+
+long double valor(const TGradeTexto& grade, int coluna, int linha)
+{
+    return strToFloat(grade.Cells(coluna, linha));
+}
+
+bool preenchida(const TGradeTexto& grade, int coluna, int linha)
+{
+    return !grade.Cells(coluna, linha).empty();
+}
+
+int celulasPreenchidas(const TGradeTexto& grade, int coluna, int primeiraLinha)
+{
+    int n = 0;
+    for (int r = primeiraLinha; r < grade.RowCount(); ++r)
+        if (preenchida(grade, coluna, r))
+            ++n;
+    return n;
+}
+
+long double quadrado(long double x)
+{
+    return x * x;
+}
+
+// Water-holding area of a section up to the level h. Both banks take their slope from
+// the height of C over the channel floor; FT only draws the section.
+long double areaTrapezoidal(const TSecaoCanal& s, long double h)
+{
+    const long double C = s.cotaC, F1 = s.cotaF1, F2 = s.cotaF2;
+    const long double w1 = s.larguraCF1, w2 = s.larguraF1F2, w3 = s.larguraF2FT;
+    const long double F = F1 > F2 ? F1 : F2;
+    if (F1 <= h && h < F2)
+        return quadrado(h - F1) * (divide(w1, 2 * (C - F1)) + divide(w2, 2 * (F2 - F1)));
+    if (h < F1 && F2 <= h)
+        return divide(quadrado(h - F2) * w2, 2 * (F1 - F2))
+             + divide(quadrado(h - F2) * w3, 2 * (C - F2));
+    if (h >= F)
+        return divide(quadrado(h - F1) * w1, 2 * (C - F1)) + w2 * ((h - F1) + (h - F2)) / 2
+             + divide(quadrado(h - F2) * w3, 2 * (C - F2));
+    return 0;
+}
+
+long double areaTriangular(const TSecaoCanal& s, long double h)
+{
+    const long double C = s.cotaC, F1 = s.cotaF1;
+    if (!(h > F1))
+        return 0;
+    return divide(quadrado(h - F1) * s.larguraCF1, 2 * (C - F1))
+         + divide(quadrado(h - F1) * s.larguraF2FT, 2 * (C - F1));
+}
+
+TLinhaGrafico linhaDeReferencia(const std::string& titulo, TCor cor, double cota, double xmax)
+{
+    TLinhaGrafico serie;
+    serie.titulo = titulo;
+    serie.cor = cor;
+    serie.pontos = {{0, cota}, {xmax, cota}};
+    return serie;
+}
+
+} // namespace
+
+bool TAvaliacaoTerraco::executa(const TDadosTerraco& dados, const TResultadoAvaliacao& paginaAntes)
+{
+    resultado_ = paginaAntes;
+    return executa(dados);
+}
+
+bool TAvaliacaoTerraco::executa(const TDadosTerraco& dados)
+{
+    try {
+        Rotina(dados);
+        sucesso_ = true;
+        mensagem_.clear();
+    } catch (const std::exception&) {
+        sucesso_ = false;
+        mensagem_ = mensagemCamposEmBranco;
+    }
+    resultado_.cotasCrista = estado_.cotasCrista;
+    resultado_.nPontosCrista = estado_.nPontosCrista;
+    return sucesso_;
+}
+
+void TAvaliacaoTerraco::Rotina(const TDadosTerraco& dados)
+{
+    defineConfiguracaoRegional(TConfiguracaoRegional::brasileira());
+    calculaLES(dados);
+    areaDeContribuicaoDados(dados);
+    PerfilDaCristaSecaoTransversal(dados);
+    calculaCotas();
+    preencheCapacidadeArmazenamento(dados);
+    preencheResultados(dados);
+}
+
+// Each text is read just before its setter, so the first blank or refused field ends
+// the run there.
+void TAvaliacaoTerraco::calculaLES(const TDadosTerraco& dados)
+{
+    estado_.equacaoChuva = std::make_unique<TPrecipitacaoExponencialNegativa>();
+    TPrecipitacaoExponencialNegativa& chuva = *estado_.equacaoChuva;
+    chuva.setTr(strToFloat(dados.LblEdtTr));
+    chuva.setK(strToFloat(dados.LblEdtK));
+    chuva.setA(strToFloat(dados.LblEdtA));
+    chuva.setB(strToFloat(dados.LblEdtB));
+    chuva.setC(strToFloat(dados.LblEdtC));
+
+    estado_.modeloEscoamento = std::make_unique<TNumeroDaCurva>();
+    TNumeroDaCurva& modelo = *estado_.modeloEscoamento;
+    modelo.setTIE(strToFloat(dados.LblEdtSoloTIE));
+    estado_.lesAgricola = modelo.laminaEscoamento(chuva);
+    if (dados.RadioButtonContribui) {
+        modelo.setTIE(infiltracaoEstrada);
+        estado_.lesEstrada = modelo.laminaEscoamento(chuva);
+    } else {
+        estado_.lesEstrada = 0;
+    }
+}
+
+void TAvaliacaoTerraco::areaDeContribuicaoDados(const TDadosTerraco& dados)
+{
+    TEstadoAvaliacao& e = estado_;
+    e.areaAgricola = 0;
+    if (dados.RadioGTipoDeLevantamento == levantamentoIrradiacao) {
+        areaPorIrradiacao(dados.SGridMira);
+        if (e.nVisadas > 0) {
+            for (int k = 0; k <= e.nVisadas; ++k)
+                e.areaAgricola = armazena(static_cast<long double>(e.areaAgricola)
+                                          + e.visadas[static_cast<std::size_t>(k)].areaTriangulo);
+            e.areaAgricola = std::fabs(e.areaAgricola);
+        }
+    } else if (dados.RadioGTipoDeLevantamento == levantamentoTrena) {
+        const long double comprimento = strToFloat(dados.LblEdtComprimentoTerraco);
+        e.areaAgricola = armazena(comprimento * espacamentoMedio(dados.SGridTrena));
+    }
+}
+
+// The sights are read from the consecutive rows 1 to n + 1, wherever the n angles were
+// typed.
+void TAvaliacaoTerraco::areaPorIrradiacao(const TGradeTexto& mira)
+{
+    estado_.nVisadas = celulasPreenchidas(mira, colunaAngulo, 1);
+    if (estado_.nVisadas == 0)
+        return;
+    estado_.visadas.resize(static_cast<std::size_t>(estado_.nVisadas) + 1);
+    calculaDistanciasMira(mira);
+    calculaAngulosMira(mira);
+    calculaAreasTriangulos();
+}
+
+// Stadia distances: 100 times the whole hair interval, 200 times a half interval, the
+// middle and lower hairs first. A sight needs two readings; only the closing row, which
+// is no sight, falls back on the first sight's distance.
+void TAvaliacaoTerraco::calculaDistanciasMira(const TGradeTexto& mira)
+{
+    const int n = estado_.nVisadas;
+    for (int k = 0; k <= n; ++k) {
+        const int r = k + 1;
+        TVisada& visada = estado_.visadas[static_cast<std::size_t>(k)];
+        if (preenchida(mira, colunaFM, r) && preenchida(mira, colunaFI, r))
+            visada.distancia = armazena(200 * (valor(mira, colunaFM, r) - valor(mira, colunaFI, r)));
+        else if (preenchida(mira, colunaFS, r) && preenchida(mira, colunaFI, r))
+            visada.distancia = armazena(100 * (valor(mira, colunaFS, r) - valor(mira, colunaFI, r)));
+        else if (preenchida(mira, colunaFS, r) && preenchida(mira, colunaFM, r))
+            visada.distancia = armazena(200 * (valor(mira, colunaFS, r) - valor(mira, colunaFM, r)));
+        else if (k < n)
+            throw EConvertError("A visada " + std::to_string(r) + " tem menos de duas leituras.");
+        else
+            visada.distancia = estado_.visadas[0].distancia;
+    }
+}
+
+// The last sight closes the polygon back to the first one, whatever its angle.
+void TAvaliacaoTerraco::calculaAngulosMira(const TGradeTexto& mira)
+{
+    const int n = estado_.nVisadas;
+    std::vector<TVisada>& v = estado_.visadas;
+    v[0].angulo = preenchida(mira, colunaAngulo, 1) ? strToFloat(mira.Cells(colunaAngulo, 1))
+                                                    : estado_.semValor;
+    for (int k = 1; k <= n; ++k) {
+        const long double anterior = valor(mira, colunaAngulo, k);
+        const long double graus = preenchida(mira, colunaAngulo, k + 1)
+                                      ? valor(mira, colunaAngulo, k + 1) - anterior
+                                      : 360 - anterior + valor(mira, colunaAngulo, 1);
+        v[static_cast<std::size_t>(k)].angulo = armazena(graus * pi / 180);
+    }
+}
+
+void TAvaliacaoTerraco::calculaAreasTriangulos()
+{
+    const double semValor = estado_.semValor;
+    std::vector<TVisada>& v = estado_.visadas;
+    v[0].areaTriangulo = 0;
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(estado_.nVisadas); ++k) {
+        const double d0 = v[k - 1].distancia, d1 = v[k].distancia;
+        v[k].areaTriangulo = d0 == semValor && d1 == semValor
+                                 ? 0
+                                 : armazena(seno(v[k].angulo) * d0 * d1 / 2);
+    }
+}
+
+// The mean of the first m cells, m the number of cells typed wherever they are.
+double TAvaliacaoTerraco::espacamentoMedio(const TGradeTexto& trena) const
+{
+    const int m = celulasPreenchidas(trena, 0, 0);
+    if (m == 0)
+        return 0;
+    double soma = 0;
+    for (int r = 0; r < m; ++r)
+        soma = armazena(soma + valor(trena, 0, r));
+    return armazena(divide(soma, m));
+}
+
+void TAvaliacaoTerraco::PerfilDaCristaSecaoTransversal(const TDadosTerraco& dados)
+{
+    leCotasCrista(dados);
+    leSecoesCanal(dados);
+    converteCotasCrista();
+    converteSecoesCanal(dados.CBTipoSecao);
+}
+
+void TAvaliacaoTerraco::tomaNoDatum(double leitura)
+{
+    if (estado_.maiorLeitura < leitura)
+        estado_.maiorLeitura = leitura;
+}
+
+// Start, the first n - 2 rows of the middle grid (n - 2 its typed cells), far end.
+void TAvaliacaoTerraco::leCotasCrista(const TDadosTerraco& dados)
+{
+    TEstadoAvaliacao& e = estado_;
+    e.maiorLeitura = 0;
+    e.nPontosCrista = 0;
+    if (!preenchida(dados.SGridCristaInicio, 1, 0))
+        return;
+    const int n = 2 + celulasPreenchidas(dados.SGridCristaMeio, 1, 0);
+    e.nPontosCrista = n;
+    e.cotasCrista.resize(static_cast<std::size_t>(n));
+    e.cotasCrista[0] = strToFloat(dados.SGridCristaInicio.Cells(1, 0));
+    tomaNoDatum(e.cotasCrista[0]);
+    e.cotasCrista[static_cast<std::size_t>(n) - 1] = strToFloat(dados.SGridCristaFim.Cells(1, 0));
+    tomaNoDatum(e.cotasCrista[static_cast<std::size_t>(n) - 1]);
+    for (int i = 1; i <= n - 2; ++i) {
+        e.cotasCrista[static_cast<std::size_t>(i)] = strToFloat(dados.SGridCristaMeio.Cells(1, i - 1));
+        tomaNoDatum(e.cotasCrista[static_cast<std::size_t>(i)]);
+    }
+}
+
+// The first nSecoes rows, nSecoes the number of C readings typed. A triangular section
+// has no F2: its columns are neither read nor checked.
+void TAvaliacaoTerraco::leSecoesCanal(const TDadosTerraco& dados)
+{
+    const TGradeTexto& canal = dados.SGridCanalSecao;
+    TEstadoAvaliacao& e = estado_;
+    e.nSecoes = celulasPreenchidas(canal, colunaC, 1);
+    e.secoes.resize(static_cast<std::size_t>(e.nSecoes));
+    for (int i = 0; i < e.nSecoes; ++i) {
+        const int r = i + 1;
+        TSecaoCanal& s = e.secoes[static_cast<std::size_t>(i)];
+        s.cotaC = strToFloat(canal.Cells(colunaC, r));
+        tomaNoDatum(s.cotaC);
+        s.larguraCF1 = strToFloat(canal.Cells(colunaCF1, r));
+        s.cotaF1 = strToFloat(canal.Cells(colunaF1, r));
+        tomaNoDatum(s.cotaF1);
+        if (dados.CBTipoSecao == secaoTrapezoidal) {
+            s.larguraF1F2 = strToFloat(canal.Cells(colunaCF2, r));
+            s.cotaF2 = strToFloat(canal.Cells(colunaF2, r));
+            tomaNoDatum(s.cotaF2);
+        }
+        s.larguraF2FT = strToFloat(canal.Cells(colunaCFT, r));
+        s.cotaFT = strToFloat(canal.Cells(colunaFT, r));
+        tomaNoDatum(s.cotaFT);
+    }
+}
+
+// Staff readings grow downwards: an elevation is the datum less the reading.
+void TAvaliacaoTerraco::converteCotasCrista()
+{
+    TEstadoAvaliacao& e = estado_;
+    for (int i = 0; i < e.nPontosCrista; ++i) {
+        double& cota = e.cotasCrista[static_cast<std::size_t>(i)];
+        cota = armazena(static_cast<long double>(e.maiorLeitura) - cota);
+    }
+}
+
+// The distances were typed from C; the areas need the width of each stretch.
+void TAvaliacaoTerraco::converteSecoesCanal(int tipoSecao)
+{
+    const long double datum = estado_.maiorLeitura;
+    for (TSecaoCanal& s : estado_.secoes) {
+        s.cotaC = armazena(datum - s.cotaC);
+        s.cotaF1 = armazena(datum - s.cotaF1);
+        s.cotaF2 = armazena(datum - s.cotaF2);
+        s.cotaFT = armazena(datum - s.cotaFT);
+        const double inicioUltimoTrecho = tipoSecao == secaoTrapezoidal ? s.larguraF1F2 : s.larguraCF1;
+        s.larguraF2FT = armazena(static_cast<long double>(s.larguraF2FT) - inicioUltimoTrecho);
+        s.larguraF1F2 = armazena(static_cast<long double>(s.larguraF1F2) - s.larguraCF1);
+    }
+}
+
+// CBC is the lowest intermediate point (the far end when there is none); CE the lower
+// of the two ends.
+void TAvaliacaoTerraco::calculaCotas()
+{
+    TEstadoAvaliacao& e = estado_;
+    const int n = e.nPontosCrista;
+    if (n == 0)
+        throw Exception("O perfil da crista não tem leituras.");
+    const std::vector<double>& cotas = e.cotasCrista;
+    e.cotaBaixaCrista = cotas[1];
+    for (std::size_t i = 2; i + 2 <= static_cast<std::size_t>(n); ++i)
+        if (e.cotaBaixaCrista > cotas[i])
+            e.cotaBaixaCrista = cotas[i];
+    resultado_.LblEdtRCotaCrista = formatDuasCasas(e.cotaBaixaCrista);
+    const double inicio = cotas[0], fim = cotas[static_cast<std::size_t>(n) - 1];
+    e.cotaExtremidade = inicio > fim ? fim : inicio;
+    resultado_.LblEdtRCotaBigode = formatDuasCasas(e.cotaExtremidade);
+}
+
+// Water rises to the lower of CBC (above it the ridge spills) and CE (above it the
+// water runs out at the end).
+void TAvaliacaoTerraco::preencheCapacidadeArmazenamento(const TDadosTerraco& dados)
+{
+    TEstadoAvaliacao& e = estado_;
+    const long double h = e.cotaBaixaCrista > e.cotaExtremidade ? e.cotaExtremidade : e.cotaBaixaCrista;
+    e.somaAr = 0;
+    TGradeTexto& grade = resultado_.SGridResultadosAr;
+    grade.setRowCount(dados.SGridCanalSecao.RowCount());
+    for (int r = 1; r < grade.RowCount(); ++r) {
+        grade.setCells(0, r, std::to_string(r));
+        grade.setCells(1, r, "");
+    }
+    if (dados.CBTipoSecao != secaoTriangular && dados.CBTipoSecao != secaoTrapezoidal)
+        return;
+    for (int i = 0; i < e.nSecoes; ++i) {
+        const TSecaoCanal& s = e.secoes[static_cast<std::size_t>(i)];
+        const double ar = armazena(dados.CBTipoSecao == secaoTrapezoidal ? areaTrapezoidal(s, h)
+                                                                         : areaTriangular(s, h));
+        grade.setCells(0, i + 1, std::to_string(i + 1));
+        grade.setCells(1, i + 1, formatDuasCasas(ar));
+        e.somaAr = armazena(static_cast<long double>(e.somaAr) + ar);
+    }
+}
+
+void TAvaliacaoTerraco::preencheResultados(const TDadosTerraco& dados)
+{
+    grafico(dados);
+    TResultadoAvaliacao& p = resultado_;
+    p.LblEdtRVe.clear();
+    p.LblEdtRVn.clear();
+    p.LblEdtVeVn.clear();
+    p.LblEdtAvaliacao.clear();
+    p.MemObs.clear();
+    p.LblRLES = formatDuasCasas(estado_.lesAgricola);
+    p.LblRAc = formatDuasCasas(estado_.areaAgricola);
+    preencheEstrada(dados);
+    p.SGridResultadosAr.setCells(0, 0, "Seções");
+    p.SGridResultadosAr.setCells(1, 0, "Ar(m²)");
+    p.SGridRMedia.setCells(0, 0, "Média*");
+    // The mean divides by one more than the number of sections; Ve does not.
+    p.SGridRMedia.setCells(1, 0, formatDuasCasas(divide(estado_.somaAr, estado_.nSecoes + 1)));
+    preencheVolumes(dados);
+    if (p.LblEdtVeVn.empty())
+        return;
+    preencheObservacao();
+    p.LblEdtAvaliacao = strToFloat(p.LblEdtVeVn) >= 100 ? "Terraço ADEQUADO!" : "Terraço INADEQUADO!";
+}
+
+void TAvaliacaoTerraco::preencheEstrada(const TDadosTerraco& dados)
+{
+    TResultadoAvaliacao& p = resultado_;
+    if (!dados.RadioButtonContribui) {
+        estado_.areaEstrada = 0;
+        p.LblRLESestrada = semEstrada;
+        p.LblRAcEstrada = semEstrada;
+        return;
+    }
+    p.LblRLESestrada = formatDuasCasas(estado_.lesEstrada);
+    const long double largura = strToFloat(dados.EdtAreaContibuicaoSemiELargura);
+    estado_.areaEstrada = armazena(largura * strToFloat(dados.EdtAreaContibuicaoComprimento));
+    p.LblRAcEstrada = formatDuasCasas(estado_.areaEstrada);
+}
+
+// Depths are in mm, hence the division by 1000. The efficiency is worked out from the
+// two volumes as shown, so that it agrees with what the user reads.
+void TAvaliacaoTerraco::preencheVolumes(const TDadosTerraco& dados)
+{
+    const TEstadoAvaliacao& e = estado_;
+    TResultadoAvaliacao& p = resultado_;
+    if (e.somaAr > 0) {
+        const long double comprimento = strToFloat(dados.LblEdtComprimentoTerraco);
+        p.LblEdtRVe = formatDuasCasas(comprimento * divide(e.somaAr, e.nSecoes));
+    }
+    const long double agricola = static_cast<long double>(e.areaAgricola) * e.lesAgricola / 1000;
+    const long double estrada = static_cast<long double>(e.areaEstrada) * e.lesEstrada / 1000;
+    if (e.areaEstrada > 0 && e.areaAgricola > 0)
+        p.LblEdtRVn = formatDuasCasas(agricola + estrada);
+    else if (e.areaEstrada > 0)
+        p.LblEdtRVn = formatDuasCasas(estrada);
+    else if (e.areaAgricola > 0)
+        p.LblEdtRVn = formatDuasCasas(agricola);
+    if (!p.LblEdtRVn.empty() && !p.LblEdtRVe.empty() && strToFloat(p.LblEdtRVn) > 0)
+        p.LblEdtVeVn = formatDuasCasas(divide(strToFloat(p.LblEdtRVe), strToFloat(p.LblEdtRVn)) * 100);
+}
+
+void TAvaliacaoTerraco::preencheObservacao()
+{
+    TResultadoAvaliacao& p = resultado_;
+    const long double d = static_cast<long double>(estado_.cotaBaixaCrista) - estado_.cotaExtremidade;
+    p.MemObs = "Crista " + formatDuasCasas(std::fabs(d) * 100) + " cm";
+    if (d > 0 && d < alturaSeguranca) {
+        p.MemObs += " acima da cota da extremidade! Não atingiu a altura de segurança!";
+        p.MemObsTag = 0;
+    } else if (d <= 0) {
+        p.MemObs += " abaixo da extremidade!";
+        p.MemObsTag = 2;
+    } else {
+        p.MemObs += " acima da cota da extremidade!";
+        p.MemObsTag = 1;
+    }
+}
+
+// Every section as a broken line from C over F1 (and F2) to FT, then the crest's lowest
+// elevation and the terrace end's as level lines across the widest section.
+void TAvaliacaoTerraco::grafico(const TDadosTerraco& dados)
+{
+    const TEstadoAvaliacao& e = estado_;
+    const TGradeTexto& canal = dados.SGridCanalSecao;
+    std::vector<TLinhaGrafico>& series = resultado_.seriesGrafico;
+    series.assign(static_cast<std::size_t>(e.nSecoes) + 2, TLinhaGrafico{});
+    for (int i = 0; i < e.nSecoes; ++i) {
+        const int r = i + 1;
+        const TSecaoCanal& s = e.secoes[static_cast<std::size_t>(i)];
+        TLinhaGrafico& serie = series[static_cast<std::size_t>(i)];
+        serie.titulo = "Seção " + std::to_string(i + 1);
+        serie.estilo = estilosSecao[i % 4];
+        serie.cor = coresSecao[i % 5];
+        serie.pontos.push_back({0, s.cotaC});
+        serie.pontos.push_back({strToFloat(canal.Cells(colunaCF1, r)), s.cotaF1});
+        if (dados.CBTipoSecao == secaoTrapezoidal)
+            serie.pontos.push_back({strToFloat(canal.Cells(colunaCF2, r)), s.cotaF2});
+        else
+            serie.pontos.push_back({strToFloat(canal.Cells(colunaCF1, r)), s.cotaF1});
+        serie.pontos.push_back({strToFloat(canal.Cells(colunaCFT, r)), s.cotaFT});
+    }
+    double xmax = 0;
+    for (int r = 1; r <= e.nSecoes; ++r) {
+        const double x = strToFloat(canal.Cells(colunaCFT, r));
+        if (x > xmax)
+            xmax = x;
+    }
+    series[static_cast<std::size_t>(e.nSecoes)] = linhaDeReferencia("CBC", clBlue, e.cotaBaixaCrista, xmax);
+    series[static_cast<std::size_t>(e.nSecoes) + 1] = linhaDeReferencia("CE", clRed, e.cotaExtremidade, xmax);
+}

@@ -1,0 +1,274 @@
+#include "TLeitorProjeto.h"
+
+#include "ConversaoNumerica.h"
+#include "ErroEntradaSaida.h"
+#include "Excecoes.h"
+#include "FormatoProjeto.h"
+#include "TCodigoWindows1252.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace f = formatoProjeto;
+
+// The program works with the decimal comma whatever the machine's language, so a
+// number typed on a machine with the point reads with the comma.
+std::string comVirgula(std::string texto)
+{
+    std::replace(texto.begin(), texto.end(), '.', ',');
+    return texto;
+}
+
+// The text before the next TAB, which the TAB leaves with; empty when no TAB is left.
+std::string_view proximoCampo(std::string_view& resto)
+{
+    const std::size_t tab = resto.find('\t');
+    if (tab == std::string_view::npos)
+        return {};
+    const std::string_view campo = resto.substr(0, tab);
+    resto.remove_prefix(tab + 1);
+    return campo;
+}
+
+std::string campoNumerico(std::string_view campo)
+{
+    return comVirgula(TCodigoWindows1252::paraUtf8(campo));
+}
+
+// Only a regular file is read: a folder, a pipe or a device (which could block or never
+// end) is refused before anything is read.
+std::string leArquivo(const std::string& nomeArquivo)
+{
+    const int arquivo = ::open(nomeArquivo.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (arquivo < 0)
+        lancaErroEntradaSaida(errno);
+    struct stat estado {};
+    if (::fstat(arquivo, &estado) != 0 || !S_ISREG(estado.st_mode)) {
+        ::close(arquivo);
+        lancaErroEntradaSaida(EACCES);
+    }
+    std::string conteudo;
+    char bloco[65536];
+    for (;;) {
+        const ssize_t lidos = ::read(arquivo, bloco, sizeof bloco);
+        if (lidos == 0)
+            break;
+        if (lidos < 0) {
+            if (errno == EINTR)
+                continue;
+            const int erro = errno;
+            ::close(arquivo);
+            lancaErroEntradaSaida(erro);
+        }
+        conteudo.append(bloco, static_cast<std::size_t>(lidos));
+    }
+    ::close(arquivo);
+    return conteudo;
+}
+
+} // namespace
+
+TLeituraProjeto TLeitorProjeto::le(const std::string& nomeArquivo)
+{
+    return leTexto(leArquivo(nomeArquivo));
+}
+
+TLeituraProjeto TLeitorProjeto::leTexto(std::string_view bytes)
+{
+    TLeitorProjeto leitor(bytes);
+    leitor.pula(4);
+    leitor.leIdentificacao();
+    leitor.lePrecipitacao();
+    leitor.leCanal();
+    leitor.leAreaDeContribuicao();
+    leitor.leCrista();
+    leitor.leSolo();
+    return std::move(leitor.leitura_);
+}
+
+std::string_view TLeitorProjeto::linhaBruta()
+{
+    if (posicao_ >= bytes_.size())
+        return {};
+    const std::size_t lf = bytes_.find('\n', posicao_);
+    const std::size_t fim = lf == std::string_view::npos ? bytes_.size() : lf;
+    std::string_view linha = bytes_.substr(posicao_, fim - posicao_);
+    posicao_ = lf == std::string_view::npos ? bytes_.size() : lf + 1;
+    if (lf != std::string_view::npos && !linha.empty() && linha.back() == '\r')
+        linha.remove_suffix(1);
+    return linha;
+}
+
+void TLeitorProjeto::pula(int linhas)
+{
+    for (int i = 0; i < linhas; ++i)
+        linhaBruta();
+}
+
+std::string TLeitorProjeto::texto()
+{
+    return TCodigoWindows1252::paraUtf8(linhaBruta());
+}
+
+// The prefixes are plain ASCII and the file has one byte per character, so the cut
+// counts bytes of the line as it stands in the file.
+std::string TLeitorProjeto::valor(std::string_view prefixo)
+{
+    const std::string_view linha = linhaBruta();
+    return TCodigoWindows1252::paraUtf8(linha.substr(std::min(prefixo.size(), linha.size())));
+}
+
+int TLeitorProjeto::inteiro(std::string_view prefixo, int minimo, int maximo)
+{
+    const std::string t = valor(prefixo);
+    const int numero = strToInt(t);
+    if (numero < minimo || numero > maximo)
+        throw EConvertError("'" + t + "' is not a valid integer value");
+    return numero;
+}
+
+int TLeitorProjeto::contagem()
+{
+    return inteiro("", 1, f::maximoLinhas);
+}
+
+void TLeitorProjeto::leIdentificacao()
+{
+    TTextosIdentificacao& id = leitura_.dados.identificacao;
+    id.EIdentificacao = texto();
+    id.EMunicipio = texto();
+    id.EEstado = texto();
+    id.ELocalidade = texto();
+    id.EProprietario = texto();
+    id.EData = texto();
+    id.ELocalidade = texto();
+}
+
+void TLeitorProjeto::lePrecipitacao()
+{
+    TDadosTerraco& d = leitura_.dados;
+    pula(1);
+    d.LblEdtTr = comVirgula(valor(f::prefixoT));
+    d.LblEdtK = comVirgula(valor(f::prefixoK));
+    d.LblEdtA = comVirgula(valor(f::prefixoA));
+    d.LblEdtB = comVirgula(valor(f::prefixoB));
+    d.LblEdtC = comVirgula(valor(f::prefixoC));
+    d.meLatitude = valor(f::prefixoLatitude);
+    d.MELongitude = valor(f::prefixoLongitude);
+}
+
+void TLeitorProjeto::leCanal()
+{
+    TDadosTerraco& d = leitura_.dados;
+    pula(1);
+    d.LblEdtComprimentoTerraco = comVirgula(valor(f::prefixoComprimentoTerraco));
+    const int tipo = inteiro(f::prefixoTipoSecao, secaoTriangular, secaoTrapezoidal);
+    d.CBTipoSecao = tipo;
+    leitura_.efeitos.emplace_back(TEfeitoTipoSecao{tipo});
+    d.SGridCanalSecao.setRowCount(contagem());
+    if (tipo == secaoTriangular)
+        leitura_.efeitos.emplace_back(TEfeitoLarguraColunas{{1, 2, 3, 4, 5, 6, 7}, 56});
+    // The header row: the headers are a new window's, whatever the file holds.
+    pula(1);
+    for (int r = 1; r < d.SGridCanalSecao.RowCount(); ++r)
+        leLinhaCanal(r, tipo);
+    if (tipo == secaoTriangular && d.SGridCanalSecao.RowCount() > 1)
+        leitura_.efeitos.emplace_back(TEfeitoLarguraColunas{{4, 5}, 0});
+    pula(1);
+}
+
+// The fields fill the columns from the left; once the TABs run out every further cell
+// is set empty, so a row whose last cells were empty reads back with them empty.
+void TLeitorProjeto::leLinhaCanal(int linha, int tipoSecao)
+{
+    std::string_view resto = linhaBruta();
+    for (int c = 0; c < leitura_.dados.SGridCanalSecao.ColCount(); ++c) {
+        if (tipoSecao != secaoTrapezoidal && (c == 4 || c == 5))
+            continue;
+        const std::string_view campo = proximoCampo(resto);
+        leitura_.dados.SGridCanalSecao.setCells(c, linha, campo == f::celulaVazia ? std::string()
+                                                                                   : campoNumerico(campo));
+    }
+}
+
+void TLeitorProjeto::leAreaDeContribuicao()
+{
+    TDadosTerraco& d = leitura_.dados;
+    pula(1);
+    const std::string largura = valor(f::prefixoLarguraEstrada);
+    const bool contribui = !largura.empty();
+    // Until here the record holds a new window's choice.
+    leitura_.efeitos.emplace_back(TEfeitoEstrada{contribui, contribui != d.RadioButtonContribui});
+    d.RadioButtonContribui = contribui;
+    d.RadioButtonNaoContribui = !contribui;
+    d.EdtAreaContibuicaoSemiELargura = comVirgula(largura);
+    d.EdtAreaContibuicaoComprimento = comVirgula(valor(f::prefixoComprimentoEstrada));
+    leLevantamento();
+}
+
+void TLeitorProjeto::leLevantamento()
+{
+    int& metodo = leitura_.dados.RadioGTipoDeLevantamento;  // a new window's until set here
+    const std::string_view palavra = linhaBruta();
+    if (palavra == f::mira) {
+        leitura_.efeitos.emplace_back(
+            TEfeitoLevantamento{std::string(f::mira), levantamentoIrradiacao, metodo != levantamentoIrradiacao});
+        metodo = levantamentoIrradiacao;
+        leMira();
+    } else if (palavra == f::trena) {
+        leitura_.efeitos.emplace_back(
+            TEfeitoLevantamento{std::string(f::trena), levantamentoTrena, metodo != levantamentoTrena});
+        metodo = levantamentoTrena;
+        leTrena();
+    }
+    pula(2);
+}
+
+// A "-" field leaves its cell as a new window has it; any other field, an empty one
+// included, is the cell's text.
+void TLeitorProjeto::leMira()
+{
+    TGradeTexto& grade = leitura_.dados.SGridMira;
+    grade.setRowCount(contagem());
+    pula(1);
+    for (int r = 1; r < grade.RowCount(); ++r) {
+        std::string_view resto = linhaBruta();
+        for (int c = 0; c < grade.ColCount(); ++c) {
+            const std::string_view campo = proximoCampo(resto);
+            if (campo != f::celulaVazia)
+                grade.setCells(c, r, campoNumerico(campo));
+        }
+    }
+}
+
+void TLeitorProjeto::leTrena()
+{
+    TGradeTexto& grade = leitura_.dados.SGridTrena;
+    grade.setRowCount(contagem());
+    for (int r = 0; r < grade.RowCount(); ++r)
+        grade.setCells(0, r, comVirgula(texto()));
+}
+
+void TLeitorProjeto::leCrista()
+{
+    TDadosTerraco& d = leitura_.dados;
+    d.SGridCristaMeio.setRowCount(contagem());
+    for (int r = 0; r < d.SGridCristaMeio.RowCount(); ++r)
+        d.SGridCristaMeio.setCells(1, r, comVirgula(texto()));
+    pula(1);
+    d.SGridCristaInicio.setCells(1, 0, comVirgula(texto()));
+    d.SGridCristaFim.setCells(1, 0, comVirgula(texto()));
+}
+
+void TLeitorProjeto::leSolo()
+{
+    TDadosTerraco& d = leitura_.dados;
+    pula(1);
+    d.LblEdtSoloTIE = comVirgula(valor(f::prefixoTIE));
+    d.identificacao.EResponsavel = valor(f::prefixoResponsavel);
+}

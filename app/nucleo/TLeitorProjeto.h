@@ -1,0 +1,57 @@
+#pragma once
+// Reads a project file into a new TDadosTerraco, with the steps the windows take besides
+// the values (TLeituraProjeto.h).
+//
+// Lines end at LF, with or without a CR before it, and are read whole; past the end of
+// the file every line reads empty. Prefixed values are cut by the prefix's length,
+// whatever stands there. A "-" field of a channel row is an empty cell; one of a sight
+// row leaves the cell as a new window has it. Every "." in a number value (T, K, a, b, c, the lengths and
+// widths, every grid field, the infiltration rate) becomes ",", the program's decimal
+// separator; the identification, the coordinates, the section type and the counts are
+// taken as they stand. Only the survey keyword steers the reading: an unknown one
+// (compared exactly, blanks and case included) reads no survey block and goes on two
+// lines later as if "fim" and "perfil da crista" had followed it, so the rest is out of
+// step and usually fails at the crest count.
+#include "TLeituraProjeto.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+class TLeitorProjeto {
+public:
+    // The file `nomeArquivo` (TFPrincipal::AbrirArquivoTxt). Nothing comes back unless
+    // the whole file was read. A file that cannot be opened or read raises EInOutError
+    // ("File not found", "File access denied", "I/O error <n>"...); a section type, or a
+    // row count, that is not a whole number, or is outside its range (0 or 1; 1 to
+    // 10000 rows), raises EConvertError "'<text>' is not a valid integer value".
+    static TLeituraProjeto le(const std::string& nomeArquivo);
+
+    // The same from the file's bytes.
+    static TLeituraProjeto leTexto(std::string_view bytes);
+
+private:
+    explicit TLeitorProjeto(std::string_view bytes) : bytes_(bytes) {}
+
+    std::string_view linhaBruta();
+    void pula(int linhas);
+    std::string texto();
+    std::string valor(std::string_view prefixo);
+    int inteiro(std::string_view prefixo, int minimo, int maximo);
+    int contagem();
+
+    void leIdentificacao();
+    void lePrecipitacao();
+    void leCanal();
+    void leLinhaCanal(int linha, int tipoSecao);
+    void leAreaDeContribuicao();
+    void leLevantamento();
+    void leMira();
+    void leTrena();
+    void leCrista();
+    void leSolo();
+
+    std::string_view bytes_;
+    std::size_t posicao_ = 0;
+    TLeituraProjeto leitura_;
+};

@@ -1,0 +1,33 @@
+#pragma once
+// One line of the section chart as plain data: the window draws it with its chart
+// layer, the evaluation report borrows it.
+#include "SerieGrafico.h"
+
+#include <string>
+#include <vector>
+
+inline constexpr TCor clBlack = 0x000000;
+inline constexpr TCor clTeal = 0x008080;
+inline constexpr TCor clMaroon = 0x800000;
+inline constexpr TCor clGreen = 0x008000;
+inline constexpr TCor clGray = 0x808080;
+inline constexpr TCor clBlue = 0x0000FF;
+inline constexpr TCor clRed = 0xFF0000;
+
+enum class TEstiloLinha { psSolid, psDash, psDot, psDashDot, psDashDotDot };
+
+struct TPontoGrafico {
+    double x = 0;  // distance from C, m
+    double y = 0;  // elevation, m
+
+    bool operator==(const TPontoGrafico&) const = default;
+};
+
+struct TLinhaGrafico {
+    std::string titulo;
+    TCor cor = CorAutomatica;  // 0xRRGGBB; a new series takes the chart's own colour
+    TEstiloLinha estilo = TEstiloLinha::psSolid;  // a new series' pen
+    std::vector<TPontoGrafico> pontos;
+
+    bool operator==(const TLinhaGrafico&) const = default;
+};

@@ -1,0 +1,48 @@
+#include "TAplicacao.h"
+
+#include "TCaixaMensagem.h"
+
+#include <exception>
+
+TAplicacao::TAplicacao(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Morlin"));
+}
+
+bool TAplicacao::notify(QObject* receptor, QEvent* evento)
+{
+    try {
+        return QApplication::notify(receptor, evento);
+    } catch (...) {
+        mostraErroAtual();
+        return false;
+    }
+}
+
+void TAplicacao::executa(const std::function<void()>& comando) noexcept
+{
+    try {
+        comando();
+    } catch (...) {
+        mostraErroAtual();
+    }
+}
+
+// Called only from inside a catch block.
+void TAplicacao::mostraErroAtual() noexcept
+{
+    QString mensagem;
+    try {
+        throw;
+    } catch (const std::exception& erro) {
+        mensagem = QString::fromUtf8(erro.what());
+    } catch (...) {
+        mensagem = QStringLiteral("Ocorreu um erro inesperado.");
+    }
+    try {
+        TCaixaMensagem::mostra(mensagem);
+    } catch (...) {
+        // Nothing is left to tell the user with; the command has ended all the same.
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The application object. An error that a command does not catch ends that command and
+// its message is shown in a message box; the program and its windows stay open, and no
+// error ever travels through Qt's own code, which is not built to pass it on.
+#include <QApplication>
+#include <QObject>
+
+#include <functional>
+#include <utility>
+
+class TAplicacao : public QApplication {
+public:
+    TAplicacao(int& argc, char** argv);
+
+    bool notify(QObject* receptor, QEvent* evento) override;
+
+    // Runs a command of ours under the guard.
+    static void executa(const std::function<void()>& comando) noexcept;
+
+    // Connects a signal to a command of ours that runs under the guard.
+    template <typename Emissor, typename Sinal, typename Comando>
+    static QMetaObject::Connection liga(Emissor* emissor, Sinal sinal, QObject* contexto,
+                                        Comando comando)
+    {
+        return QObject::connect(emissor, sinal, contexto,
+                                [comando = std::move(comando)] { executa(comando); });
+    }
+
+private:
+    static void mostraErroAtual() noexcept;
+};

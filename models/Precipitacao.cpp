@@ -1,0 +1,159 @@
+#include "Precipitacao.h"
+
+#include "Aritmetica.h"
+#include "Excecoes.h"
+#include "PrecipitacaoExponencialNegativa.h"
+
+#include <cmath>
+
+namespace {
+
+// Newton's method on a smooth, falling intensity settles in a handful of steps; this
+// many means it is wandering and will not settle.
+constexpr int MaximoPassosNewton = 500;
+constexpr double ToleranciaNewton = 1e-10;
+
+const char* const MensagemFimEscoamento =
+    "Erro: divisão por zero ao tentar calcular o tempo do fim do escoamento superficial "
+    "utilizando o perfil de precipitação exponencial negativa.";
+
+[[noreturn]] void operacaoAbstrata()
+{
+    throw EAbstractError("Erro: operação não disponível para este tipo de precipitação.");
+}
+
+// Newton's method from t0 for intensidade(t) = TIE.
+double newtonFimEscoamento(const TPrecipitacao& Evento, double TIE, double t0)
+{
+    double t = t0;
+    try {
+        for (int passo = 0; passo < MaximoPassosNewton; ++passo) {
+            const long double residuo = static_cast<long double>(Evento.intensidade(t)) - TIE;
+            const long double derivada = Evento.derivadaIntensidade(t);
+            const double tn = armazena(t - divide(residuo, derivada));
+            if (std::fabs(static_cast<long double>(tn) - t) < ToleranciaNewton)
+                return tn;
+            t = tn;
+        }
+    } catch (const std::exception&) {
+        // Whatever went wrong, the user learns that the end of runoff could not be found.
+    }
+    throw EZeroDivide(MensagemFimEscoamento);
+}
+
+} // namespace
+
+TPrecipitacao::TPrecipitacao() : TPrecipitacao(std::string()) {}
+
+TPrecipitacao::TPrecipitacao(const std::string& NovoSufixo)
+{
+    TPrecipitacao::setSufixo(NovoSufixo);
+}
+
+void TPrecipitacao::recalcula()
+{
+    operacaoAbstrata();
+}
+
+void TPrecipitacao::setSufixo(const std::string& Valor)
+{
+    Sufixo = Valor;
+    limpa();
+}
+
+double TPrecipitacao::derivadaIntensidade(double) const
+{
+    operacaoAbstrata();
+}
+
+void TPrecipitacao::copia(const TPrecipitacao& Outra)
+{
+    Duracao = Outra.Duracao;
+    PrecipitacaoTotal = Outra.PrecipitacaoTotal;
+    IntensidadePico = Outra.IntensidadePico;
+    TempoPico = Outra.TempoPico;
+    A = Outra.A;
+    B = Outra.B;
+    C = Outra.C;
+    D = Outra.D;
+    Data = Outra.Data;
+}
+
+void TPrecipitacao::limpa()
+{
+    A = -1.0;
+    B = -1.0;
+    C = -1.0;
+    D = -1.0;
+    PrecipitacaoTotal = -1.0;
+    Duracao = -1.0;
+    IntensidadePico = -1.0;
+    TempoPico = -1.0;
+}
+
+void TPrecipitacao::desenhaGrafico(TSerieGrafico&) const
+{
+    operacaoAbstrata();
+}
+
+double TPrecipitacao::intensidade(double) const
+{
+    operacaoAbstrata();
+}
+
+double TPrecipitacao::laminaAcumulada(double) const
+{
+    operacaoAbstrata();
+}
+
+double TPrecipitacao::laminaEntre(double, double) const
+{
+    operacaoAbstrata();
+}
+
+void TPrecipitacao::defineNaoNegativo(double& Campo, double Valor, const char* Mensagem)
+{
+    // Written so that a NaN, which compares false with everything, is refused too.
+    if (!(Valor >= 0.0))
+        throw Exception(Mensagem);
+    Campo = Valor;
+    recalcula();
+}
+
+void TPrecipitacao::setPrecipitacaoTotal(double Valor)
+{
+    defineNaoNegativo(PrecipitacaoTotal, Valor,
+                      "Erro. A lâmina precipitada tem que ser maior ou igual a zero.");
+}
+
+void TPrecipitacao::setDuracao(double Valor)
+{
+    defineNaoNegativo(Duracao, Valor,
+                      "Erro. A duração total da precipitação tem que ser maior ou igual a  zero.");
+}
+
+void TPrecipitacao::setA(double Valor)
+{
+    defineNaoNegativo(A, Valor, "Erro. O parâmetro \"a\" tem que ser maior ou igual a zero.");
+}
+
+void TPrecipitacao::setB(double Valor)
+{
+    defineNaoNegativo(B, Valor, "Erro. O parâmetro \"b\" tem que ser maior ou igual a zero.");
+}
+
+void TPrecipitacao::setC(double Valor)
+{
+    defineNaoNegativo(C, Valor, "Erro. O parâmetro \"c\" tem que ser maior ou igual a zero.");
+}
+
+double TPrecipitacao::tempoFimEscoamento(double TIE) const
+{
+    if (dynamic_cast<const TPrecipitacaoExponencialNegativa*>(this) == nullptr)
+        return 0.0;
+    // The intensity of a design storm is greatest at the start: if it does not exceed
+    // the infiltration rate there, runoff never begins.
+    if (!(intensidade(0.0) > TIE))
+        return 0.0;
+    return newtonFimEscoamento(*this, TIE, Duracao / 2.0);
+}

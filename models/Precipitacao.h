@@ -1,0 +1,67 @@
+#pragma once
+// The rainfall event of the models: rainfall parameters with validating setters, a
+// reset, a copy and the time at which runoff ends. Times are in minutes from the start
+// of the rainfall, depths in mm, intensities and infiltration rates in mm/h. Every real
+// parameter holds -1.0 while it is unset.
+#include <string>
+
+class TSerieGrafico;
+
+class TPrecipitacao {
+public:
+    // Appended to the section names when the event is kept in a settings file.
+    std::string Sufixo;
+    double A = -1.0;
+    double B = -1.0;
+    double C = -1.0;
+    // A fourth equation parameter that is only kept, never used in a computation.
+    double D = -1.0;
+    double PrecipitacaoTotal = -1.0;
+    double Duracao = -1.0;
+    double IntensidadePico = -1.0;
+    double TempoPico = -1.0;
+    // Days from 30 December 1899.
+    double Data = 0.0;
+    bool EhPluviograma = false;
+
+    virtual ~TPrecipitacao() = default;
+
+    // Recomputes the derived coefficients; every setter calls it.
+    virtual void recalcula();
+    // Stores the suffix and returns the event to the unset state.
+    virtual void setSufixo(const std::string& Valor);
+    // Rate of change of the intensity at time t, mm/h per minute.
+    virtual double derivadaIntensidade(double t) const;
+    // Copies the parameters and the date; the suffix and the kind of event stay.
+    virtual void copia(const TPrecipitacao& Outra);
+    // Every real parameter back to -1.0; the suffix and the date stay.
+    virtual void limpa();
+    // Fills the series with the hyetograph of the event.
+    virtual void desenhaGrafico(TSerieGrafico& Serie) const;
+    // Rainfall intensity at time t, mm/h.
+    virtual double intensidade(double t) const;
+    // Rainfall depth from time 0 to t, mm.
+    virtual double laminaAcumulada(double t) const;
+    // Rainfall depth between t1 and t2, mm.
+    virtual double laminaEntre(double t1, double t2) const;
+
+    // Each refuses a negative value or one that is not a number, changing nothing.
+    void setPrecipitacaoTotal(double Valor);
+    void setDuracao(double Valor);
+    void setA(double Valor);
+    void setB(double Valor);
+    void setC(double Valor);
+
+    // The time at which the intensity falls to the stable infiltration rate TIE of the
+    // soil: the end of surface runoff. 0 when the intensity never exceeds TIE.
+    double tempoFimEscoamento(double TIE) const;
+
+protected:
+    TPrecipitacao();
+    explicit TPrecipitacao(const std::string& Sufixo);
+    TPrecipitacao(const TPrecipitacao&) = default;
+    TPrecipitacao& operator=(const TPrecipitacao&) = default;
+
+private:
+    void defineNaoNegativo(double& Campo, double Valor, const char* Mensagem);
+};

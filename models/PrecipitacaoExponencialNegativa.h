@@ -1,0 +1,37 @@
+#pragma once
+// The design storm: the rainfall of an intensity-duration-frequency equation whose
+// average intensity over t minutes, for a return period of Tr years, is
+// K·Tr^a / (t + b)^c mm/h. Its cumulative depth is that average times t / 60 and its
+// intensity the rate of that depth, greatest at the start of the rainfall.
+#include "Precipitacao.h"
+
+class TPrecipitacaoExponencialNegativa : public TPrecipitacao {
+public:
+    // K·Tr^a, or -1.0 while K, Tr or a is unset.
+    double KTr = -1.0;
+    double CKTr = 0.0;
+    double CMaisUm = 0.0;
+    // Return period, years.
+    double Tr = -1.0;
+    double K = -1.0;
+
+    TPrecipitacaoExponencialNegativa();
+    explicit TPrecipitacaoExponencialNegativa(const std::string& Sufixo);
+
+    void recalcula() override;
+    double derivadaIntensidade(double t) const override;
+    // Also takes K and Tr; `Outra` must be a design storm, or EInvalidCast is raised
+    // after the parameters common to every event were copied.
+    void copia(const TPrecipitacao& Outra) override;
+    // Also unsets Tr, K and KTr; CKTr and CMaisUm keep their values until the next setter.
+    void limpa() override;
+    // One point per minute: the duration rounded, or 60 minutes while it is unset.
+    void desenhaGrafico(TSerieGrafico& Serie) const override;
+    double intensidade(double t) const override;
+    double laminaAcumulada(double t) const override;
+    double laminaEntre(double t1, double t2) const override;
+
+    // Each refuses a value that is not greater than zero, changing nothing.
+    void setTr(double Valor);
+    void setK(double Valor);
+};

@@ -1,0 +1,143 @@
+#pragma once
+// What the window tests share: every dialog, message box, browser, printer and help call
+// is answered or recorded here, so no test waits for a person or reaches the system.
+#include "TAjudaAplicacao.h"
+#include "TCaixaMensagem.h"
+#include "TImpressora.h"
+#include "TImpressoraPadrao.h"
+#include "TNavegador.h"
+#include "UCadernetaDeCampo.h"
+#include "UEntDados.h"
+#include "UIdentificacao.h"
+#include "UInicial.h"
+#include "UnitMorlin.h"
+#include "hh.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct TChamadaAjuda {
+    std::string arquivo;
+    unsigned int comando;
+    std::uintptr_t dados;
+};
+
+inline std::vector<TChamadaAjuda> chamadasAjuda;
+
+inline std::intptr_t htmlHelpFalso(std::intptr_t, const char* arquivo, unsigned int comando, std::uintptr_t dados)
+{
+    chamadasAjuda.push_back({arquivo, comando, dados});
+    return 0;
+}
+
+// Stands for a loaded help control: never called, never freed.
+inline int controleFalso;
+
+// Processes events until `condicao` holds or the time runs out.
+inline bool esperaAte(const std::function<bool()>& condicao, int milissegundos = 3000)
+{
+    QDeadlineTimer prazo(milissegundos);
+    while (!condicao()) {
+        if (prazo.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
+
+class JanelasTest : public ::testing::Test {
+protected:
+    QStringList mensagens;
+    std::vector<QUrl> enderecos;
+    std::vector<QString> impressorasPadrao;
+    bool respostaNavegador = true;
+    std::function<bool(QPrinter&)> respostaDialogo = [](QPrinter&) { return false; };
+    QTemporaryDir pastaAjuda;
+    QTimer vigiaAbertura;
+
+    void SetUp() override
+    {
+        TCaixaMensagem::substitui([this](const QString& texto) { mensagens << texto; },
+                                  [](const QString&) { return TCaixaMensagem::TResposta::Cancelar; });
+        TNavegador::substitui([this](const QUrl& endereco) {
+            enderecos.push_back(endereco);
+            return respostaNavegador;
+        });
+        TImpressora::substituiDialogo([this](QPrinter& impressora) { return respostaDialogo(impressora); });
+        TImpressoraPadrao::substitui([this](const QString& nome) { impressorasPadrao.push_back(nome); });
+        HHControlModule = &controleFalso;
+        HHProc = htmlHelpFalso;
+        chamadasAjuda.clear();
+        criaArquivoAjuda();
+        TFPrincipal::substituiInicio(pastaAjuda.path() + "/", [] {});
+        vigiaAbertura.callOnTimeout([this] {
+            if (FInicial && FInicial->isVisible()) {
+                vigiaAbertura.stop();
+                QTest::mouseClick(FInicial->Image1, Qt::LeftButton);
+            }
+        });
+    }
+
+    void TearDown() override
+    {
+        vigiaAbertura.stop();
+        delete FPrincipal;
+        esperaAte([] { return !FInicial && !FIdentificacao && !FEntdados && !FCadernetaDeCampo; }, 1000);
+        TFPrincipal::substituiInicio({}, {});
+        TAjudaAplicacao::defineManipulador({});
+        HHControlModule = nullptr;
+        HHProc = nullptr;
+        TImpressoraPadrao::substitui({});
+        TImpressora::substituiDialogo({});
+        TNavegador::substitui({});
+        TCaixaMensagem::substitui({}, {});
+    }
+
+    void criaArquivoAjuda()
+    {
+        QFile arquivo(pastaAjuda.path() + "/AjudaMorlin.chm");
+        arquivo.open(QIODevice::WriteOnly);
+    }
+
+    // Closes the start-up picture with a click as soon as it is on the screen.
+    void clicaAberturaQuandoAparecer()
+    {
+        vigiaAbertura.start(5);
+    }
+
+    // The program's start: the main window shown, its start-up steps run, the start-up
+    // picture clicked away.
+    void iniciaPrincipal()
+    {
+        FPrincipal = new TFPrincipal;
+        clicaAberturaQuandoAparecer();
+        FPrincipal->show();
+        ASSERT_TRUE(esperaAte([] { return FInicial && !FInicial->isVisible(); }));
+    }
+
+    std::vector<std::uintptr_t> contextosPedidos() const
+    {
+        std::vector<std::uintptr_t> contextos;
+        for (const TChamadaAjuda& chamada : chamadasAjuda) {
+            EXPECT_EQ(chamada.comando, 15u);
+            contextos.push_back(chamada.dados);
+        }
+        return contextos;
+    }
+};

@@ -1,0 +1,256 @@
+#include "hh.h"
+
+#include "TPastaPrograma.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QSet>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace {
+
+std::intptr_t sentinela(std::intptr_t, const char*, unsigned int, std::uintptr_t)
+{
+    return 1;
+}
+
+std::filesystem::path bibliotecaDe(THtmlHelpProc entrada)
+{
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(entrada), &info) == 0 || info.dli_fname == nullptr)
+        return {};
+    return std::filesystem::canonical(info.dli_fname);
+}
+
+QList<QWidget*> janelasAjuda()
+{
+    QList<QWidget*> janelas;
+    for (QWidget* janela : QApplication::topLevelWidgets())
+        if (janela->objectName() == QStringLiteral("FAjuda"))
+            janelas << janela;
+    return janelas;
+}
+
+QTextBrowser* navegador()
+{
+    const auto janelas = janelasAjuda();
+    return janelas.isEmpty() ? nullptr : janelas.first()->findChild<QTextBrowser*>(QStringLiteral("NavegadorAjuda"));
+}
+
+const std::string arquivoAjuda = pastaPrograma() + "AjudaMorlin.chm";
+const QString topicoAusente = QStringLiteral("Tópico não encontrado");
+
+} // namespace
+
+TEST(HHExpandRootVariable, TrocaSoAVariavelInicialEscritaEmQualquerCaixa)
+{
+    const std::string windows = HHWindowsFolder();
+    const struct {
+        std::string caminho;
+        std::string esperado;
+    } casos[] = {
+        {"%SYSTEMROOT%\\System32\\hhctrl.ocx", windows + "\\System32\\hhctrl.ocx"},
+        {"%SystemRoot%\\hhctrl.ocx", windows + "\\hhctrl.ocx"},
+        {"%sYsTeMrOoT%", windows},
+        {"%SYSTEMROOT", "%SYSTEMROOT"},
+        {"%SYSTEMROO%\\hhctrl.ocx", "%SYSTEMROO%\\hhctrl.ocx"},
+        {"%SYSTEMROOTX\\hhctrl.ocx", "%SYSTEMROOTX\\hhctrl.ocx"},
+        {"%WINDIR%\\hhctrl.ocx", "%WINDIR%\\hhctrl.ocx"},
+        {"C:\\%SystemRoot%\\hhctrl.ocx", "C:\\%SystemRoot%\\hhctrl.ocx"},
+        {"", ""},
+    };
+    for (const auto& caso : casos) {
+        std::string caminho = caso.caminho;
+        HHExpandRootVariable(caminho);
+        EXPECT_EQ(caminho, caso.esperado) << caso.caminho;
+    }
+}
+
+class HHControle : public ::testing::Test {
+protected:
+    void SetUp() override { HHUnloadControl(); }
+    void TearDown() override { HHUnloadControl(); }
+};
+
+TEST_F(HHControle, SemCargaPeloNomeCarregaOControleAoLadoDoPrograma)
+{
+    const std::string aoLado = pastaPrograma() + "hhctrl.ocx";
+    EXPECT_EQ(HHSystemFolder() + "/", pastaPrograma());
+    EXPECT_EQ(HHLocateControlFile(), aoLado);
+
+    HHLoadControl();
+
+    ASSERT_NE(HHControlModule, nullptr);
+    ASSERT_NE(HHProcA, nullptr);
+    EXPECT_EQ(HHProc, HHProcA);
+    EXPECT_EQ(bibliotecaDe(HHProc), std::filesystem::canonical(aoLado));
+}
+
+TEST_F(HHControle, SegundaCargaNaoCarregaNadaEMantemAsEntradas)
+{
+    HHLoadControl();
+    ASSERT_NE(HHControlModule, nullptr);
+    void* const modulo = HHControlModule;
+    const THtmlHelpProc a = HHProcA;
+    const THtmlHelpProc w = HHProcW;
+    const THtmlHelpProc chamada = HHProc;
+
+    HHLoadControl();
+
+    EXPECT_EQ(HHControlModule, modulo);
+    EXPECT_EQ(HHProcA, a);
+    EXPECT_EQ(HHProcW, w);
+    EXPECT_EQ(HHProc, chamada);
+}
+
+TEST_F(HHControle, DescarregarLimpaTudoESemControleNaoFazNada)
+{
+    HHLoadControl();
+    ASSERT_NE(HHControlModule, nullptr);
+    HHUnloadControl();
+    EXPECT_EQ(HHControlModule, nullptr);
+    EXPECT_EQ(HHProcA, nullptr);
+    EXPECT_EQ(HHProcW, nullptr);
+    EXPECT_EQ(HHProc, nullptr);
+
+    HHProcA = HHProcW = HHProc = &sentinela;
+    HHUnloadControl();
+    EXPECT_EQ(HHControlModule, nullptr);
+    EXPECT_EQ(HHProcA, &sentinela);
+    EXPECT_EQ(HHProcW, &sentinela);
+    EXPECT_EQ(HHProc, &sentinela);
+    HHProcA = HHProcW = HHProc = nullptr;
+}
+
+class AjudaMorlin : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        HHLoadControl();
+        ASSERT_NE(HHProc, nullptr);
+    }
+
+    static std::intptr_t pede(std::uint32_t contexto, const std::string& arquivo = arquivoAjuda)
+    {
+        return HHProc(0, arquivo.c_str(), HH_HELP_CONTEXT, contexto);
+    }
+};
+
+TEST_F(AjudaMorlin, CadaContextoDoProgramaMostraOSeuTopico)
+{
+    const struct {
+        std::uint32_t contexto;
+        QString titulo;
+        QString marca;
+    } topicos[] = {
+        {10031, QStringLiteral("Conteúdo da ajuda do Morlin"), {}},
+        {10043, QStringLiteral("Como usar a ajuda"), {}},
+        {10018, QStringLiteral("Precipitação: a chuva de projeto"), {}},
+        {10017, QStringLiteral("Canal: comprimento e seções transversais"), {}},
+        {10014, QStringLiteral("Área de contribuição e estrada"), {}},
+        {10016, QStringLiteral("Perfil da crista do camalhão"), {}},
+        {10019, QStringLiteral("Solo: taxa de infiltração estável"), {}},
+        {10015, QStringLiteral("Resultados: capacidade de armazenamento do terraço"), {}},
+        {10025, QStringLiteral("Identificação do terraço"), {}},
+        {10007, QStringLiteral("Caderneta de campo"), {}},
+        {7, QStringLiteral("Consulta à equação de chuvas intensas"), {}},
+        {32, QStringLiteral("Latitude e longitude do local"), {}},
+        {1, QStringLiteral("Glossário de termos e grandezas"), {}},
+        {2, QStringLiteral("Escolha da estação, da localidade ou do ponto"), QStringLiteral("ponto")},
+        {4, QStringLiteral("Escolha da estação, da localidade ou do ponto"), QStringLiteral("localidade")},
+        {6, QStringLiteral("Escolha da estação, da localidade ou do ponto"), QStringLiteral("estacao")},
+        {9, QStringLiteral("Relatório da equação de chuvas"), {}},
+    };
+    for (const auto& topico : topicos) {
+        EXPECT_NE(pede(topico.contexto), 0) << topico.contexto;
+        QTextBrowser* pagina = navegador();
+        ASSERT_NE(pagina, nullptr);
+        EXPECT_TRUE(pagina->window()->isVisible());
+        EXPECT_EQ(pagina->documentTitle(), topico.titulo) << topico.contexto;
+        EXPECT_EQ(pagina->source().fragment(), topico.marca) << topico.contexto;
+        EXPECT_TRUE(pagina->toPlainText().contains(topico.titulo)) << topico.contexto;
+        EXPECT_TRUE(pagina->window()->windowTitle().endsWith(topico.titulo)) << topico.contexto;
+    }
+    EXPECT_EQ(janelasAjuda().size(), 1);
+}
+
+// Every topic that the contents lead to opens, and every picture in it can be read.
+TEST_F(AjudaMorlin, LigacoesEFigurasDosTopicosExistem)
+{
+    ASSERT_NE(pede(10031), 0);
+    QTextBrowser* pagina = navegador();
+    ASSERT_NE(pagina, nullptr);
+    QList<QUrl> aVisitar = {pagina->source()};
+    QSet<QString> visitados;
+    int figuras = 0;
+    while (!aVisitar.isEmpty()) {
+        const QUrl endereco = aVisitar.takeFirst().adjusted(QUrl::RemoveFragment);
+        if (visitados.contains(endereco.toString()))
+            continue;
+        visitados.insert(endereco.toString());
+        pagina->setSource(endereco);
+        ASSERT_NE(pagina->documentTitle(), topicoAusente) << endereco.toString().toStdString();
+        for (QTextBlock bloco = pagina->document()->begin(); bloco.isValid(); bloco = bloco.next())
+            for (auto trecho = bloco.begin(); !trecho.atEnd(); ++trecho) {
+                const QTextCharFormat formato = trecho.fragment().charFormat();
+                if (formato.isImageFormat()) {
+                    const QUrl figura = endereco.resolved(QUrl(formato.toImageFormat().name()));
+                    const QVariant dados = pagina->loadResource(QTextDocument::ImageResource, figura);
+                    EXPECT_FALSE(QImage::fromData(dados.toByteArray()).isNull()) << figura.toString().toStdString();
+                    ++figuras;
+                } else if (formato.isAnchor() && !formato.anchorHref().startsWith(QLatin1Char('#'))) {
+                    aVisitar << endereco.resolved(QUrl(formato.anchorHref()));
+                }
+            }
+    }
+    EXPECT_GE(visitados.size(), 17);
+    EXPECT_GE(figuras, 5);
+}
+
+TEST_F(AjudaMorlin, NumeroDesconhecidoMostraAMensagemEOTopicoVoltaDepois)
+{
+    ASSERT_NE(pede(10018), 0);
+    EXPECT_EQ(pede(4242), 0);
+    ASSERT_NE(navegador(), nullptr);
+    EXPECT_EQ(navegador()->documentTitle(), topicoAusente);
+    EXPECT_TRUE(navegador()->toPlainText().contains(QStringLiteral("não tem o tópico de número 4242")));
+
+    EXPECT_NE(pede(10018), 0);
+    EXPECT_EQ(navegador()->documentTitle(), QStringLiteral("Precipitação: a chuva de projeto"));
+}
+
+TEST_F(AjudaMorlin, ArquivoAusenteOuIlegivelMostraAMensagem)
+{
+    const std::string ausente = pastaPrograma() + "NaoExiste.chm";
+    EXPECT_EQ(pede(10031, ausente), 0);
+    ASSERT_NE(navegador(), nullptr);
+    EXPECT_EQ(navegador()->documentTitle(), QStringLiteral("Arquivo de ajuda não encontrado"));
+    EXPECT_TRUE(navegador()->toPlainText().contains(QString::fromStdString("O arquivo " + ausente + " não existe.")));
+
+    EXPECT_EQ(pede(10031, pastaPrograma() + "hhctrl.ocx"), 0);
+    EXPECT_EQ(navegador()->documentTitle(), QStringLiteral("Arquivo de ajuda ilegível"));
+
+    EXPECT_EQ(HHProc(0, nullptr, HH_HELP_CONTEXT, 10031), 0);
+    EXPECT_EQ(navegador()->documentTitle(), QStringLiteral("Arquivo de ajuda não encontrado"));
+
+    EXPECT_NE(pede(10031), 0);
+    EXPECT_EQ(navegador()->documentTitle(), QStringLiteral("Conteúdo da ajuda do Morlin"));
+}
+
+TEST_F(AjudaMorlin, OutrosComandosNaoFazemNada)
+{
+    const bool haviaJanela = !janelasAjuda().isEmpty();
+    for (const unsigned int comando : {0u, 1u, 2u, 8u, 11u, 16u})
+        EXPECT_EQ(HHProc(0, arquivoAjuda.c_str(), comando, 10031), 0) << comando;
+    EXPECT_EQ(!janelasAjuda().isEmpty(), haviaJanela);
+}

@@ -1,0 +1,201 @@
+#include "Excecoes.h"
+#include "TerracoDeTeste.h"
+#include "TerracoRealista.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+class Avaliacao : public TesteAvaliacao {
+protected:
+    void SetUp() override
+    {
+        TesteAvaliacao::SetUp();
+        dados = terracoRealista();
+    }
+};
+
+TEST_F(Avaliacao, TerracoCompletoAteOVeredito)
+{
+    ASSERT_TRUE(avaliacao.executa(dados));
+    EXPECT_TRUE(avaliacao.sucesso());
+    EXPECT_EQ(avaliacao.mensagem(), "");
+
+    EXPECT_NEAR(estado.lesAgricola, 15.1899, 1e-4);
+    EXPECT_NEAR(estado.lesEstrada, 35.8215, 1e-4);
+    EXPECT_EQ(pagina.LblRLES, "15,19 ");
+    EXPECT_EQ(pagina.LblRLESestrada, "35,82 ");
+    EXPECT_EQ(pagina.LblRAc, "9801,56 ");
+    EXPECT_EQ(pagina.LblRAcEstrada, "1000,00 ");
+    EXPECT_EQ(pagina.LblEdtRCotaCrista, "0,47 ");
+    EXPECT_EQ(pagina.LblEdtRCotaBigode, "0,43 ");
+    const char* areas[] = {"0,49 ", "0,53 ", "0,69 ", "0,50 "};
+    ASSERT_EQ(pagina.SGridResultadosAr.RowCount(), 10);
+    for (int r = 1; r <= 4; ++r)
+        EXPECT_EQ(pagina.SGridResultadosAr.Cells(1, r), areas[r - 1]) << r;
+    EXPECT_EQ(pagina.SGridResultadosAr.Cells(1, 5), "");
+    EXPECT_EQ(pagina.SGridResultadosAr.Cells(0, 9), "9");
+    EXPECT_EQ(pagina.SGridRMedia.Cells(1, 0), "0,44 ");
+    EXPECT_EQ(pagina.LblEdtRVe, "138,54 ");
+    EXPECT_EQ(pagina.LblEdtRVn, "184,71 ");
+    EXPECT_EQ(pagina.LblEdtVeVn, "75,00 ");
+    EXPECT_EQ(pagina.LblEdtAvaliacao, "Terraço INADEQUADO!");
+    EXPECT_EQ(pagina.MemObs,
+              "Crista 4,00  cm acima da cota da extremidade! Não atingiu a altura de segurança!");
+    EXPECT_EQ(pagina.MemObsTag, 0);
+
+    ASSERT_EQ(pagina.nPontosCrista, 7);
+    const double cotas[] = {0.43, 0.57, 0.50, 0.64, 0.55, 0.47, 0.60};
+    for (std::size_t i = 0; i < 7; ++i)
+        EXPECT_NEAR(pagina.cotasCrista[i], cotas[i], 1e-12) << i;
+    ASSERT_EQ(pagina.seriesGrafico.size(), 6u);
+    EXPECT_EQ(pagina.seriesGrafico[3].titulo, "Seção 4");
+    EXPECT_EQ(pagina.seriesGrafico[4].pontos.back().x, 5.0);
+}
+
+TEST_F(Avaliacao, EstradaTemInfiltracaoDeUmMilimetroPorHora)
+{
+    avaliacao.calculaLES(dados);
+    EXPECT_EQ(estado.modeloEscoamento->TIE, 1.0);
+    EXPECT_NEAR(estado.lesEstrada, 35.8215, 1e-4);
+    EXPECT_EQ(estado.equacaoChuva->K, 500.0);
+
+    dados.RadioButtonContribui = false;
+    dados.RadioButtonNaoContribui = true;
+    avaliacao.calculaLES(dados);
+    EXPECT_EQ(estado.lesEstrada, 0.0);
+    EXPECT_EQ(estado.modeloEscoamento->TIE, 10.0);
+    EXPECT_NEAR(estado.lesAgricola, 15.1899, 1e-4);
+}
+
+TEST_F(Avaliacao, RotinaDeixaOFormatoBrasileiro)
+{
+    TConfiguracaoRegional ponto = TConfiguracaoRegional::brasileira();
+    ponto.DecimalSeparator = '.';
+    ponto.ThousandSeparator = ',';
+    defineConfiguracaoRegional(ponto);
+    EXPECT_TRUE(avaliacao.executa(dados));
+    EXPECT_EQ(configuracaoRegional().DecimalSeparator, ',');
+    EXPECT_EQ(configuracaoRegional().ThousandSeparator, '.');
+    EXPECT_EQ(configuracaoRegional().ShortDateFormat, "DD/MM/YYYY");
+}
+
+// Every failure ends in the same message, whatever went wrong.
+TEST_F(Avaliacao, FalhasTerminamNaMensagemUnica)
+{
+    const std::string mensagem =
+        "Exitem campos necessários em brancos, por favor revise os campos de \"Precipitação\", "
+        "\"Canal\", \"Área de Contribuição\", \"Perfil da Crista\" e \"Solo\".";
+    EXPECT_EQ(TAvaliacaoTerraco::mensagemCamposEmBranco, mensagem);
+
+    const std::vector<std::pair<const char*, std::function<void(TDadosTerraco&)>>> casos = {
+        {"T em branco", [](TDadosTerraco& d) { d.LblEdtTr.clear(); }},
+        {"T zero", [](TDadosTerraco& d) { d.LblEdtTr = "0"; }},
+        {"K em branco", [](TDadosTerraco& d) { d.LblEdtK.clear(); }},
+        {"K zero", [](TDadosTerraco& d) { d.LblEdtK = "0"; }},
+        {"K negativo", [](TDadosTerraco& d) { d.LblEdtK = "-500"; }},
+        {"K com ponto", [](TDadosTerraco& d) { d.LblEdtK = "500.5"; }},
+        {"a negativo", [](TDadosTerraco& d) { d.LblEdtA = "-0,2"; }},
+        {"b em branco", [](TDadosTerraco& d) { d.LblEdtB.clear(); }},
+        {"c negativo", [](TDadosTerraco& d) { d.LblEdtC = "-1"; }},
+        {"infiltracao em branco", [](TDadosTerraco& d) { d.LblEdtSoloTIE.clear(); }},
+        {"visada com uma leitura", [](TDadosTerraco& d) { d.SGridMira.setCells(3, 2, ""); d.SGridMira.setCells(2, 2, ""); }},
+        {"linha em branco entre visadas",
+         [](TDadosTerraco& d) {
+             for (int c = 1; c <= 4; ++c)
+                 d.SGridMira.setCells(c, 3, "");
+         }},
+        {"fim da crista em branco", [](TDadosTerraco& d) { d.SGridCristaFim.setCells(1, 0, ""); }},
+        {"crista sem inicio", [](TDadosTerraco& d) { d.SGridCristaInicio.setCells(1, 0, ""); }},
+        {"linha da crista em branco", [](TDadosTerraco& d) { d.SGridCristaMeio.setCells(1, 2, ""); }},
+        {"secao em branco entre duas",
+         [](TDadosTerraco& d) {
+             for (int c = 1; c <= 7; ++c)
+                 d.SGridCanalSecao.setCells(c, 2, "");
+         }},
+        {"margem sem altura", [](TDadosTerraco& d) { d.SGridCanalSecao.setCells(1, 1, "1,98"); }},
+        {"comprimento em branco", [](TDadosTerraco& d) { d.LblEdtComprimentoTerraco.clear(); }},
+        {"largura da estrada em branco", [](TDadosTerraco& d) { d.EdtAreaContibuicaoSemiELargura.clear(); }},
+        {"comprimento da estrada em branco", [](TDadosTerraco& d) { d.EdtAreaContibuicaoComprimento = " "; }},
+    };
+    for (const auto& [nome, estraga] : casos) {
+        TDadosTerraco d = terracoRealista();
+        estraga(d);
+        TAvaliacaoTerraco a;
+        EXPECT_FALSE(a.executa(d)) << nome;
+        EXPECT_FALSE(a.sucesso()) << nome;
+        EXPECT_EQ(a.mensagem(), mensagem) << nome;
+    }
+}
+
+// A field of the storm fails before anything reaches the page.
+TEST_F(Avaliacao, TempoDeRetornoEmBrancoNaoEscreveNada)
+{
+    dados.LblEdtTr.clear();
+    EXPECT_FALSE(avaliacao.executa(dados));
+    EXPECT_EQ(pagina, TResultadoAvaliacao{});
+}
+
+TEST_F(Avaliacao, FalhaNoFimMostraOQueOsPassosAnterioresEscreveram)
+{
+    dados.EdtAreaContibuicaoSemiELargura.clear();
+    EXPECT_FALSE(avaliacao.executa(dados));
+    EXPECT_EQ(pagina.LblEdtRCotaCrista, "0,47 ");
+    EXPECT_EQ(pagina.LblEdtRCotaBigode, "0,43 ");
+    EXPECT_EQ(pagina.SGridResultadosAr.Cells(1, 4), "0,50 ");
+    EXPECT_EQ(pagina.seriesGrafico.size(), 6u);
+    EXPECT_EQ(pagina.LblRLES, "15,19 ");
+    EXPECT_EQ(pagina.LblRAc, "9801,56 ");
+    EXPECT_EQ(pagina.LblRLESestrada, "35,82 ");
+    EXPECT_EQ(pagina.LblRAcEstrada, "-");
+    EXPECT_EQ(pagina.SGridResultadosAr.Cells(0, 0), "");  // headers come after the road
+    EXPECT_EQ(pagina.LblEdtRVe, "");
+    EXPECT_EQ(pagina.nPontosCrista, 7);
+}
+
+// The page carries over from run to run; a failed run changes only what its steps
+// reached before the failure.
+TEST_F(Avaliacao, PaginaPassaDeUmaExecucaoParaAOutra)
+{
+    ASSERT_TRUE(avaliacao.executa(dados));
+    const TResultadoAvaliacao primeira = pagina;
+
+    TDadosTerraco semFim = dados;
+    semFim.SGridCristaFim.setCells(1, 0, "");
+    EXPECT_FALSE(avaliacao.executa(semFim));
+    TResultadoAvaliacao esperada = primeira;
+    esperada.cotasCrista = pagina.cotasCrista;
+    esperada.nPontosCrista = pagina.nPontosCrista;
+    EXPECT_EQ(pagina, esperada);
+
+    // A window that shows another page hands it in.
+    TResultadoAvaliacao outra;
+    outra.LblEdtAvaliacao = "Terraço ADEQUADO!";
+    EXPECT_FALSE(avaliacao.executa(semFim, outra));
+    EXPECT_EQ(pagina.LblEdtAvaliacao, "Terraço ADEQUADO!");
+    EXPECT_EQ(pagina.LblRLES, "-");
+
+    // A later run that completes reports it and clears the message.
+    dados.RadioButtonContribui = false;
+    dados.RadioButtonNaoContribui = true;
+    EXPECT_TRUE(avaliacao.executa(dados));
+    EXPECT_EQ(avaliacao.mensagem(), "");
+    EXPECT_EQ(pagina.LblRAcEstrada, "    -");
+    EXPECT_EQ(pagina.LblEdtRVn, "148,88 ");
+}
+
+// With no angle typed the sights of the earlier run stay, but Ac is 0.
+TEST_F(Avaliacao, SemVisadasAreaZeroEVisadasAnteriores)
+{
+    ASSERT_TRUE(avaliacao.executa(dados));
+    for (int r = 1; r <= 5; ++r)
+        dados.SGridMira.setCells(4, r, "");
+    ASSERT_TRUE(avaliacao.executa(dados));
+    EXPECT_EQ(estado.visadas.size(), 6u);
+    EXPECT_EQ(pagina.LblRAc, "0,00 ");
+    EXPECT_EQ(pagina.LblEdtRVn, "35,82 ");  // the road alone
+}
+
+} // namespace
