@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <vector>
+
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -87,6 +89,11 @@ public:
     // clicked last.
     int abaAberta = 0;
     int abaClicada = 0;
+
+    // The crest elevations of the last evaluation, drawn into the crest grids' "Cota"
+    // column: the starting end first, then the intermediate points, the far end last.
+    std::vector<double> cotasCrista;
+    int nPontosCrista = 0;
 
     // Pages
     QStackedWidget* NotePaginas;
