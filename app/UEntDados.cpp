@@ -29,6 +29,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <variant>
 
 namespace {
 
@@ -493,6 +494,7 @@ void TFEntdados::ligaEventos()
         QToolButton* b = botaoDaAba(tag);
         connect(b, &QToolButton::clicked, this, [this, b] { abaEntradaDadosClick(b); });
     }
+    connect(BttCalcula, &QPushButton::clicked, this, &TFEntdados::BttCalculaClick);
     connect(BttAjuda, &QPushButton::clicked, this, &TFEntdados::ajudaClick);
     connect(BttCancela, &QPushButton::clicked, this, &TFEntdados::BttCancelaClick);
     connect(Button1, &QPushButton::clicked, this, &TFEntdados::voltarClick);
@@ -744,6 +746,44 @@ void TFEntdados::iniciaProgramaTerraco()
     }
 }
 
+// ---- The evaluation --------------------------------------------------------------
+
+void TFEntdados::BttCalculaClick()
+{
+    setWindowTitle(QStringLiteral("Capacidade de armazenamento do terraço"));
+    const bool concluida = avaliacao_.executa(lerDados());
+    mostraResultado(avaliacao_.resultado());
+    if (!concluida) {
+        TCaixaMensagem::mostra(q(avaliacao_.mensagem()), this);
+        return;
+    }
+    mostraPagina(QStringLiteral("CapacidadeDeArmazenamento"));
+    emit avaliacaoConcluida();
+}
+
+void TFEntdados::mostraResultado(const TResultadoAvaliacao& r)
+{
+    LblRLES->setText(q(r.LblRLES));
+    LblRLESestrada->setText(q(r.LblRLESestrada));
+    LblRAc->setText(q(r.LblRAc));
+    LblRAcEstrada->setText(q(r.LblRAcEstrada));
+    LblEdtRCotaCrista->setText(q(r.LblEdtRCotaCrista));
+    LblEdtRCotaBigode->setText(q(r.LblEdtRCotaBigode));
+    SGridResultadosAr->defineGrade(r.SGridResultadosAr);
+    SGridRMedia->defineGrade(r.SGridRMedia);
+    LblEdtRVe->setText(q(r.LblEdtRVe));
+    LblEdtRVn->setText(q(r.LblEdtRVn));
+    LblEdtVeVn->setText(q(r.LblEdtVeVn));
+    LblEdtAvaliacao->setText(q(r.LblEdtAvaliacao));
+    MemObs->setPlainText(q(r.MemObs));
+    MemObs->setProperty("Tag", r.MemObsTag);
+    cotasCrista = r.cotasCrista;
+    nPontosCrista = r.nPontosCrista;
+    for (TStringGrid* g : {SGridCristaInicio, SGridCristaMeio, SGridCristaFim})
+        g->viewport()->update();
+    Chart1->mostraLinhas(r.seriesGrafico);
+}
+
 // ---- Buttons --------------------------------------------------------------------
 
 void TFEntdados::ajudaClick()
@@ -844,6 +884,41 @@ void TFEntdados::ImagemComprimentoClick()
 }
 
 // ---- The terrace's values -------------------------------------------------------
+
+void TFEntdados::aplicaLeitura(const TLeituraProjeto& leitura)
+{
+    for (const TEfeitoLeitura& efeito : leitura.efeitos)
+        std::visit([this](const auto& passo) { aplicaEfeito(passo); }, efeito);
+    escreveDados(leitura.dados);
+}
+
+void TFEntdados::aplicaEfeito(const TEfeitoTipoSecao& efeito)
+{
+    CBTipoSecao->setCurrentIndex(efeito.indice);
+}
+
+void TFEntdados::aplicaEfeito(const TEfeitoLarguraColunas& efeito)
+{
+    for (int coluna : efeito.colunas)
+        SGridCanalSecao->setColWidths(coluna, efeito.largura);
+}
+
+void TFEntdados::aplicaEfeito(const TEfeitoEstrada& efeito)
+{
+    marcaPar(RadioButtonContribui, efeito.contribui, RadioButtonNaoContribui, !efeito.contribui);
+    if (efeito.executaManipulador)
+        AreaContribuicaoEstradaClick();
+}
+
+void TFEntdados::aplicaEfeito(const TEfeitoLevantamento& efeito)
+{
+    if (auto* pagina = NoteAreaDeContribuicao->findChild<QWidget*>(q(efeito.pagina), Qt::FindDirectChildrenOnly))
+        NoteAreaDeContribuicao->setCurrentWidget(pagina);
+    RadioGTipoDeLevantamento->setItemIndex(efeito.indice);
+    if (efeito.executaManipulador)
+        TipoLevantamentoClick();
+}
+
 
 TDadosTerraco TFEntdados::lerDados() const
 {

@@ -1,7 +1,9 @@
 #pragma once
 // The data-entry window: on its first page the terrace's values in an accordion of five
 // sections beside a guide picture, on its second the results of an evaluation.
+#include "TAvaliacaoTerraco.h"
 #include "TDadosTerraco.h"
+#include "TLeituraProjeto.h"
 
 #include <QPointer>
 #include <QString>
@@ -47,6 +49,10 @@ public:
     // window runs them afterwards, in the order it needs.
     void escreveDados(const TDadosTerraco& dados);
 
+    // Applies a project file's reading to a freshly shown window: its steps in their
+    // order, then the values with every change handler held back.
+    void aplicaLeitura(const TLeituraProjeto& leitura);
+
     // The pages by name: "EntradaDeDados" and "CapacidadeDeArmazenamento".
     void mostraPagina(const QString& nome);
     QString paginaAtiva() const;
@@ -63,6 +69,12 @@ public:
     void ajustaPainelAba(int tag, bool abre);
     void soltaBotaoAba();
     void ajustaPanelImage();
+
+    // "Calcular": the evaluation of the values on show, its results on the results page.
+    void BttCalculaClick();
+    // Shows the results page as an evaluation left it, failed ones included, with the
+    // crest elevations and the section chart.
+    void mostraResultado(const TResultadoAvaliacao& resultado);
 
     // Buttons and the picture.
     void ajudaClick();
@@ -198,6 +210,8 @@ public:
 signals:
     // "Cancelar": the main window closes the project, this window included.
     void pedidoFecharProjeto();
+    // An evaluation ran to its verdict.
+    void avaliacaoConcluida();
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -217,11 +231,17 @@ private:
     void alinhaAbas();
     void preparaGrades();
     void iniciaProgramaTerraco();
+    void aplicaEfeito(const TEfeitoTipoSecao& efeito);
+    void aplicaEfeito(const TEfeitoLarguraColunas& efeito);
+    void aplicaEfeito(const TEfeitoEstrada& efeito);
+    void aplicaEfeito(const TEfeitoLevantamento& efeito);
     QFrame* painelDaAba(int tag) const;
     QToolButton* botaoDaAba(int tag) const;
 
     QString imagemAtual_;
     bool mostrada_ = false;
+    // The evaluation of this window's terrace, kept from one run to the next.
+    TAvaliacaoTerraco avaliacao_;
 };
 
 inline QPointer<TFEntdados> FEntdados;

@@ -79,24 +79,38 @@ QPushButton* TFIdentificacao::botao(const char* nome, const QString& texto, int 
     return novo;
 }
 
+TTextosIdentificacao TFIdentificacao::textos() const
+{
+    return {EIdentificacao->text().toStdString(), EMunicipio->text().toStdString(),
+            EEstado->text().toStdString(),        ELocalidade->text().toStdString(),
+            EProprietario->text().toStdString(),  EData->text().toStdString(),
+            EResponsavel->text().toStdString()};
+}
+
+void TFIdentificacao::defineTextos(const TTextosIdentificacao& t)
+{
+    EIdentificacao->setText(QString::fromStdString(t.EIdentificacao));
+    EMunicipio->setText(QString::fromStdString(t.EMunicipio));
+    EEstado->setText(QString::fromStdString(t.EEstado));
+    ELocalidade->setText(QString::fromStdString(t.ELocalidade));
+    EProprietario->setText(QString::fromStdString(t.EProprietario));
+    EData->setText(QString::fromStdString(t.EData));
+    EResponsavel->setText(QString::fromStdString(t.EResponsavel));
+}
+
+// A project gets its data entry from the first "Ok"; a later one only edits the texts,
+// so the values typed into the data entry are never thrown away.
 void TFIdentificacao::OKClick()
 {
-    if (!FPrincipal->projetoAberto) {
-        if (FEntdados) {
-            FEntdados->close();
-            FEntdados = nullptr;
-        }
-        FEntdados = new TFEntdados(nullptr);
-        FPrincipal->mostraJanelaFilha(FEntdados);
-        FPrincipal->EntradaDeDados1->setEnabled(true);
-    }
+    if (!FEntdados)
+        FPrincipal->iniciaEntradaDeDados();
     close();
 }
 
 void TFIdentificacao::CancelarClick()
 {
     close();
-    if (!FPrincipal->projetoAberto) {
+    if (!FEntdados) {
         FPrincipal->projetoSalvo = false;
         FPrincipal->SalvarComo1->setEnabled(false);
     }

@@ -1,6 +1,8 @@
 #pragma once
 // The identification dialog: the seven texts that name the project. For a new project its
 // "Ok" opens the data entry; for a project read from a file it only edits the texts.
+#include "TDadosTerraco.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -25,6 +27,10 @@ public:
     QPushButton* OK;
     QPushButton* Cancelar;
     QPushButton* BitBtn1;
+
+    // The seven texts as typed, and writing them back (UTF-8).
+    TTextosIdentificacao textos() const;
+    void defineTextos(const TTextosIdentificacao& textos);
 
     void OKClick();
     void CancelarClick();

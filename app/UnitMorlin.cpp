@@ -3,22 +3,24 @@
 #include "TAjudaAplicacao.h"
 #include "TAplicacao.h"
 #include "TCaixaMensagem.h"
+#include "TDialogoArquivo.h"
 #include "TFontePadrao.h"
+#include "TGravadorProjeto.h"
 #include "TImagemPrograma.h"
 #include "TImpressora.h"
 #include "TImpressoraPadrao.h"
+#include "TLeitorProjeto.h"
 #include "TNavegador.h"
 #include "TPaginasWeb.h"
 #include "TPastaPrograma.h"
 #include "UCadernetaDeCampo.h"
 #include "UEntDados.h"
-
-#include <QStackedWidget>
 #include "UIdentificacao.h"
 #include "UInicial.h"
 #include "hh.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -29,6 +31,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -41,6 +44,9 @@ namespace {
 
 constexpr std::uint32_t contextoConteudo = 10031;
 constexpr std::uint32_t contextoComoUsar = 10043;
+
+const QString filtroAbrir = QStringLiteral("Arquivo do texto|*.txt");
+const QString filtroSalvar = QStringLiteral("Arquivo de texto|*.txt");
 
 // The tool-bar pictures by index; index 4 has none.
 const char* const figurasBarra[] = {"novo",  "abrir", "salvar",     "fechar",      "",         "impressora",
@@ -78,6 +84,11 @@ QString formatoHoraLonga()
         semFuso += letra;
     }
     return semFuso.trimmed();
+}
+
+std::string caminhoLocal(const QString& nome)
+{
+    return QFile::encodeName(nome).toStdString();
 }
 
 int tag(const QObject* objeto)
@@ -170,15 +181,12 @@ void TFPrincipal::criaMenu()
     Projeto1 = menuBar()->addMenu(QStringLiteral("&Projeto"));
     Projeto1->setObjectName(QStringLiteral("Projeto1"));
     Novo1 = item(Projeto1, "Novo1", QStringLiteral("&Novo"), [this] { NovoClick(); });
-    // Opening, saving and closing need the project file, which is not in place yet;
-    // until then these commands stay disabled.
-    Abrir1 = item(Projeto1, "Abrir1", QStringLiteral("&Abrir"));
-    Abrir1->setEnabled(false);
-    Salvar1 = item(Projeto1, "Salvar1", QStringLiteral("&Salvar"));
+    Abrir1 = item(Projeto1, "Abrir1", QStringLiteral("&Abrir"), [this] { AbrirProjetoClick(); });
+    Salvar1 = item(Projeto1, "Salvar1", QStringLiteral("&Salvar"), [this] { SalvarClick(); });
     Salvar1->setEnabled(false);
-    SalvarComo1 = item(Projeto1, "SalvarComo1", QStringLiteral("Salvar &Como..."));
+    SalvarComo1 = item(Projeto1, "SalvarComo1", QStringLiteral("Salvar &Como..."), [this] { SalvarComoClick(); });
     SalvarComo1->setEnabled(false);
-    Fechar1 = item(Projeto1, "Fechar1", QStringLiteral("&Fechar"));
+    Fechar1 = item(Projeto1, "Fechar1", QStringLiteral("&Fechar"), [this] { FecharProjetoClick(); });
     Fechar1->setEnabled(false);
     N1 = separador(Projeto1, "N1");
     Sair2 = item(Projeto1, "Sair2", QStringLiteral("&Identificação"), [this] { chamarFIdentificacaoClick(); });
@@ -255,11 +263,10 @@ void TFPrincipal::criaBarras()
 {
     tlbProjeto = barra("tlbProjeto");
     tbNovo = botao(tlbProjeto, "tbNovo", QStringLiteral("Novo"), 0, [this] { NovoClick(); }, true);
-    tbAbrir = botao(tlbProjeto, "tbAbrir", QStringLiteral("Abrir"), 1, {}, true);
-    tbAbrir->setEnabled(false);
-    tbSalvar = botao(tlbProjeto, "tbSalvar", QStringLiteral("Salvar"), 2, {}, true);
+    tbAbrir = botao(tlbProjeto, "tbAbrir", QStringLiteral("Abrir"), 1, [this] { AbrirProjetoClick(); }, true);
+    tbSalvar = botao(tlbProjeto, "tbSalvar", QStringLiteral("Salvar"), 2, [this] { SalvarClick(); }, true);
     tbSalvar->setEnabled(false);
-    tbFechar = botao(tlbProjeto, "tbFechar", QStringLiteral("Fechar"), 3, {}, true);
+    tbFechar = botao(tlbProjeto, "tbFechar", QStringLiteral("Fechar"), 3, [this] { FecharProjetoClick(); }, true);
     tbFechar->setEnabled(false);
 
     tlbConfig = barra("tlbConfig");
@@ -286,6 +293,8 @@ void TFPrincipal::criaBarras()
 void TFPrincipal::criaBarraStatus()
 {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    // The clock keeps the last 80 pixels; a size grip there would cut it.
+    statusBar()->setSizeGripEnabled(false);
     for (int i = 0; i < 2; ++i) {
         paineis[i] = new QLabel(statusBar());
         paineis[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -301,12 +310,9 @@ QLabel* TFPrincipal::painelStatus(int indice) const
     return paineis[indice];
 }
 
-QMdiSubWindow* TFPrincipal::mostraJanelaFilha(QWidget* janela)
+QMdiSubWindow* TFPrincipal::mostraJanelaFilha(TFEntdados* janela)
 {
-    QMdiSubWindow* moldura = MdiArea1->addSubWindow(janela);
-    connect(janela, &QObject::destroyed, moldura, &QObject::deleteLater);
-    janela->show();
-    return moldura;
+    return TFEntdados::mostraNaArea(MdiArea1, janela);
 }
 
 void TFPrincipal::showEvent(QShowEvent* evento)
@@ -319,6 +325,18 @@ void TFPrincipal::showEvent(QShowEvent* evento)
     // so that the start-up picture can be shown modally over it.
     QMetaObject::invokeMethod(
         this, [this] { TAplicacao::executa([this] { FormShow(); }); }, Qt::QueuedConnection);
+}
+
+// Leaving the program closes the project first, so the user is asked to save it; a
+// "Cancelar", or a save that fails, keeps the program open.
+void TFPrincipal::closeEvent(QCloseEvent* evento)
+{
+    bool sai = false;
+    TAplicacao::executa([this, &sai] { sai = !SalvarComo1->isEnabled() || perguntaSalvar(projetoSalvo); });
+    if (sai)
+        evento->accept();
+    else
+        evento->ignore();
 }
 
 void TFPrincipal::resizeEvent(QResizeEvent* evento)
@@ -443,24 +461,188 @@ bool TFPrincipal::chamarAjudaHtml(std::uint16_t comando, std::uint32_t dados, bo
     return true;
 }
 
-void TFPrincipal::NovoClick()
+// ---- Project commands ---------------------------------------------------------------
+
+bool TFPrincipal::projetoAlterado() const
 {
-    // The dialog of the project before is of no use any more; left on the screen, its
-    // "Ok" would replace the data entry of the new project.
+    return FEntdados && TGravadorProjeto::texto(dadosDoProjeto()) != textoGravado_;
+}
+
+bool TFPrincipal::precisaSalvar() const
+{
+    return !projetoSalvo || projetoAlterado();
+}
+
+// The save prompt: false when the user cancels. Yes writes the project's file when
+// `gravaNoArquivo` and it has one, otherwise runs Save As, whose own cancel counts as No.
+bool TFPrincipal::perguntaSalvar(bool gravaNoArquivo)
+{
+    switch (TCaixaMensagem::pergunta(QStringLiteral("Deseja salvar o projeto?"), this)) {
+    case TCaixaMensagem::TResposta::Cancelar:
+        return false;
+    case TCaixaMensagem::TResposta::Nao:
+        return true;
+    case TCaixaMensagem::TResposta::Sim:
+        break;
+    }
+    if (gravaNoArquivo && !nomeArquivo.isEmpty())
+        GravarArquivoTxt();
+    else
+        SalvarComoClick();
+    return true;
+}
+
+// The windows of the project in hand go with it: its dialog left on the screen, or its
+// data entry, would otherwise be taken for the next project's.
+void TFPrincipal::descartaJanelasDoProjeto()
+{
     if (FIdentificacao) {
         FIdentificacao->close();
         FIdentificacao->deleteLater();
+        FIdentificacao = nullptr;
     }
+    if (FEntdados) {
+        FEntdados->close();
+        FEntdados = nullptr;
+    }
+    EntradaDeDados1->setEnabled(false);
+    CapacidadedeArmazenamento1->setEnabled(false);
+    RelatriodeAvaliao1->setEnabled(false);
+}
+
+void TFPrincipal::iniciaEntradaDeDados()
+{
+    FEntdados = new TFEntdados;
+    TAplicacao::liga(FEntdados.data(), &TFEntdados::pedidoFecharProjeto, this, [this] { FecharProjetoClick(); });
+    connect(FEntdados, &TFEntdados::avaliacaoConcluida, this,
+            [this] { CapacidadedeArmazenamento1->setEnabled(true); });
+    mostraJanelaFilha(FEntdados);
+    EntradaDeDados1->setEnabled(true);
+    SalvarComo1->setEnabled(true);
+    Fechar1->setEnabled(true);
+    tbFechar->setEnabled(true);
+}
+
+void TFPrincipal::NovoClick()
+{
+    if (FEntdados && precisaSalvar() && !perguntaSalvar(tbSalvar->isEnabled()))
+        return;
+    descartaJanelasDoProjeto();
     FIdentificacao = new TFIdentificacao(this);
     FIdentificacao->show();
+    SalvarComo1->setEnabled(true);
+    tbFechar->setEnabled(true);
+    Fechar1->setEnabled(true);
     projetoSalvo = false;
     projetoAberto = false;
     // A new project has no file yet: nothing may save it over the file of the one before.
     nomeArquivo.clear();
     Salvar1->setEnabled(false);
     tbSalvar->setEnabled(false);
+}
+
+void TFPrincipal::AbrirProjetoClick()
+{
+    if (precisaSalvar() && SalvarComo1->isEnabled() && !perguntaSalvar(tbSalvar->isEnabled()))
+        return;
+    const QString nome =
+        TDialogoArquivo::abre(this, QFile::decodeName(QByteArray::fromStdString(pastaPrograma())), filtroAbrir);
+    if (nome.isEmpty())
+        return;
+    AbrirArquivoTxt(nome);
+    projetoSalvo = true;
+    projetoAberto = true;
+    for (QAction* acao : {SalvarComo1, Salvar1, EntradaDeDados1, Fechar1})
+        acao->setEnabled(true);
+    tbSalvar->setEnabled(true);
+    tbFechar->setEnabled(true);
     CapacidadedeArmazenamento1->setEnabled(false);
     RelatriodeAvaliao1->setEnabled(false);
+}
+
+void TFPrincipal::SalvarClick()
+{
+    if (!FEntdados) {
+        TCaixaMensagem::mostra(QStringLiteral("operação inválida"), this);
+        return;
+    }
+    if (nomeArquivo.isEmpty()) {
+        SalvarComoClick();
+        return;
+    }
+    GravarArquivoTxt();
+    projetoSalvo = true;
+}
+
+// The project takes the new name only once its file is written: after a failure, Save
+// still writes where it wrote before.
+void TFPrincipal::SalvarComoClick()
+{
+    if (!FEntdados) {
+        TCaixaMensagem::mostra(QStringLiteral("operação inválida"), this);
+        return;
+    }
+    QString nome = TDialogoArquivo::salva(this, filtroSalvar);
+    if (nome.isEmpty())
+        return;
+    if (!nome.endsWith(QStringLiteral(".txt")))
+        nome += QStringLiteral(".txt");
+    gravaProjeto(nome);
+    nomeArquivo = nome;
+    projetoSalvo = true;
+    for (QAction* acao : {Salvar1, EntradaDeDados1, Fechar1})
+        acao->setEnabled(true);
+    tbSalvar->setEnabled(true);
+    tbFechar->setEnabled(true);
+}
+
+void TFPrincipal::FecharProjetoClick()
+{
+    if (SalvarComo1->isEnabled() && !perguntaSalvar(projetoSalvo))
+        return;
+    descartaJanelasDoProjeto();
+    if (FCadernetaDeCampo) {
+        FCadernetaDeCampo->close();
+        FCadernetaDeCampo = nullptr;
+    }
+    for (QAction* acao : {SalvarComo1, Salvar1, Fechar1})
+        acao->setEnabled(false);
+    tbSalvar->setEnabled(false);
+    tbFechar->setEnabled(false);
+    projetoSalvo = false;
+    projetoAberto = false;
+}
+
+TDadosTerraco TFPrincipal::dadosDoProjeto() const
+{
+    TDadosTerraco dados = FEntdados->lerDados();
+    if (FIdentificacao)
+        dados.identificacao = FIdentificacao->textos();
+    return dados;
+}
+
+void TFPrincipal::GravarArquivoTxt()
+{
+    gravaProjeto(nomeArquivo);
+}
+
+void TFPrincipal::gravaProjeto(const QString& nome)
+{
+    const TDadosTerraco dados = dadosDoProjeto();
+    TGravadorProjeto::grava(caminhoLocal(nome), dados);
+    textoGravado_ = TGravadorProjeto::texto(dados);
+}
+
+void TFPrincipal::AbrirArquivoTxt(const QString& nome)
+{
+    const TLeituraProjeto leitura = TLeitorProjeto::le(caminhoLocal(nome));
+    descartaJanelasDoProjeto();
+    FIdentificacao = new TFIdentificacao(this);
+    FIdentificacao->defineTextos(leitura.dados.identificacao);
+    iniciaEntradaDeDados();
+    FEntdados->aplicaLeitura(leitura);
+    nomeArquivo = nome;
+    textoGravado_ = TGravadorProjeto::texto(dadosDoProjeto());
 }
 
 void TFPrincipal::chamarFIdentificacaoClick()

@@ -2,6 +2,8 @@
 // The main window: the frame of the whole program, with its menu, tool bars, status bar
 // and the area that holds the data-entry window. It keeps the project state that the
 // other windows read and write, and routes every help request to the help control.
+#include "TDadosTerraco.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QPixmap>
@@ -10,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class QAction;
 class QLabel;
@@ -19,6 +22,7 @@ class QMenu;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class TFEntdados;
 
 class TFPrincipal : public QMainWindow {
     Q_OBJECT
@@ -31,10 +35,10 @@ public:
     bool projetoAberto = false; // read from a file
     QString arquivoAjuda;       // the help file, full path
 
-    // The multi-document area, and a window shown inside it as a child; the frame
-    // closes with the window.
+    // The multi-document area, and the data-entry window shown inside it as a child;
+    // the frame closes with the window.
     QMdiArea* areaMdi() const { return MdiArea1; }
-    QMdiSubWindow* mostraJanelaFilha(QWidget* janela);
+    QMdiSubWindow* mostraJanelaFilha(TFEntdados* janela);
 
     // Main menu.
     QMenu* Projeto1;
@@ -101,10 +105,28 @@ public:
 
     // Project commands.
     void NovoClick();
+    void AbrirProjetoClick();
+    void SalvarClick();
+    void SalvarComoClick();
+    void FecharProjetoClick();
     void chamarFIdentificacaoClick();
     void EntradaDeDados1Click();
     void CapacidadedeArmazenamento1Click();
     void cadernetaDeCampoClick();
+
+    // The project file. Writing takes the identification dialog and the data-entry
+    // window as they stand (an identification left empty when there is no dialog).
+    // Reading takes the whole file first: only a file read to its end replaces the
+    // project's windows with new ones holding it, and becomes the project's file.
+    void GravarArquivoTxt();
+    void AbrirArquivoTxt(const QString& nome);
+
+    // A new data-entry window for the project in hand, inside the main window, with
+    // the commands that a project with its data entry offers.
+    void iniciaEntradaDeDados();
+    // Whether any value the file keeps was changed since the project was last read or
+    // written.
+    bool projetoAlterado() const;
 
     // For tests: the folder in which the start-up looks for the help file (ending in "/")
     // and what it runs to load the help control. Empty values bring back the program's
@@ -114,6 +136,7 @@ public:
 protected:
     void showEvent(QShowEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void criaMenu();
@@ -129,10 +152,17 @@ private:
     void mostraFInicial();
     void mudaPaginaEntrada(int pagina);
     void encerraPrograma();
+    bool precisaSalvar() const;
+    bool perguntaSalvar(bool gravaNoArquivo);
+    void gravaProjeto(const QString& nome);
+    TDadosTerraco dadosDoProjeto() const;
+    void descartaJanelasDoProjeto();
 
     QMdiArea* MdiArea1;
     QLabel* paineis[2];
     bool jaMostrada = false;
+    // The file's text as last read or written; empty before either.
+    std::string textoGravado_;
 };
 
 inline QPointer<TFPrincipal> FPrincipal;

@@ -1,5 +1,6 @@
 #include "TAplicacao.h"
 
+#include "ConfiguracaoRegional.h"
 #include "TCaixaMensagem.h"
 
 #include <exception>
@@ -8,6 +9,10 @@ TAplicacao::TAplicacao(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Morlin"));
+    // Numbers are typed, read and shown the Brazilian way from the first key on, not
+    // only after the first evaluation: a number typed with the system's "." before it
+    // would otherwise make that evaluation fail.
+    defineConfiguracaoRegional(TConfiguracaoRegional::brasileira());
 }
 
 bool TAplicacao::notify(QObject* receptor, QEvent* evento)

@@ -64,6 +64,30 @@ void defineFaixa(QValueAxis* eixo, double menor, double maior, double passoMinim
     eixo->setTickInterval(passo);
 }
 
+QColor corDaLinha(TCor cor)
+{
+    if (cor == CorAutomatica)
+        return {};
+    return QColor::fromRgb(static_cast<QRgb>(cor));
+}
+
+Qt::PenStyle estiloDaLinha(TEstiloLinha estilo)
+{
+    switch (estilo) {
+    case TEstiloLinha::psDash:
+        return Qt::DashLine;
+    case TEstiloLinha::psDot:
+        return Qt::DotLine;
+    case TEstiloLinha::psDashDot:
+        return Qt::DashDotLine;
+    case TEstiloLinha::psDashDotDot:
+        return Qt::DashDotDotLine;
+    case TEstiloLinha::psSolid:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
 } // namespace
 
 TGrafico::TGrafico(QWidget* pai)
@@ -98,15 +122,28 @@ void TGrafico::limpaSeries()
     ajustaEixos();
 }
 
+void TGrafico::mostraLinhas(const std::vector<TLinhaGrafico>& linhas)
+{
+    limpaSeries();
+    for (const TLinhaGrafico& linha : linhas) {
+        const int indice = adicionaSerie(QString::fromStdString(linha.titulo), corDaLinha(linha.cor),
+                                         estiloDaLinha(linha.estilo));
+        for (const TPontoGrafico& ponto : linha.pontos)
+            adicionaPonto(indice, ponto.x, ponto.y);
+    }
+}
+
 int TGrafico::adicionaSerie(const QString& titulo, const QColor& cor, Qt::PenStyle estilo)
 {
     auto* serie = new QLineSeries;
     serie->setName(titulo);
-    QPen caneta(cor);
+    chart()->addSeries(serie);
+    QPen caneta = serie->pen();
+    if (cor.isValid())
+        caneta.setColor(cor);
     caneta.setStyle(estilo);
     caneta.setWidth(1);
     serie->setPen(caneta);
-    chart()->addSeries(serie);
     serie->attachAxis(eixoX_);
     serie->attachAxis(eixoY_);
     return quantidadeSeries() - 1;

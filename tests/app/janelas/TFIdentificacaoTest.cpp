@@ -1,4 +1,5 @@
 #include "AmbienteJanelas.h"
+#include "TLabeledEdit.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -6,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace {
 
@@ -105,16 +107,33 @@ TEST_F(IdentificacaoTest, OkNumProjetoNovoAbreAEntradaDeDadosNaJanelaPrincipal)
     EXPECT_EQ(FIdentificacao->EIdentificacao->text(), "Terraço 3");
 }
 
-TEST_F(IdentificacaoTest, OkDeNovoTrocaAEntradaDeDadosPorUmaVazia)
+// A later "Ok" never throws away the values typed into the data entry.
+TEST_F(IdentificacaoTest, OkDeNovoMantemAEntradaDeDadosPreenchida)
 {
     FIdentificacao->OK->click();
     QPointer<TFEntdados> primeira = FEntdados;
+    primeira->LblEdtK->setText("1200");
+    FPrincipal->Sair2->trigger();
+    FIdentificacao->EMunicipio->setText("Lavras");
+    FIdentificacao->OK->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(primeira);
+    EXPECT_EQ(FEntdados.data(), primeira.data());
+    EXPECT_EQ(FEntdados->LblEdtK->text(), "1200");
+    EXPECT_EQ(FPrincipal->areaMdi()->subWindowList().size(), 1);
+    EXPECT_FALSE(FIdentificacao->isVisible());
+}
+
+// Started from "&Identificação" without "Novo", the project can be saved and closed.
+TEST_F(JanelasTest, OkSemNovoDaUmProjetoQueSeSalvaEFecha)
+{
+    iniciaPrincipal();
     FPrincipal->Sair2->trigger();
     FIdentificacao->OK->click();
     ASSERT_TRUE(FEntdados);
-    EXPECT_NE(FEntdados.data(), primeira.data());
-    EXPECT_TRUE(esperaAte([&primeira] { return primeira.isNull(); }));
-    EXPECT_TRUE(esperaAte([] { return FPrincipal->areaMdi()->subWindowList().size() == 1; }));
+    for (QAction* item : {FPrincipal->SalvarComo1, FPrincipal->Fechar1, FPrincipal->EntradaDeDados1})
+        EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
+    EXPECT_TRUE(FPrincipal->tbFechar->isEnabled());
 }
 
 TEST_F(IdentificacaoTest, OkNumProjetoLidoDeArquivoSoEsconde)
@@ -131,30 +150,23 @@ TEST_F(IdentificacaoTest, OkNumProjetoLidoDeArquivoSoEsconde)
     EXPECT_EQ(FIdentificacao->EProprietario->text(), "Maria");
 }
 
-TEST_F(IdentificacaoTest, CancelarNumProjetoNovoTiraOSalvarComo)
+// Without a data entry there is nothing to save; with one, "Cancelar" only hides.
+TEST_F(IdentificacaoTest, CancelarTiraOSalvarComoSoSemEntradaDeDados)
 {
-    FIdentificacao->OK->click();
-    FPrincipal->SalvarComo1->setEnabled(true);
-    FPrincipal->projetoSalvo = true;
-    FPrincipal->Sair2->trigger();
-    FIdentificacao->EData->setText("12/03/2024");
-    FIdentificacao->Cancelar->click();
-    EXPECT_FALSE(FIdentificacao->isVisible());
-    EXPECT_FALSE(FPrincipal->SalvarComo1->isEnabled());
-    EXPECT_FALSE(FPrincipal->projetoSalvo);
-    EXPECT_TRUE(FEntdados);
-    EXPECT_EQ(FIdentificacao->EData->text(), "12/03/2024");
-}
-
-TEST_F(IdentificacaoTest, CancelarNumProjetoLidoDeArquivoSoEsconde)
-{
-    FPrincipal->projetoAberto = true;
-    FPrincipal->projetoSalvo = true;
-    FPrincipal->SalvarComo1->setEnabled(true);
-    FIdentificacao->Cancelar->click();
-    EXPECT_FALSE(FIdentificacao->isVisible());
-    EXPECT_TRUE(FPrincipal->SalvarComo1->isEnabled());
-    EXPECT_TRUE(FPrincipal->projetoSalvo);
+    for (const bool comEntrada : {false, true}) {
+        SCOPED_TRACE(comEntrada);
+        if (comEntrada)
+            FPrincipal->iniciaEntradaDeDados();
+        FPrincipal->SalvarComo1->setEnabled(true);
+        FPrincipal->projetoSalvo = true;
+        FPrincipal->Sair2->trigger();
+        FIdentificacao->EData->setText("12/03/2024");
+        FIdentificacao->Cancelar->click();
+        EXPECT_FALSE(FIdentificacao->isVisible());
+        EXPECT_EQ(FPrincipal->SalvarComo1->isEnabled(), comEntrada);
+        EXPECT_EQ(FPrincipal->projetoSalvo, comEntrada);
+        EXPECT_EQ(FIdentificacao->EData->text(), "12/03/2024");
+    }
 }
 
 TEST_F(IdentificacaoTest, FecharPelaMolduraSoEsconde)

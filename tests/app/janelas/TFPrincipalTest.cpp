@@ -108,10 +108,9 @@ TEST_F(JanelasTest, MenuComLegendasEEstadoInicial)
         const char* legenda;
         bool habilitado;
     };
-    // Opening needs the project file, which is not in place yet.
     const Item itens[] = {
         {"Novo1", "&Novo", true},
-        {"Abrir1", "&Abrir", false},
+        {"Abrir1", "&Abrir", true},
         {"Salvar1", "&Salvar", false},
         {"SalvarComo1", "Salvar &Como...", false},
         {"Fechar1", "&Fechar", false},
@@ -162,7 +161,7 @@ TEST_F(JanelasTest, BarrasDeFerramentasComDicasFigurasEEstadoInicial)
     };
     const Botao botoes[] = {
         {"tlbProjeto", "tbNovo", "Novo", 0, true, 0},
-        {"tlbProjeto", "tbAbrir", "Abrir", 1, false, 0},
+        {"tlbProjeto", "tbAbrir", "Abrir", 1, true, 0},
         {"tlbProjeto", "tbSalvar", "Salvar", 2, false, 0},
         {"tlbProjeto", "tbFechar", "Fechar", 3, false, 0},
         {"tlbConfig", "tbConfigImpress", "Configuração da impressora", 5, true, 0},
@@ -185,7 +184,7 @@ TEST_F(JanelasTest, BarrasDeFerramentasComDicasFigurasEEstadoInicial)
         EXPECT_EQ(tb->icon().pixmap(18, QIcon::Normal).toImage(), esperada) << b.nome;
     }
     // Disabled project buttons show their greyed pictures.
-    for (const char* nome : {"tbAbrir", "tbSalvar", "tbFechar"}) {
+    for (const char* nome : {"tbNovo", "tbAbrir", "tbSalvar", "tbFechar"}) {
         const int figura = botao(nome)->property("ImageIndex").toInt();
         EXPECT_EQ(botao(nome)->icon().pixmap(18, QIcon::Disabled).toImage(),
                   FPrincipal->ilDesativado.at(figura).toImage())
@@ -326,7 +325,7 @@ TEST_F(F1Test, F1NumControleComContextoProprioAbreOContextoDele)
     auto* naPagina = new QLineEdit(pagina);
     auto* semContexto = new QLineEdit(janela);
     semContexto->move(0, 80);
-    FPrincipal->mostraJanelaFilha(janela);
+    FPrincipal->areaMdi()->addSubWindow(janela)->show();
 
     aperteF1(latitude);
     aperteF1(naPagina);
@@ -499,13 +498,4 @@ TEST_F(JanelasTest, DuasCadernetasDeCampoPeloMenu)
     EXPECT_TRUE(FCadernetaDeCampo->isVisible());
     EXPECT_EQ(FCadernetaDeCampo->parent(), FPrincipal.data());
     EXPECT_TRUE(FCadernetaDeCampo->isWindow());
-}
-
-TEST_F(JanelasTest, SairFechaAJanelaPrincipalSemPerguntar)
-{
-    iniciaPrincipal();
-    FPrincipal->Novo1->trigger();
-    FPrincipal->tbSair->click();
-    EXPECT_FALSE(FPrincipal->isVisible());
-    EXPECT_TRUE(mensagens.isEmpty());
 }

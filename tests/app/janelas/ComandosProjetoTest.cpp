@@ -1,0 +1,579 @@
+#include "../nucleo/TerracoRealista.h"
+#include "AmbienteJanelas.h"
+#include "ConfiguracaoRegional.h"
+#include "TDialogoArquivo.h"
+#include "TGravadorProjeto.h"
+#include "TGrafico.h"
+#include "TImagensGuia.h"
+#include "TLabeledEdit.h"
+#include "TRadioGroup.h"
+#include "TStringGrid.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QToolButton>
+
+#include <array>
+#include <deque>
+#include <optional>
+
+namespace {
+
+QByteArray conteudo(const QString& caminho)
+{
+    QFile arquivo(caminho);
+    return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
+}
+
+TDadosTerraco projetoRealista()
+{
+    TDadosTerraco d = terracoRealista();
+    d.identificacao = {"Terraço 3", "Lavras", "MG", "Fazenda Água Limpa", "José Antônio", "12/03/2024",
+                       "Eng. Agr. Márcia"};
+    return d;
+}
+
+} // namespace
+
+// The main window started, with every question and file dialog answered from a queue
+// and every answer asked for recorded.
+class ComandosProjeto : public JanelasTest {
+protected:
+    std::deque<TCaixaMensagem::TResposta> respostas;
+    QStringList perguntas;
+    std::deque<QString> arquivosEscolhidos;
+    std::vector<TDialogoArquivo::TTipo> dialogos;
+    QTemporaryDir pasta;
+
+    void SetUp() override
+    {
+        JanelasTest::SetUp();
+        TCaixaMensagem::substitui([this](const QString& texto) { mensagens << texto; },
+                                  [this](const QString& texto) {
+                                      perguntas << texto;
+                                      if (respostas.empty())
+                                          return TCaixaMensagem::TResposta::Cancelar;
+                                      const auto resposta = respostas.front();
+                                      respostas.pop_front();
+                                      return resposta;
+                                  });
+        TDialogoArquivo::substitui([this](TDialogoArquivo::TTipo tipo) {
+            dialogos.push_back(tipo);
+            if (arquivosEscolhidos.empty())
+                return QString();
+            const QString nome = arquivosEscolhidos.front();
+            arquivosEscolhidos.pop_front();
+            return nome;
+        });
+        iniciaPrincipal();
+    }
+
+    void TearDown() override
+    {
+        // The main window asks nothing more on its way out.
+        FPrincipal->SalvarComo1->setEnabled(false);
+        TDialogoArquivo::substitui({});
+        TImagensGuia::definePasta(QString());
+        TImagensGuia::esqueceAvisos();
+        JanelasTest::TearDown();
+    }
+
+    QString caminho(const QString& nome) const { return pasta.path() + "/" + nome; }
+
+    QString gravaProjeto(const QString& nome, const TDadosTerraco& dados)
+    {
+        TGravadorProjeto::grava(caminho(nome).toStdString(), dados);
+        return caminho(nome);
+    }
+
+    void abre(const QString& arquivo)
+    {
+        arquivosEscolhidos.push_back(arquivo);
+        FPrincipal->Abrir1->trigger();
+    }
+
+    void salvaComo(const QString& arquivo)
+    {
+        arquivosEscolhidos.push_back(arquivo);
+        FPrincipal->SalvarComo1->trigger();
+    }
+
+    // A new project with its data entry, as "Novo" and the identification's "Ok" give it.
+    void novoProjeto()
+    {
+        FPrincipal->Novo1->trigger();
+        FIdentificacao->OK->click();
+        ASSERT_TRUE(FEntdados);
+    }
+
+    void abreSecao(QToolButton* botao) { QTest::mouseClick(botao, Qt::LeftButton); }
+
+    // Types into a cell as the user does: the first key opens the cell's editor, the
+    // rest goes to the editor, Enter keeps the text.
+    static void digitaNaCelula(TStringGrid* grade, int coluna, int linha, const QString& texto)
+    {
+        grade->setCurrentCell(linha - grade->FixedRows(), coluna - grade->FixedCols());
+        QTest::keyClick(grade, texto.at(0).toLatin1());
+        auto* editor = grade->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr) << grade->objectName().toStdString();
+        QTest::keyClicks(editor, texto.mid(1));
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The editor hands its text over from the event loop.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_EQ(grade->Cells(coluna, linha), texto) << grade->objectName().toStdString();
+    }
+
+    // Every value cell of `textos` that holds a text, typed into the same cell of `grade`.
+    static void digitaGrade(TStringGrid* grade, const TGradeTexto& textos)
+    {
+        for (int r = grade->FixedRows(); r < textos.RowCount(); ++r)
+            for (int c = grade->FixedCols(); c < textos.ColCount(); ++c)
+                if (!textos.Cells(c, r).empty())
+                    digitaNaCelula(grade, c, r, QString::fromStdString(textos.Cells(c, r)));
+    }
+
+    static void digita(QLineEdit* edicao, const std::string& texto)
+    {
+        QTest::keyClicks(edicao, QString::fromStdString(texto));
+    }
+
+    // The whole realistic terrace typed through the controls, section by section.
+    void digitaTerraco()
+    {
+        TFEntdados* j = FEntdados;
+        const TDadosTerraco d = terracoRealista();
+        digita(j->LblEdtTr, d.LblEdtTr);
+        digita(j->LblEdtK, d.LblEdtK);
+        digita(j->LblEdtA, d.LblEdtA);
+        digita(j->LblEdtB, d.LblEdtB);
+        digita(j->LblEdtC, d.LblEdtC);
+        abreSecao(j->sbCanal);
+        digita(j->LblEdtComprimentoTerraco, d.LblEdtComprimentoTerraco);
+        digitaGrade(j->SGridCanalSecao, d.SGridCanalSecao);
+        abreSecao(j->sbAreaDeContribuicao);
+        digitaGrade(j->SGridMira, d.SGridMira);
+        QTest::mouseClick(j->RadioButtonContribui, Qt::LeftButton, {}, QPoint(5, 8));
+        digita(j->EdtAreaContibuicaoSemiELargura, d.EdtAreaContibuicaoSemiELargura);
+        digita(j->EdtAreaContibuicaoComprimento, d.EdtAreaContibuicaoComprimento);
+        abreSecao(j->sbPerfilDaCrista);
+        digitaGrade(j->SGridCristaInicio, d.SGridCristaInicio);
+        digitaGrade(j->SGridCristaMeio, d.SGridCristaMeio);
+        digitaGrade(j->SGridCristaFim, d.SGridCristaFim);
+        abreSecao(j->sbSolo);
+        digita(j->LblEdtSoloTIE, d.LblEdtSoloTIE);
+    }
+};
+
+// ---- "Calcular" ---------------------------------------------------------------------------
+
+TEST_F(ComandosProjeto, TerracoDigitadoAteOVeredito)
+{
+    novoProjeto();
+    digitaTerraco();
+    EXPECT_EQ(FEntdados->lerDados(), terracoRealista());
+
+    QTest::mouseClick(FEntdados->BttCalcula, Qt::LeftButton);
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
+    EXPECT_EQ(FEntdados->windowTitle(), "Capacidade de armazenamento do terraço");
+    EXPECT_EQ(FEntdados->paginaAtiva(), "CapacidadeDeArmazenamento");
+    const auto texto = [](const char* nome) { return FEntdados->findChild<QLineEdit*>(nome)->text(); };
+    EXPECT_EQ(texto("LblEdtRVe"), "138,54 ");
+    EXPECT_EQ(texto("LblEdtRVn"), "184,71 ");
+    EXPECT_EQ(texto("LblEdtVeVn"), "75,00 ");
+    EXPECT_EQ(texto("LblEdtAvaliacao"), "Terraço INADEQUADO!");
+    EXPECT_EQ(texto("LblEdtRCotaCrista"), "0,47 ");
+    EXPECT_EQ(FEntdados->LblRAc->text(), "9801,56 ");
+    EXPECT_EQ(FEntdados->SGridResultadosAr->Cells(1, 2), "0,53 ");
+    EXPECT_EQ(FEntdados->SGridRMedia->Cells(1, 0), "0,44 ");
+    EXPECT_TRUE(FEntdados->MemObs->toPlainText().startsWith("Crista 4,00  cm acima"));
+    EXPECT_EQ(FEntdados->nPontosCrista, 7);
+    EXPECT_EQ(FEntdados->Chart1->quantidadeSeries(), 6);
+    EXPECT_TRUE(FPrincipal->CapacidadedeArmazenamento1->isEnabled());
+
+    FEntdados->Button1->click();
+    EXPECT_EQ(FEntdados->windowTitle(), "Entrada de Dados");
+    EXPECT_EQ(FEntdados->paginaAtiva(), "EntradaDeDados");
+}
+
+TEST_F(ComandosProjeto, CalculoQueFalhaMostraAMensagemEOQueJaSeEscreveu)
+{
+    novoProjeto();
+    TDadosTerraco d = terracoRealista();
+    d.EdtAreaContibuicaoSemiELargura.clear();
+    FEntdados->escreveDados(d);
+
+    FEntdados->BttCalcula->click();
+    EXPECT_EQ(mensagens, QStringList{"Exitem campos necessários em brancos, por favor revise os campos de "
+                                     "\"Precipitação\", \"Canal\", \"Área de Contribuição\", \"Perfil da Crista\" "
+                                     "e \"Solo\"."});
+    EXPECT_EQ(FEntdados->windowTitle(), "Capacidade de armazenamento do terraço");
+    EXPECT_EQ(FEntdados->paginaAtiva(), "EntradaDeDados");
+    EXPECT_FALSE(FPrincipal->CapacidadedeArmazenamento1->isEnabled());
+    // The steps before the road wrote their part of the page.
+    EXPECT_EQ(FEntdados->LblRLES->text(), "15,19 ");
+    EXPECT_EQ(FEntdados->LblEdtRCotaCrista->text(), "0,47 ");
+    EXPECT_EQ(FEntdados->SGridResultadosAr->Cells(1, 4), "0,50 ");
+    EXPECT_EQ(FEntdados->Chart1->quantidadeSeries(), 6);
+    EXPECT_TRUE(FEntdados->LblEdtRVe->text().isEmpty());
+}
+
+// Numbers are Brazilian from the program's start, before any evaluation.
+TEST(InicioDoPrograma, NumerosBrasileirosDesdeOInicio)
+{
+    EXPECT_EQ(configuracaoRegional().DecimalSeparator, ',');
+    EXPECT_EQ(configuracaoRegional().ThousandSeparator, '.');
+    EXPECT_EQ(configuracaoRegional().DateSeparator, '/');
+    EXPECT_EQ(configuracaoRegional().ShortDateFormat, "DD/MM/YYYY");
+}
+
+// ---- Open, save, close ---------------------------------------------------------------------
+
+TEST_F(ComandosProjeto, AbrirCalcularSalvarComoFecharEAbrirDeNovo)
+{
+    const QString original = gravaProjeto("original.txt", projetoRealista());
+    abre(original);
+    ASSERT_TRUE(FEntdados);
+    EXPECT_EQ(FPrincipal->nomeArquivo, original);
+    EXPECT_EQ(FIdentificacao->EResponsavel->text(), "Eng. Agr. Márcia");
+    EXPECT_FALSE(FIdentificacao->isVisible());
+    EXPECT_TRUE(FEntdados->RadioButtonContribui->isChecked());
+    EXPECT_TRUE(FEntdados->EdtAreaContibuicaoSemiELargura->isEnabled());
+    EXPECT_EQ(FEntdados->LblEdtRVe->text(), "");
+
+    FEntdados->BttCalcula->click();
+    EXPECT_EQ(FEntdados->LblEdtAvaliacao->text(), "Terraço INADEQUADO!");
+
+    salvaComo(caminho("copia"));
+    EXPECT_EQ(FPrincipal->nomeArquivo, caminho("copia.txt"));
+    EXPECT_EQ(conteudo(caminho("copia.txt")), conteudo(original));
+
+    respostas = {TCaixaMensagem::TResposta::Nao};
+    FPrincipal->Fechar1->trigger();
+    EXPECT_FALSE(FEntdados);
+    EXPECT_FALSE(FIdentificacao);
+
+    abre(caminho("copia.txt"));
+    ASSERT_TRUE(FEntdados);
+    TDadosTerraco lido = FEntdados->lerDados();
+    lido.identificacao = FIdentificacao->textos();
+    EXPECT_EQ(lido, projetoRealista());
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
+}
+
+TEST_F(ComandosProjeto, ArquivoTriangularAbreComAsColunasDoTriangulo)
+{
+    abre(QStringLiteral(MORLIN_DIR_TESTES "/app/nucleo/dados/triangular_trena.txt"));
+    ASSERT_TRUE(FEntdados);
+    EXPECT_EQ(FEntdados->CBTipoSecao->currentIndex(), secaoTriangular);
+    EXPECT_EQ(FEntdados->SGridCanalSecao->ColWidths(3), 56);
+    EXPECT_EQ(FEntdados->SGridCanalSecao->ColWidths(4), 0);
+    EXPECT_EQ(FEntdados->RadioGTipoDeLevantamento->ItemIndex(), levantamentoTrena);
+    EXPECT_EQ(FEntdados->NoteAreaDeContribuicao->currentWidget()->objectName(), "trena");
+    EXPECT_TRUE(FEntdados->RadioButtonNaoContribui->isChecked());
+    EXPECT_FALSE(FEntdados->EdtAreaContibuicaoSemiELargura->isEnabled());
+}
+
+TEST_F(ComandosProjeto, SalvarEscreveDeVoltaNoMesmoArquivo)
+{
+    const QString arquivo = gravaProjeto("p.txt", projetoRealista());
+    abre(arquivo);
+    FEntdados->LblEdtSoloTIE->setText("12,5");
+    FPrincipal->tbSalvar->click();
+    EXPECT_TRUE(dialogos.size() == 1);
+    TDadosTerraco esperado = projetoRealista();
+    esperado.LblEdtSoloTIE = "12,5";
+    EXPECT_EQ(conteudo(arquivo), QByteArray::fromStdString(TGravadorProjeto::texto(esperado)));
+    EXPECT_TRUE(FPrincipal->projetoSalvo);
+}
+
+TEST_F(ComandosProjeto, SalvarComoAcrescentaTxtSalvoComAsMinusculas)
+{
+    novoProjeto();
+    const struct {
+        const char* escolhido;
+        const char* gravado;
+    } casos[] = {{"a.txt", "a.txt"}, {"b", "b.txt"}, {"c.TXT", "c.TXT.txt"}, {"d.txt.bak", "d.txt.bak.txt"}};
+    for (const auto& [escolhido, gravado] : casos) {
+        salvaComo(caminho(escolhido));
+        EXPECT_EQ(FPrincipal->nomeArquivo, caminho(gravado));
+        EXPECT_TRUE(QFileInfo::exists(caminho(gravado))) << gravado;
+    }
+}
+
+TEST_F(ComandosProjeto, SalvarComoSubstituiArquivoExistenteSemPerguntar)
+{
+    const QString arquivo = gravaProjeto("existente.txt", projetoRealista());
+    novoProjeto();
+    salvaComo(arquivo);
+    EXPECT_TRUE(perguntas.isEmpty());
+    EXPECT_EQ(conteudo(arquivo), QByteArray::fromStdString(TGravadorProjeto::texto(TDadosTerraco{})));
+}
+
+TEST_F(ComandosProjeto, SalvarSemEntradaDeDadosEOperacaoInvalida)
+{
+    FPrincipal->SalvarClick();
+    FPrincipal->SalvarComoClick();
+    EXPECT_EQ(mensagens, (QStringList{"operação inválida", "operação inválida"}));
+    EXPECT_TRUE(dialogos.empty());
+}
+
+TEST_F(ComandosProjeto, SalvarComoQueFalhaNaoTrocaOArquivoDoProjeto)
+{
+    const QString arquivo = gravaProjeto("p.txt", projetoRealista());
+    abre(arquivo);
+    salvaComo(caminho("pasta-que-nao-existe/outro.txt"));
+    EXPECT_EQ(mensagens.size(), 1);
+    EXPECT_EQ(FPrincipal->nomeArquivo, arquivo);
+}
+
+// ---- A failed open --------------------------------------------------------------------------
+
+TEST_F(ComandosProjeto, AberturaQueFalhaDeixaOProjetoComoEstava)
+{
+    const QString arquivo = gravaProjeto("bom.txt", projetoRealista());
+    abre(arquivo);
+    QPointer<TFEntdados> entrada = FEntdados;
+    QPointer<TFIdentificacao> identificacao = FIdentificacao;
+
+    QFile ruim(caminho("ruim.txt"));
+    ASSERT_TRUE(ruim.open(QIODevice::WriteOnly));
+    ruim.write(conteudo(arquivo).replace("Tipo de secao:1", "Tipo de secao:x"));
+    ruim.close();
+    abre(caminho("ruim.txt"));
+    abre(caminho("nao-existe.txt"));
+    EXPECT_EQ(mensagens, (QStringList{"'x' is not a valid integer value", "File not found"}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(FEntdados.data(), entrada.data());
+    EXPECT_EQ(FIdentificacao.data(), identificacao.data());
+    EXPECT_EQ(FPrincipal->nomeArquivo, arquivo);
+    EXPECT_EQ(FEntdados->LblEdtK->text(), "500");
+}
+
+// Missing guide pictures are told once each; the project is read to its end all the same.
+TEST_F(ComandosProjeto, ImagensAusentesNaoInterrompemALeitura)
+{
+    const QString arquivo = gravaProjeto("p.txt", projetoRealista());
+    TImagensGuia::definePasta(caminho("sem-imagens/"));
+    abre(arquivo);
+    abre(arquivo);
+    ASSERT_TRUE(FEntdados);
+    EXPECT_EQ(FEntdados->SGridCristaFim->Cells(1, 0), "1,45");
+    EXPECT_EQ(FEntdados->LblEdtSoloTIE->text(), "10");
+    EXPECT_FALSE(mensagens.isEmpty());
+    EXPECT_EQ(mensagens.removeDuplicates(), 0);
+    for (const QString& m : mensagens)
+        EXPECT_TRUE(m.startsWith("O arquivo ") && m.endsWith(" não existe.")) << m.toStdString();
+}
+
+// ---- Save prompt ------------------------------------------------------------------------------
+
+TEST_F(ComandosProjeto, FecharPerguntaMesmoLogoAposSalvar)
+{
+    const QString arquivo = gravaProjeto("p.txt", projetoRealista());
+    abre(arquivo);
+    FPrincipal->tbSalvar->click();
+    respostas = {TCaixaMensagem::TResposta::Cancelar};
+    FPrincipal->tbFechar->click();
+    EXPECT_EQ(perguntas, QStringList{"Deseja salvar o projeto?"});
+    EXPECT_TRUE(FEntdados);
+
+    respostas = {TCaixaMensagem::TResposta::Sim};
+    FEntdados->LblEdtK->setText("600");
+    FEntdados->BttCancela->click();
+    EXPECT_FALSE(FEntdados);
+    EXPECT_TRUE(conteudo(arquivo).contains("K:600\r\n"));
+}
+
+TEST_F(ComandosProjeto, NovoSemEntradaDeDadosNaoPergunta)
+{
+    FPrincipal->Novo1->trigger();
+    FPrincipal->Novo1->trigger();
+    EXPECT_TRUE(perguntas.isEmpty());
+}
+
+TEST_F(ComandosProjeto, SimECancelarOSalvarComoSegueSemSalvar)
+{
+    for (QAction* comando : {FPrincipal->Novo1, FPrincipal->Abrir1, FPrincipal->Fechar1}) {
+        SCOPED_TRACE(comando->objectName().toStdString());
+        novoProjeto();
+        respostas = {TCaixaMensagem::TResposta::Sim};
+        dialogos.clear();
+        comando->trigger();
+        EXPECT_TRUE(respostas.empty());
+        ASSERT_GE(dialogos.size(), 1u);
+        EXPECT_EQ(dialogos[0], TDialogoArquivo::TTipo::salvar);
+        EXPECT_EQ(FEntdados.isNull(), comando != FPrincipal->Abrir1);
+        EXPECT_TRUE(QDir(pasta.path()).isEmpty());
+    }
+}
+
+// Yes in the prompt of "Abrir" writes the project's file, and cancelling the file
+// dialog then keeps that save and changes nothing else.
+TEST_F(ComandosProjeto, SimNoAbrirGravaECancelarODialogoMantemOResto)
+{
+    const QString arquivo = gravaProjeto("p.txt", projetoRealista());
+    novoProjeto();
+    salvaComo(arquivo);
+    FPrincipal->projetoSalvo = false;
+    FEntdados->LblEdtK->setText("700");
+    QPointer<TFEntdados> entrada = FEntdados;
+
+    respostas = {TCaixaMensagem::TResposta::Sim};
+    FPrincipal->Abrir1->trigger();
+    EXPECT_TRUE(conteudo(arquivo).contains("K:700\r\n"));
+    EXPECT_EQ(FEntdados.data(), entrada.data());
+    // A direct write from the prompt does not count as a save: the next open asks again.
+    EXPECT_FALSE(FPrincipal->projetoSalvo);
+    FPrincipal->Abrir1->trigger();
+    EXPECT_EQ(perguntas.size(), 2);
+}
+
+TEST_F(ComandosProjeto, CancelarNoAvisoDeixaTudoComoEstava)
+{
+    novoProjeto();
+    QPointer<TFEntdados> entrada = FEntdados;
+    for (QAction* comando : {FPrincipal->Novo1, FPrincipal->Abrir1, FPrincipal->Fechar1}) {
+        respostas = {TCaixaMensagem::TResposta::Cancelar};
+        comando->trigger();
+    }
+    EXPECT_EQ(perguntas.size(), 3);
+    EXPECT_TRUE(dialogos.empty());
+    EXPECT_EQ(FEntdados.data(), entrada.data());
+    EXPECT_TRUE(FPrincipal->SalvarComo1->isEnabled());
+}
+
+// A project read or saved and then changed is unsaved work: new and open ask for it.
+TEST_F(ComandosProjeto, MudancaDepoisDeAbrirFazNovoEAbrirPerguntarem)
+{
+    const QString arquivo = gravaProjeto("p.txt", projetoRealista());
+    abre(arquivo);
+    FPrincipal->Novo1->trigger();
+    EXPECT_TRUE(perguntas.isEmpty());
+
+    respostas = {TCaixaMensagem::TResposta::Nao};
+    abre(arquivo);
+    ASSERT_TRUE(FEntdados);
+    perguntas.clear();
+    FEntdados->SGridCanalSecao->setCells(1, 1, "0,96");
+    respostas = {TCaixaMensagem::TResposta::Cancelar};
+    FPrincipal->Novo1->trigger();
+    respostas = {TCaixaMensagem::TResposta::Cancelar};
+    FPrincipal->Abrir1->trigger();
+    EXPECT_EQ(perguntas.size(), 2);
+
+    FIdentificacao->EProprietario->setText("Outro");
+    FEntdados->SGridCanalSecao->setCells(1, 1, "0,95");
+    EXPECT_TRUE(FPrincipal->projetoAlterado());
+    FPrincipal->SalvarClick();
+    EXPECT_FALSE(FPrincipal->projetoAlterado());
+}
+
+// Leaving the program closes the project the same way, and "Cancelar" stays.
+TEST_F(ComandosProjeto, SairPerguntaComoOFecharECancelarMantemOPrograma)
+{
+    FPrincipal->tbSair->click();
+    EXPECT_TRUE(perguntas.isEmpty());
+    FPrincipal->show();
+
+    novoProjeto();
+    respostas = {TCaixaMensagem::TResposta::Cancelar};
+    FPrincipal->tbSair->click();
+    EXPECT_TRUE(FPrincipal->isVisible());
+    EXPECT_TRUE(FEntdados);
+
+    respostas = {TCaixaMensagem::TResposta::Nao};
+    EXPECT_TRUE(FPrincipal->close());
+    EXPECT_EQ(perguntas.size(), 2);
+}
+
+// ---- What the commands switch -------------------------------------------------------------
+
+namespace {
+
+// on, off, or left as it was ("sem mudança").
+enum TMarca { on, off, sm };
+
+// SalvarComo1, Salvar1, tbSalvar, Fechar1, tbFechar, EntradaDeDados1,
+// CapacidadedeArmazenamento1, RelatriodeAvaliao1, projetoSalvo, projetoAberto.
+using TEstadoProjeto = std::array<TMarca, 10>;
+
+std::vector<bool> estadoAtual()
+{
+    const TFPrincipal* p = FPrincipal;
+    return {p->SalvarComo1->isEnabled(),
+            p->Salvar1->isEnabled(),
+            p->tbSalvar->isEnabled(),
+            p->Fechar1->isEnabled(),
+            p->tbFechar->isEnabled(),
+            p->EntradaDeDados1->isEnabled(),
+            p->CapacidadedeArmazenamento1->isEnabled(),
+            p->RelatriodeAvaliao1->isEnabled(),
+            p->projetoSalvo,
+            p->projetoAberto};
+}
+
+} // namespace
+
+TEST_F(ComandosProjeto, OQueCadaEventoLigaEDesliga)
+{
+    const QString arquivo = gravaProjeto("p.txt", projetoRealista());
+    const struct {
+        const char* evento;
+        std::function<void()> executa;
+        TEstadoProjeto esperado;
+    } tabela[] = {
+        {"inicio", [] {}, {{off, off, off, off, off, off, off, off, off, off}}},
+        {"novo", [] { FPrincipal->Novo1->trigger(); }, {{on, sm, sm, on, on, sm, off, off, off, off}}},
+        {"Ok da identificação", [] { FIdentificacao->OK->click(); }, {{sm, sm, sm, sm, sm, on, sm, sm, sm, sm}}},
+        // The evaluation report is not part of this program yet, so its item stays off.
+        {"cálculo que conclui", [] { FEntdados->escreveDados(terracoRealista()); FEntdados->BttCalcula->click(); },
+         {{sm, sm, sm, sm, sm, sm, on, off, sm, sm}}},
+        {"Salvar Como", [this] { salvaComo(caminho("novo.txt")); }, {{sm, on, on, on, on, on, sm, sm, on, sm}}},
+        {"salvar", [] { FPrincipal->Salvar1->trigger(); }, {{sm, sm, sm, sm, sm, sm, sm, sm, on, sm}}},
+        {"fechar", [this] { respostas = {TCaixaMensagem::TResposta::Nao}; FPrincipal->Fechar1->trigger(); },
+         {{off, off, off, off, off, off, off, off, off, off}}},
+        {"abrir", [this, arquivo] { abre(arquivo); }, {{on, on, on, on, on, on, off, off, on, on}}},
+        {"Cancelar da identificação num projeto lido",
+         [] { FPrincipal->Sair2->trigger(); FIdentificacao->Cancelar->click(); },
+         {{sm, sm, sm, sm, sm, sm, sm, sm, sm, sm}}},
+        {"novo depois de um projeto lido", [] { FPrincipal->Novo1->trigger(); },
+         {{on, off, off, on, on, off, off, off, off, off}}},
+        {"Cancelar da identificação num projeto novo", [] { FIdentificacao->Cancelar->click(); },
+         {{off, sm, sm, sm, sm, sm, sm, sm, off, sm}}},
+    };
+    std::vector<bool> antes = estadoAtual();
+    for (const auto& passo : tabela) {
+        SCOPED_TRACE(passo.evento);
+        passo.executa();
+        const std::vector<bool> depois = estadoAtual();
+        for (std::size_t i = 0; i < depois.size(); ++i) {
+            const TMarca marca = passo.esperado[i];
+            const bool valor = marca == sm ? antes[i] : marca == on;
+            EXPECT_EQ(depois[i], valor) << "coluna " << i;
+        }
+        antes = depois;
+    }
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
+}
+
+// The writer takes an empty identification when the dialog is gone instead of failing.
+TEST_F(ComandosProjeto, GravarSemDialogoDeIdentificacaoDeixaAIdentificacaoVazia)
+{
+    novoProjeto();
+    FEntdados->escreveDados(terracoRealista());
+    FIdentificacao->deleteLater();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(FIdentificacao);
+    salvaComo(caminho("sem-identificacao.txt"));
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_EQ(conteudo(caminho("sem-identificacao.txt")),
+              QByteArray::fromStdString(TGravadorProjeto::texto(terracoRealista())));
+}
