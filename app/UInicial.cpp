@@ -30,6 +30,8 @@ TFInicial::TFInicial(QWidget* dono)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    // A coarse timer could close the picture up to a quarter of a second early.
+    Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(5000);
     TAplicacao::liga(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     Timer1->start();

@@ -2,6 +2,7 @@
 
 #include "TBibliotecaDinamica.h"
 #include "TPastaPrograma.h"
+#include "TRegistroClasses.h"
 
 #include <cctype>
 #include <filesystem>
@@ -15,19 +16,13 @@ THtmlHelpProc HHProc = nullptr;
 namespace {
 
 const char* const nomeControle = "hhctrl.ocx";
+const char* const chaveDoControle = "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
 
 std::string semBarraFinal(std::string pasta)
 {
     if (!pasta.empty() && (pasta.back() == '/' || pasta.back() == '\\'))
         pasta.pop_back();
     return pasta;
-}
-
-// There is no class registry here: the control is never registered, so the key
-// that would name it cannot be opened.
-bool leRegistroDoControle(std::string& /*caminho*/)
-{
-    return false;
 }
 
 THtmlHelpProc entrada(const char* nome)
@@ -62,7 +57,8 @@ void HHExpandRootVariable(std::string& caminho)
 std::string HHLocateControlFile()
 {
     std::string caminho;
-    if (leRegistroDoControle(caminho)) {
+    if (const auto registrado = TRegistroClasses::leValorPadrao(chaveDoControle)) {
+        caminho = *registrado;
         HHExpandRootVariable(caminho);
         if (!caminho.empty() && !std::filesystem::exists(caminho))
             caminho.clear();

@@ -25,6 +25,9 @@ TFAjuda::TFAjuda(QWidget* pai)
     , navegador(new TNavegadorAjuda(this))
 {
     setObjectName(QStringLiteral("FAjuda"));
+    // The help window belongs to the program that asked for it: left open, it must not
+    // keep the program running once the program's own main window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tituloPadrao);
     setCentralWidget(navegador);
     resize(860, 640);

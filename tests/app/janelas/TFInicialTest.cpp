@@ -1,6 +1,7 @@
 #include "AmbienteJanelas.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 
 class InicialTest : public JanelasTest {
 protected:
@@ -41,6 +42,18 @@ TEST_F(InicialTest, FechaSozinhaPeloTemporizador)
     inicial->Timer1->setInterval(20);
     ASSERT_TRUE(esperaAte([this] { return !inicial->isVisible(); }));
     EXPECT_FALSE(inicial->Timer1->isActive());
+}
+
+// On the real clock: open through the fifth second, closed soon after it.
+TEST(Inicial, SemNenhumaAcaoFechaCincoSegundosDepoisDeAberta)
+{
+    QElapsedTimer relogio;
+    relogio.start();
+    TFInicial inicial;
+    inicial.show();
+    ASSERT_TRUE(esperaAte([&inicial] { return !inicial.isVisible(); }, 7000));
+    EXPECT_GE(relogio.elapsed(), 5000);
+    EXPECT_LT(relogio.elapsed(), 5500);
 }
 
 TEST_F(InicialTest, CliqueNaFiguraFechaEParaOTemporizador)

@@ -1,6 +1,7 @@
 #include "hh.h"
 
 #include "TPastaPrograma.h"
+#include "TRegistroClasses.h"
 
 #include <QApplication>
 #include <QImage>
@@ -10,12 +11,17 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
+#include <QTimer>
+#include <QWidget>
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -79,7 +85,11 @@ TEST(HHExpandRootVariable, TrocaSoAVariavelInicialEscritaEmQualquerCaixa)
 class HHControle : public ::testing::Test {
 protected:
     void SetUp() override { HHUnloadControl(); }
-    void TearDown() override { HHUnloadControl(); }
+    void TearDown() override
+    {
+        HHUnloadControl();
+        TRegistroClasses::substitui({});
+    }
 };
 
 TEST_F(HHControle, SemCargaPeloNomeCarregaOControleAoLadoDoPrograma)
@@ -94,6 +104,35 @@ TEST_F(HHControle, SemCargaPeloNomeCarregaOControleAoLadoDoPrograma)
     ASSERT_NE(HHProcA, nullptr);
     EXPECT_EQ(HHProc, HHProcA);
     EXPECT_EQ(bibliotecaDe(HHProc), std::filesystem::canonical(aoLado));
+}
+
+// A registered control is taken where the registration says, with its leading variable
+// expanded; a registration of a missing file counts as none.
+TEST_F(HHControle, CaminhoRegistradoDoControle)
+{
+    const std::string aoLado = HHSystemFolder() + "/hhctrl.ocx";
+    const std::string ajuda = pastaPrograma() + "AjudaMorlin.chm";
+    const struct {
+        std::optional<std::string> registrado;
+        std::string esperado;
+    } casos[] = {
+        {"%SYSTEMROOT%/hhctrl.ocx", HHWindowsFolder() + "/hhctrl.ocx"},
+        {ajuda, ajuda},
+        {pastaPrograma() + "nao_existe.ocx", aoLado},
+        {"%SystemRoot%/nao_existe.ocx", aoLado},
+        {"", aoLado},
+        {std::nullopt, aoLado},
+    };
+    std::vector<std::string> chaves;
+    for (const auto& caso : casos) {
+        TRegistroClasses::substitui([&](const std::string& chave) {
+            chaves.push_back(chave);
+            return caso.registrado;
+        });
+        EXPECT_EQ(HHLocateControlFile(), caso.esperado) << caso.registrado.value_or("(sem chave)");
+    }
+    EXPECT_EQ(chaves, std::vector<std::string>(std::size(casos),
+                                               "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32"));
 }
 
 TEST_F(HHControle, SegundaCargaNaoCarregaNadaEMantemAsEntradas)
@@ -170,6 +209,7 @@ TEST_F(AjudaMorlin, CadaContextoDoProgramaMostraOSeuTopico)
         {4, QStringLiteral("Escolha da estação, da localidade ou do ponto"), QStringLiteral("localidade")},
         {6, QStringLiteral("Escolha da estação, da localidade ou do ponto"), QStringLiteral("estacao")},
         {9, QStringLiteral("Relatório da equação de chuvas"), {}},
+        {0, QStringLiteral("Consulta à equação de chuvas intensas"), {}},
     };
     for (const auto& topico : topicos) {
         EXPECT_NE(pede(topico.contexto), 0) << topico.contexto;
@@ -253,4 +293,18 @@ TEST_F(AjudaMorlin, OutrosComandosNaoFazemNada)
     for (const unsigned int comando : {0u, 1u, 2u, 8u, 11u, 16u})
         EXPECT_EQ(HHProc(0, arquivoAjuda.c_str(), comando, 10031), 0) << comando;
     EXPECT_EQ(!janelasAjuda().isEmpty(), haviaJanela);
+}
+
+// Left open, the help window goes with the program when its main window closes.
+TEST_F(AjudaMorlin, JanelaDeAjudaAbertaNaoSeguraOPrograma)
+{
+    QWidget principal;
+    principal.show();
+    ASSERT_NE(pede(10031), 0);
+    ASSERT_TRUE(navegador() != nullptr && navegador()->window()->isVisible());
+    QTimer::singleShot(0, &principal, [&principal] { principal.close(); });
+    QTimer seguranca;
+    seguranca.callOnTimeout([] { QCoreApplication::exit(99); });
+    seguranca.start(3000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
 }
