@@ -3,6 +3,7 @@
 #include "ConfiguracaoRegional.h"
 #include "Excecoes.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -67,6 +68,25 @@ bool normalizaReal(const std::string& texto, std::string& numero)
     while (i < n && ehBranco(texto[i]))
         ++i;
     return i == n;
+}
+
+// Whether a number that does not fit a double (C notation, as normalizaReal writes it)
+// is too small rather than too large: the power of ten of its first significant digit
+// is negative.
+bool pequenoDemais(const std::string& numero)
+{
+    const std::size_t e = std::min(numero.find('e'), numero.size());
+    long long expoente = 0;
+    for (std::size_t i = e + 1; i < numero.size(); ++i)
+        if (ehDigito(numero[i]))
+            expoente = std::min(expoente * 10 + (numero[i] - '0'), 1000000LL);
+    if (e + 1 < numero.size() && numero[e + 1] == '-')
+        expoente = -expoente;
+    const std::size_t ponto = std::min(numero.find('.'), e);
+    const std::size_t primeiro = numero.find_first_of("123456789");
+    const long long posicao = primeiro < ponto ? static_cast<long long>(ponto - primeiro) - 1
+                                               : -static_cast<long long>(primeiro - ponto);
+    return posicao + expoente < 0;
 }
 
 // The digits of |valor| rounded to `casas` decimals, an exact half away from zero,
@@ -134,6 +154,9 @@ double strToFloat(const std::string& texto)
         realInvalido(texto);
     double valor = 0.0;
     const auto [fim, erro] = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
+    // A number below the smallest double reads as zero, as the hardware rounds it.
+    if (erro == std::errc::result_out_of_range && pequenoDemais(numero))
+        return numero[0] == '-' ? -0.0 : 0.0;
     if (erro != std::errc() || fim != numero.data() + numero.size() || !std::isfinite(valor))
         realInvalido(texto);
     return valor;

@@ -5,8 +5,9 @@
 
 // Text to real: blanks around the number allowed, an optional sign, digits with the
 // current decimal separator, an optional exponent. Empty or malformed text, infinities,
-// NaNs, hexadecimal and values out of range raise EConvertError with the message
-// "'<text>' is not a valid floating point value".
+// NaNs, hexadecimal and values beyond the largest double raise EConvertError with the
+// message "'<text>' is not a valid floating point value"; a value below the smallest
+// double reads as 0.
 double strToFloat(const std::string& texto);
 
 // Text to a 32-bit integer: leading blanks, an optional sign, decimal digits. Anything

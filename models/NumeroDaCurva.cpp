@@ -111,7 +111,7 @@ double TNumeroDaCurva::tempoInicioEscoamento(const TPrecipitacao& Evento) const
     double superior = PassoBusca;
     while (!(Evento.laminaAcumulada(superior) > ia)) {
         if (superior >= LimiteBusca)
-            throw EMathError(MensagemSemInicio);
+            throw EZeroDivide(MensagemSemInicio);
         inferior = superior;
         superior += PassoBusca;
     }
@@ -126,7 +126,7 @@ double TNumeroDaCurva::tempoInicioEscoamento(const TPrecipitacao& Evento) const
         if (std::fabs(static_cast<long double>(Evento.laminaAcumulada(meio)) - ia) < ToleranciaBissecao)
             return meio;
     }
-    throw EMathError(MensagemSemConvergencia);
+    throw EZeroDivide(MensagemSemConvergencia);
 }
 
 double TNumeroDaCurva::laminaEscoamento(TPrecipitacao& Evento) const

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 namespace {
 
 class ConversaoNumerica : public ::testing::Test {
@@ -21,6 +24,22 @@ TEST_F(ConversaoNumerica, LeReaisComOSeparadorAtual)
     EXPECT_DOUBLE_EQ(strToFloat("2,"), 2.0);
     EXPECT_DOUBLE_EQ(strToFloat("1,5E2"), 150.0);
     EXPECT_DOUBLE_EQ(strToFloat("+7"), 7.0);
+}
+
+// Too small for a double is zero; too large is no number (1E999 is refused below).
+TEST_F(ConversaoNumerica, ValorAbaixoDoMenorRealEhZero)
+{
+    const std::string zeros(400, '0');
+    for (const std::string& texto : {std::string("1E-400"), std::string("-1E-400"), "0," + zeros + "1",
+                                     std::string("123,4E-99999999999999999999"), "0," + zeros + "9E50"}) {
+        const double valor = strToFloat(texto);
+        EXPECT_EQ(valor, 0.0) << texto;
+        EXPECT_EQ(std::signbit(valor), texto[0] == '-') << texto;
+    }
+    EXPECT_GT(strToFloat("1E-320"), 0.0);  // a denormal still fits
+    for (const std::string& texto : {std::string("1E400"), "1" + zeros, std::string("0,001E99999"),
+                                     std::string("-1E309")})
+        EXPECT_THROW(strToFloat(texto), EConvertError) << texto;
 }
 
 TEST_F(ConversaoNumerica, RecusaTextoQueNaoENumero)

@@ -142,7 +142,7 @@ TEST_F(Escoamento, LaminaQueNuncaAlcancaAAbstracaoEErro)
     try {
         modelo.tempoInicioEscoamento(chuva);
         ADD_FAILURE();
-    } catch (const EMathError& e) {
+    } catch (const EZeroDivide& e) {
         EXPECT_EQ(e.Message(), "Erro: a lâmina precipitada acumulada não alcança a abstração inicial; não foi "
                                "possível calcular o tempo do início do escoamento superficial.");
     }
@@ -154,9 +154,29 @@ TEST(NumeroDaCurva, BissecaoQueNaoConvergeEErro)
     try {
         modelo.tempoInicioEscoamento(TChuvaEmDegrau());
         ADD_FAILURE();
-    } catch (const EMathError& e) {
+    } catch (const EZeroDivide& e) {
         EXPECT_EQ(e.Message(), "Erro: o cálculo do tempo do início do escoamento superficial não convergiu.");
     }
+}
+
+// No rain in the first 5 minutes, then 1 mm a minute: with Ia = 0 the depth at minute 5
+// equals Ia without exceeding it, so the search moves on to the next 5 minutes.
+class TChuvaQueComecaAosCinco : public TPrecipitacao {
+public:
+    TChuvaQueComecaAosCinco() { PrecipitacaoTotal = 10.0; }
+    void recalcula() override {}
+    double laminaAcumulada(double t) const override { return t > 5.0 ? t - 5.0 : 0.0; }
+};
+
+TEST(NumeroDaCurva, CruzamentoNoMultiploDeCincoAvancaUmPasso)
+{
+    TNumeroDaCurva modelo(10.0);
+    modelo.UsoDoSolo.Tipo = 1;
+    modelo.CondicaoHidrologica.Tipo = 2;  // no curve number: Ia = 0
+    ASSERT_EQ(modelo.abstracaoInicial(), 0.0);
+    const double inicio = modelo.tempoInicioEscoamento(TChuvaQueComecaAosCinco());
+    EXPECT_GT(inicio, 5.0);
+    EXPECT_LT(inicio, 5.0 + 1e-7);
 }
 
 TEST_F(Escoamento, PluviogramaSoComEventoDePluviograma)

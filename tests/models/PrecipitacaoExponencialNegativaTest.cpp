@@ -143,6 +143,26 @@ TEST_F(ChuvaDeProjeto, IteracaoSemFimViraErroDeDivisaoPorZero)
     }
 }
 
+// A storm on which Newton's method, started at minute 0, jumps between minutes 0 and 1
+// for ever without any arithmetic failing: only the bound on its steps ends the search.
+class TChuvaQueOscila : public TPrecipitacaoExponencialNegativa {
+public:
+    double intensidade(double t) const override { return 10.0 + t * t * t - 2.0 * t + 2.0; }
+    double derivadaIntensidade(double t) const override { return 3.0 * t * t - 2.0; }
+};
+
+TEST(PrecipitacaoExponencialNegativa, IteracaoQueNaoConvergeTemLimite)
+{
+    TChuvaQueOscila chuva;
+    chuva.setDuracao(0.0);  // the search starts at half the duration
+    try {
+        chuva.tempoFimEscoamento(10.0);
+        ADD_FAILURE();
+    } catch (const EZeroDivide& e) {
+        EXPECT_EQ(e.Message(), MensagemFimEscoamento);
+    }
+}
+
 TEST_F(ChuvaDeProjeto, ErroNoPicoChegaComoEsta)
 {
     chuva.setB(0.0); // the intensity at time 0 needs t + b > 0

@@ -1,3 +1,4 @@
+#include "ConversaoNumerica.h"
 #include "Excecoes.h"
 #include "TerracoDeTeste.h"
 #include "TerracoRealista.h"
@@ -127,6 +128,51 @@ TEST_F(Avaliacao, FalhasTerminamNaMensagemUnica)
         EXPECT_FALSE(a.executa(d)) << nome;
         EXPECT_FALSE(a.sucesso()) << nome;
         EXPECT_EQ(a.mensagem(), mensagem) << nome;
+    }
+}
+
+// A failing step leaves what the steps before it computed, and the page as it was: the
+// storm's fields fail before any depth, a blank sight or section row or the crest's far
+// end after the depths (and the area), all before anything reaches the page.
+TEST_F(Avaliacao, FalhaGuardaOQueOsPassosAnterioresCalcularam)
+{
+    const struct {
+        const char* nome;
+        std::function<void(TDadosTerraco&)> estraga;
+        bool temLaminas;
+        bool temArea;
+    } casos[] = {
+        {"T em branco", [](TDadosTerraco& d) { d.LblEdtTr.clear(); }, false, false},
+        {"K zero", [](TDadosTerraco& d) { d.LblEdtK = "0"; }, false, false},
+        {"K negativo", [](TDadosTerraco& d) { d.LblEdtK = "-1"; }, false, false},
+        {"visada sem leituras entre duas",
+         [](TDadosTerraco& d) {
+             for (int c = 1; c <= 3; ++c)
+                 d.SGridMira.setCells(c, 2, "");
+         },
+         true, false},
+        {"secao em branco entre duas",
+         [](TDadosTerraco& d) {
+             for (int c = 1; c <= 7; ++c)
+                 d.SGridCanalSecao.setCells(c, 2, "");
+         },
+         true, true},
+        {"fim da crista em branco", [](TDadosTerraco& d) { d.SGridCristaFim.setCells(1, 0, ""); }, true, true},
+    };
+    for (const auto& caso : casos) {
+        TDadosTerraco d = terracoRealista();
+        caso.estraga(d);
+        TAvaliacaoTerraco a;
+        EXPECT_FALSE(a.executa(d)) << caso.nome;
+        EXPECT_EQ(a.mensagem(), TAvaliacaoTerraco::mensagemCamposEmBranco) << caso.nome;
+        const TEstadoAvaliacao& e = a.estado();
+        EXPECT_EQ(formatDuasCasas(e.lesAgricola), caso.temLaminas ? "15,19 " : "0,00 ") << caso.nome;
+        EXPECT_EQ(formatDuasCasas(e.lesEstrada), caso.temLaminas ? "35,82 " : "0,00 ") << caso.nome;
+        EXPECT_EQ(formatDuasCasas(e.areaAgricola), caso.temArea ? "9801,56 " : "0,00 ") << caso.nome;
+        TResultadoAvaliacao paginaNova;
+        paginaNova.cotasCrista = a.resultado().cotasCrista;
+        paginaNova.nPontosCrista = a.resultado().nPontosCrista;
+        EXPECT_EQ(a.resultado(), paginaNova) << caso.nome;
     }
 }
 
