@@ -1,7 +1,10 @@
 #include "UEntDados.h"
 
+#include "ConfiguracaoRegional.h"
+#include "RegrasEntrada.h"
 #include "TAjudaAplicacao.h"
 #include "TCaixaMensagem.h"
+#include "TFiltroTeclas.h"
 #include "TGrafico.h"
 #include "TImagensGuia.h"
 #include "TIniciaProcesso.h"
@@ -17,10 +20,13 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -184,9 +190,12 @@ void pintaEdicao(QLineEdit* e, bool habilitada)
     e->setEnabled(habilitada);
 }
 
-// Sets both options of a pair as the record says, even when it leaves both clear.
+// Sets both options of a pair as the record says, even when it leaves both clear, and
+// runs none of their switches.
 void marcaPar(QRadioButton* a, bool marcadoA, QRadioButton* b, bool marcadoB)
 {
+    const QSignalBlocker blocoA(a);
+    const QSignalBlocker blocoB(b);
     a->setAutoExclusive(false);
     b->setAutoExclusive(false);
     a->setChecked(marcadoA);
@@ -500,15 +509,24 @@ void TFEntdados::ligaEventos()
     connect(Button1, &QPushButton::clicked, this, &TFEntdados::voltarClick);
     connect(Button3, &QPushButton::clicked, this, &TFEntdados::ajudaRelatorioClick);
     connect(CBTipoSecao, &QComboBox::activated, this, &TFEntdados::TipoSecaoChange);
-    connect(RButtonSecaoTrapComum, &QRadioButton::clicked, this, &TFEntdados::mudaSecaoTrapezoidalClick);
-    connect(RButtonSecaoTrapComDegrau, &QRadioButton::clicked, this, &TFEntdados::mudaSecaoTrapezoidalClick);
+    // The option switches run when a button becomes checked, not when a checked one is
+    // clicked again.
+    for (QRadioButton* o : {RButtonSecaoTrapComum, RButtonSecaoTrapComDegrau})
+        connect(o, &QRadioButton::toggled, this, [this](bool marcado) {
+            if (marcado)
+                mudaSecaoTrapezoidalClick();
+        });
     connect(RadioGTipoDeLevantamento, &TRadioGroup::Click, this, &TFEntdados::TipoLevantamentoClick);
-    connect(RadioButtonNaoContribui, &QRadioButton::clicked, this, &TFEntdados::AreaContribuicaoEstradaClick);
-    connect(RadioButtonContribui, &QRadioButton::clicked, this, &TFEntdados::AreaContribuicaoEstradaClick);
+    for (QRadioButton* o : {RadioButtonNaoContribui, RadioButtonContribui})
+        connect(o, &QRadioButton::toggled, this, [this](bool marcado) {
+            if (marcado)
+                AreaContribuicaoEstradaClick();
+        });
     for (QObject* controle : std::initializer_list<QObject*>{Image1, LblEdtComprimentoTerraco,
                                                               EdtAreaContibuicaoSemiELargura,
                                                               EdtAreaContibuicaoComprimento})
         controle->installEventFilter(this);
+    ligaRegrasDeEntrada();
 }
 
 bool TFEntdados::eventFilter(QObject* objeto, QEvent* evento)
@@ -881,6 +899,263 @@ void TFEntdados::ImagemComprimentoClick()
 {
     carregaImagem(QStringLiteral("Comprimento_do_terraco.bmp"));
     ajustaPanelImage();
+}
+
+// ---- Input rules ------------------------------------------------------------------
+
+namespace {
+
+constexpr int colunaLeituraCrista = 1;
+constexpr int colunaCotaCrista = 2;
+
+// The guide pictures of the sight grid's columns 1 to 4.
+constexpr std::array<const char*, 4> imagensMira{"Area_Irradiacao_FS.bmp", "Area_Irradiacao_FM.bmp",
+                                                 "Area_Irradiacao_FI.bmp", "Area_Irradiacao_Angulo.bmp"};
+
+// The guide picture of a channel column in one family of pictures ("Trapez_Degrau",
+// "Trapez", "Triang"); empty where the family has none, as a triangle has no F2.
+QString imagemColunaCanal(const QString& familia, int coluna)
+{
+    constexpr std::array<const char*, 7> pontos{"C", "C-F1", "F1", "C-F2", "F2", "C-FT", "FT"};
+    if (familia.isEmpty() || coluna < 1 || coluna > static_cast<int>(pontos.size()))
+        return QString();
+    if (familia == QStringLiteral("Triang") && (coluna == 4 || coluna == 5))
+        return QString();
+    return familia + QLatin1Char('_') + QString::fromUtf8(pontos[static_cast<std::size_t>(coluna - 1)])
+           + QStringLiteral(".bmp");
+}
+
+} // namespace
+
+void TFEntdados::ligaRegrasDeEntrada()
+{
+    criaMenuGrades();
+    auto* filtroEdicoes = new TFiltroTeclas([this](QObject* remetente, QChar& tecla) { apenasDouble(remetente, tecla); },
+                                            this);
+    for (QLineEdit* e : std::initializer_list<QLineEdit*>{LblEdtK, LblEdtA, LblEdtB, LblEdtC, LblEdtComprimentoTerraco,
+                                                          EdtAreaContibuicaoSemiELargura, EdtAreaContibuicaoComprimento,
+                                                          LblEdtSoloTIE})
+        filtroEdicoes->instala(e);
+    for (TStringGrid* g : {SGridCanalSecao, SGridMira, SGridTrena, SGridCristaInicio, SGridCristaMeio, SGridCristaFim})
+        g->setOnKeyPress([this](QObject*, QChar& tecla) { SGridKeyPress(tecla); });
+    for (TStringGrid* g : {SGridCristaInicio, SGridCristaMeio, SGridCristaFim}) {
+        connect(g, &TStringGrid::SelectCell, this, [this, g](int coluna, int) { SgridCristaSelectCell(g, coluna); });
+        connect(g, &TStringGrid::DrawCell, this, [this, g](int coluna, int linha, const QRect& area, QPainter* canvas) {
+            SGridCristaDrawCell(g, coluna, linha, area, canvas);
+        });
+        connect(g, &QAbstractItemView::clicked, this, [this, g] { SGridCristaInicioClick(g); });
+    }
+    connect(SGridCanalSecao, &TStringGrid::SelectCell, this, [this](int coluna, int) { SgridCanalSelectCell(coluna); });
+    connect(SGridMira, &TStringGrid::SelectCell, this,
+            [this](int coluna, int) { SgridAreaContribuicaoSelectCell(coluna); });
+    for (TStringGrid* g : {SGridCanalSecao, SGridMira, SGridTrena, SGridCristaMeio}) {
+        connect(g, &TStringGrid::MouseDown, this, &TFEntdados::SgridMiraMouseDown);
+        g->setPopupMenu(PopupMenuGridMira);
+    }
+    for (QToolButton* b : {SpeedButton1, SpeedButton3, SpeedButton5})
+        connect(b, &QToolButton::clicked, this, &TFEntdados::adicionaLinhaClick);
+    for (QToolButton* b : {SpeedButton2, SpeedButton4, SpeedButton6})
+        connect(b, &QToolButton::clicked, this, &TFEntdados::removeLinhaClick);
+}
+
+void TFEntdados::apenasDouble(QObject* sender, QChar& key)
+{
+    const auto* edicao = qobject_cast<const QLineEdit*>(sender);
+    if (!edicao) {
+        key = QChar();
+        return;
+    }
+    const char32_t tecla = teclaDecimal(s(edicao->text()), key.unicode(), configuracaoRegional().DecimalSeparator);
+    key = QChar(static_cast<char16_t>(tecla));
+}
+
+void TFEntdados::SGridKeyPress(QChar& key)
+{
+    key = QChar(static_cast<char16_t>(teclaGrade(key.unicode(), configuracaoRegional().DecimalSeparator)));
+}
+
+void TFEntdados::SgridCristaSelectCell(QObject* sender, int coluna)
+{
+    auto* grade = qobject_cast<TStringGrid*>(sender);
+    if (!grade)
+        return;
+    if (coluna == colunaCotaCrista)
+        grade->setOptions(grade->Options() & ~TStringGrid::goEditing);
+    else if (coluna == colunaLeituraCrista)
+        grade->setOptions(grade->Options() | TStringGrid::goEditing);
+}
+
+QString TFEntdados::textoCota(const TStringGrid* grade, int linha) const
+{
+    const TGradeCrista qual = grade == SGridCristaInicio ? TGradeCrista::inicio
+                              : grade == SGridCristaFim  ? TGradeCrista::fim
+                                                         : TGradeCrista::meio;
+    return q(textoCotaCrista(qual, linha, cotasCrista, nPontosCrista));
+}
+
+// The elevations are not cell texts: they are drawn over the cell, on grey, each time the
+// grid paints, so the column always shows the last evaluation.
+void TFEntdados::SGridCristaDrawCell(QObject* sender, int coluna, int linha, const QRect& area, QPainter* canvas)
+{
+    const auto* grade = qobject_cast<const TStringGrid*>(sender);
+    if (!grade || coluna != colunaCotaCrista)
+        return;
+    canvas->fillRect(area, grade->palette().color(QPalette::Button));
+    canvas->setPen(grade->palette().color(QPalette::ButtonText));
+    canvas->setFont(grade->font());
+    canvas->drawText(area.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                     textoCota(grade, linha));
+}
+
+void TFEntdados::SGridCristaInicioClick(QObject* sender)
+{
+    const int tag = sender ? sender->property("Tag").toInt() : 0;
+    if (tag == 1)
+        carregaImagem(QStringLiteral("Cotas_das_extremidades_do_terraco.bmp"));
+    else if (tag == 2)
+        carregaImagem(QStringLiteral("Cotas_da_crista.bmp"));
+}
+
+void TFEntdados::SgridCanalSelectCell(int coluna)
+{
+    QString familia;
+    if (CBTipoSecao->currentText() == QStringLiteral("trapezoidal")) {
+        if (RButtonSecaoTrapComDegrau->isChecked())
+            familia = QStringLiteral("Trapez_Degrau");
+        else if (RButtonSecaoTrapComum->isChecked())
+            familia = QStringLiteral("Trapez");
+    } else if (CBTipoSecao->currentText() == QStringLiteral("triangular")) {
+        familia = QStringLiteral("Triang");
+    }
+    const QString imagem = imagemColunaCanal(familia, coluna);
+    if (!imagem.isEmpty())
+        carregaImagem(imagem);
+    ajustaPanelImage();
+}
+
+void TFEntdados::SgridAreaContribuicaoSelectCell(int coluna)
+{
+    if (coluna >= 1 && coluna <= static_cast<int>(std::size(imagensMira)))
+        carregaImagem(QString::fromUtf8(imagensMira[static_cast<std::size_t>(coluna - 1)]));
+    ajustaPanelImage();
+}
+
+void TFEntdados::SgridMiraMouseDown(Qt::MouseButton botao)
+{
+    TStringGrid* grade = gradeDaAbaAberta();
+    if (!grade)
+        return;
+    if (botao == Qt::RightButton)
+        grade->setOptions(grade->Options() | TStringGrid::goRowSelect);
+    else
+        grade->setOptions(grade->Options() & ~TStringGrid::goRowSelect);
+}
+
+// ---- Row commands -----------------------------------------------------------------
+
+void TFEntdados::criaMenuGrades()
+{
+    PopupMenuGridMira = nomeia(new QMenu(this), "PopupMenuGridMira");
+    Excluirlinha1 = nomeia(PopupMenuGridMira->addAction(QStringLiteral("Inserir linha antes")), "Excluirlinha1");
+    Inserirlinhadepois1 =
+        nomeia(PopupMenuGridMira->addAction(QStringLiteral("Inserir linha depois")), "Inserirlinhadepois1");
+    Excluirlinha2 = nomeia(PopupMenuGridMira->addAction(QStringLiteral("Excluir linha")), "Excluirlinha2");
+    connect(Excluirlinha1, &QAction::triggered, this, &TFEntdados::InserirLinhaAntesSgridMira);
+    connect(Inserirlinhadepois1, &QAction::triggered, this, &TFEntdados::InserirLinhaDepoisSGridMira);
+    connect(Excluirlinha2, &QAction::triggered, this, &TFEntdados::Excluirlinha2Click);
+}
+
+TStringGrid* TFEntdados::gradeDaAbaAberta() const
+{
+    switch (abaAberta) {
+    case 2:
+        return SGridCanalSecao;
+    case 3: {
+        const QString pagina = NoteAreaDeContribuicao->currentWidget()->objectName();
+        if (pagina == QStringLiteral("mira"))
+            return SGridMira;
+        return pagina == QStringLiteral("trena") ? SGridTrena : nullptr;
+    }
+    case 4:
+        return SGridCristaMeio;
+    default:
+        return nullptr;
+    }
+}
+
+// The sight grid numbers its rows under the header " V." whatever moved.
+void TFEntdados::numeraMira()
+{
+    SGridMira->numeraLinhas(0);
+    SGridMira->setCells(0, 0, QStringLiteral(" V."));
+}
+
+// Rows that go take their texts with them and rows that come arrive empty, so "-" and
+// then "+" never bring old values back.
+void TFEntdados::adicionaLinhaClick()
+{
+    TStringGrid* grade = gradeDaAbaAberta();
+    if (!grade)
+        return;
+    grade->setRowCount(grade->RowCount() + 1);
+    if (grade == SGridCanalSecao) {
+        grade->numeraLinhas(0);
+        grade->setCells(0, 0, QStringLiteral(" S."));
+    } else if (grade == SGridMira) {
+        numeraMira();
+    } else if (grade == SGridCristaMeio) {
+        grade->numeraLinhas(1);
+    }
+}
+
+void TFEntdados::removeLinhaClick()
+{
+    if (TStringGrid* grade = gradeDaAbaAberta())
+        grade->setRowCount(grade->RowCount() - 1);
+}
+
+void TFEntdados::InserirLinhaAntesSgridMira()
+{
+    if (TStringGrid* grade = gradeDaAbaAberta())
+        InserirLinhaAntesStringGrid(grade);
+}
+
+void TFEntdados::InserirLinhaDepoisSGridMira()
+{
+    if (TStringGrid* grade = gradeDaAbaAberta())
+        InserirLinhaDepoisStringGrid(grade);
+}
+
+void TFEntdados::Excluirlinha2Click()
+{
+    if (TStringGrid* grade = gradeDaAbaAberta())
+        RemoverLinhaStringGrid(grade);
+}
+
+void TFEntdados::InserirLinhaAntesStringGrid(TStringGrid* grade)
+{
+    insereLinha(grade, grade->Row());
+}
+
+void TFEntdados::InserirLinhaDepoisStringGrid(TStringGrid* grade)
+{
+    insereLinha(grade, grade->Row() + 1);
+}
+
+void TFEntdados::insereLinha(TStringGrid* grade, int linha)
+{
+    grade->setRowCount(grade->RowCount() + 1);
+    grade->desceLinhas(linha);
+    if (grade == SGridMira)
+        numeraMira();
+}
+
+void TFEntdados::RemoverLinhaStringGrid(TStringGrid* grade)
+{
+    grade->sobeLinhas(grade->Row());
+    grade->setRowCount(grade->RowCount() - 1);
+    if (grade == SGridMira)
+        numeraMira();
 }
 
 // ---- The terrace's values -------------------------------------------------------

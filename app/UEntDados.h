@@ -11,6 +11,7 @@
 
 #include <vector>
 
+class QAction;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -18,6 +19,8 @@ class QLabel;
 class QLineEdit;
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
+class QPainter;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -107,6 +110,48 @@ public:
     std::vector<double> cotasCrista;
     int nPontosCrista = 0;
 
+    // Input rules and row commands
+    // Key filter of the numeric edits: digits, one decimal separator ("," or "." typed
+    // becomes the one in force), at most five decimals; a swallowed key becomes null.
+    void apenasDouble(QObject* sender, QChar& key);
+    // Key filter of the data grids: digits and separators, with no limit.
+    void SGridKeyPress(QChar& key);
+    // Only the readings of the crest grids can be edited, never their elevations.
+    void SgridCristaSelectCell(QObject* sender, int coluna);
+    void SGridCristaDrawCell(QObject* sender, int coluna, int linha, const QRect& area, QPainter* canvas);
+    // What the "Cota" column of a crest grid shows in row `linha`.
+    QString textoCota(const TStringGrid* grade, int linha) const;
+    void SGridCristaInicioClick(QObject* sender);
+    void SgridCanalSelectCell(int coluna);
+    void SgridAreaContribuicaoSelectCell(int coluna);
+    // A right press highlights the open section's row for the popup commands; any other
+    // press goes back to editing cells.
+    void SgridMiraMouseDown(Qt::MouseButton botao);
+
+    // The "+" and "-" buttons and the popup items act on the grid of the open section.
+    void adicionaLinhaClick();
+    void removeLinhaClick();
+    void InserirLinhaAntesSgridMira();
+    void InserirLinhaDepoisSGridMira();
+    void Excluirlinha2Click();
+    void InserirLinhaAntesStringGrid(TStringGrid* grade);
+    void InserirLinhaDepoisStringGrid(TStringGrid* grade);
+    void RemoverLinhaStringGrid(TStringGrid* grade);
+    // The grid whose length the row commands change: none with sections 1 and 5 open.
+    TStringGrid* gradeDaAbaAberta() const;
+
+    QMenu* PopupMenuGridMira;
+    QAction* Excluirlinha1;
+    QAction* Inserirlinhadepois1;
+    QAction* Excluirlinha2;
+
+private:
+    void criaMenuGrades();
+    void ligaRegrasDeEntrada();
+    void insereLinha(TStringGrid* grade, int linha);
+    void numeraMira();
+
+public:
     // Pages
     QStackedWidget* NotePaginas;
     QFrame* PnEntradaDeDados;

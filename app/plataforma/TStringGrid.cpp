@@ -1,11 +1,15 @@
 #include "TStringGrid.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <QStyleOptionHeader>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -87,6 +91,37 @@ protected:
     }
 };
 
+// Draws the cells as usual and then lets the grid's DrawCell draw over them; hands the
+// cell editors the grid's key handler.
+class TDelegadoGrade : public QStyledItemDelegate {
+public:
+    explicit TDelegadoGrade(TStringGrid* grade)
+        : QStyledItemDelegate(grade)
+        , grade_(grade)
+    {
+    }
+
+    QWidget* createEditor(QWidget* pai, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(pai, opcao, indice);
+        if (editor)
+            grade_->instalaFiltroTeclas(editor);
+        return editor;
+    }
+
+    void paint(QPainter* pintor, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override
+    {
+        QStyledItemDelegate::paint(pintor, opcao, indice);
+        pintor->save();
+        emit grade_->DrawCell(indice.column() + grade_->colunasFixas_, indice.row() + grade_->linhasFixas_,
+                              opcao.rect, pintor);
+        pintor->restore();
+    }
+
+private:
+    TStringGrid* grade_;
+};
+
 TStringGrid::TStringGrid(int colunas, int linhas, int linhasFixas, int colunasFixas, QWidget* pai)
     : QTableWidget(pai)
     , colunas_(std::max(colunas, 1))
@@ -97,6 +132,7 @@ TStringGrid::TStringGrid(int colunas, int linhas, int linhasFixas, int colunasFi
 {
     setVerticalHeader(cabecalhoLinhas_);
     setHorizontalHeader(cabecalhoColunas_);
+    setItemDelegate(new TDelegadoGrade(this));
     setCornerButtonEnabled(false);
     setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -295,10 +331,62 @@ void TStringGrid::defineGrade(const TGradeTexto& textos)
             setCells(coluna, linha, QString::fromStdString(textos.Cells(coluna, linha)));
 }
 
+void TStringGrid::copiaLinha(int de, int para)
+{
+    for (int coluna = 0; coluna < colunas_; ++coluna)
+        setCells(coluna, para, Cells(coluna, de));
+}
+
+void TStringGrid::desceLinhas(int primeira)
+{
+    if (primeira < 0 || primeira >= RowCount())
+        return;
+    for (int linha = RowCount() - 1; linha > primeira; --linha)
+        copiaLinha(linha - 1, linha);
+    for (int coluna = 0; coluna < colunas_; ++coluna)
+        setCells(coluna, primeira, QString());
+}
+
+void TStringGrid::sobeLinhas(int primeira)
+{
+    for (int linha = std::max(primeira, 0); linha < RowCount() - 1; ++linha)
+        copiaLinha(linha + 1, linha);
+}
+
+void TStringGrid::numeraLinhas(int inicio)
+{
+    for (int linha = std::max(inicio, 0); linha < RowCount(); ++linha)
+        setCells(0, linha, QString::number(linha + inicio));
+}
+
+void TStringGrid::setOnKeyPress(TFiltroTeclas::TManipulador manipulador)
+{
+    delete filtroTeclas_;
+    filtroTeclas_ = new TFiltroTeclas(std::move(manipulador), this);
+    instalaFiltroTeclas(this);
+    if (QWidget* editor = indexWidget(currentIndex()))
+        instalaFiltroTeclas(editor);
+}
+
+void TStringGrid::instalaFiltroTeclas(QWidget* alvo)
+{
+    if (filtroTeclas_)
+        filtroTeclas_->instala(alvo);
+}
+
 void TStringGrid::mousePressEvent(QMouseEvent* evento)
 {
     emit MouseDown(evento->button());
-    QTableWidget::mousePressEvent(evento);
+    if (evento->button() == Qt::LeftButton)
+        QTableWidget::mousePressEvent(evento);
+    else
+        setFocus(Qt::MouseFocusReason);
+}
+
+void TStringGrid::contextMenuEvent(QContextMenuEvent* evento)
+{
+    if (menu_)
+        menu_->popup(evento->globalPos());
 }
 
 void TStringGrid::updateGeometries()

@@ -2,12 +2,15 @@
 // A grid of texts addressed (column, row) from 0 with its fixed header rows and
 // columns counted in, as the data-entry grids are described. The fixed row and
 // column are the view's headers, so they stay in place while the cells scroll.
+#include "TFiltroTeclas.h"
 #include "TGradeTexto.h"
 
 #include <QTableWidget>
 
 #include <vector>
 
+class QMenu;
+class QPainter;
 class TCabecalhoGrade;
 class TCantoGrade;
 
@@ -52,13 +55,34 @@ public:
     // Takes the record's row count and texts; a column the record lacks is emptied.
     void defineGrade(const TGradeTexto& grade);
 
+    // Rows from `primeira` to the last but one move down one place, over the last row,
+    // and row `primeira` is left empty.
+    void desceLinhas(int primeira);
+    // Rows after `primeira` move up one place, over row `primeira`; the last row keeps
+    // its texts.
+    void sobeLinhas(int primeira);
+    // Column 0 of each row r from `inicio` on gets the number r + `inicio`.
+    void numeraLinhas(int inicio);
+
+    // Every character typed into the grid or into a cell's editor goes to `manipulador`
+    // first (TFiltroTeclas).
+    void setOnKeyPress(TFiltroTeclas::TManipulador manipulador);
+
+    // The menu a right click on the grid opens; none by default.
+    QMenu* PopupMenu() const { return menu_; }
+    void setPopupMenu(QMenu* menu) { menu_ = menu; }
+
 signals:
     // The current cell moved to (coluna, linha).
     void SelectCell(int coluna, int linha);
+    // Only the left button moves the current cell; any button takes the focus.
     void MouseDown(Qt::MouseButton botao);
+    // A cell that is not fixed has just been drawn; more may be drawn over it.
+    void DrawCell(int coluna, int linha, const QRect& area, QPainter* canvas);
 
 protected:
     void mousePressEvent(QMouseEvent* evento) override;
+    void contextMenuEvent(QContextMenuEvent* evento) override;
     void updateGeometries() override;
 
 private:
@@ -67,6 +91,10 @@ private:
     void aplicaLarguras();
     void aplicaCabecalhos();
     QTableWidgetItem* itemDaCelula(int coluna, int linha) const;
+    void copiaLinha(int de, int para);
+    void instalaFiltroTeclas(QWidget* alvo);
+
+    friend class TDelegadoGrade;
 
     int colunas_;
     int linhasFixas_ = 0;
@@ -76,6 +104,8 @@ private:
     TCabecalhoGrade* cabecalhoLinhas_;
     TCabecalhoGrade* cabecalhoColunas_;
     TCantoGrade* canto_;
+    TFiltroTeclas* filtroTeclas_ = nullptr;
+    QMenu* menu_ = nullptr;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TStringGrid::TOpcoes)

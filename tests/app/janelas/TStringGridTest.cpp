@@ -1,8 +1,15 @@
 #include "TStringGrid.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QMenu>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -113,4 +120,115 @@ TEST(TStringGrid, PressaoDoRatoAvisaOBotao)
     QTest::mousePress(g.viewport(), Qt::RightButton, {}, QPoint(10, 10));
     ASSERT_EQ(pressao.count(), 1);
     EXPECT_EQ(pressao.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
+}
+
+namespace {
+
+// Column 0 and column 1 of each row, top to bottom.
+QStringList colunas01(const TStringGrid& g)
+{
+    QStringList textos;
+    for (int r = 0; r < g.RowCount(); ++r)
+        textos << g.Cells(0, r) + "|" + g.Cells(1, r);
+    return textos;
+}
+
+} // namespace
+
+TEST(TStringGrid, DescerESubirLinhasLevaTodasAsColunas)
+{
+    TStringGrid g(2, 5, 1, 1);
+    for (int r = 0; r < 5; ++r) {
+        g.setCells(0, r, QString::number(r));
+        g.setCells(1, r, QStringLiteral("d%1").arg(r));
+    }
+    g.desceLinhas(2);
+    EXPECT_EQ(colunas01(g), QStringList({"0|d0", "1|d1", "|", "2|d2", "3|d3"}));
+    g.sobeLinhas(2);
+    EXPECT_EQ(colunas01(g), QStringList({"0|d0", "1|d1", "2|d2", "3|d3", "3|d3"}));
+    g.sobeLinhas(4);  // the last row: nothing moves
+    g.desceLinhas(9);
+    EXPECT_EQ(colunas01(g), QStringList({"0|d0", "1|d1", "2|d2", "3|d3", "3|d3"}));
+}
+
+TEST(TStringGrid, NumerarLinhasAPartirDeUmaLinha)
+{
+    TStringGrid g(2, 4, 0, 1);
+    g.setCells(0, 0, QStringLiteral("x"));
+    g.numeraLinhas(1);  // row r gets r + 1 from row 1 on; row 0 keeps its text
+    EXPECT_EQ(colunas01(g), QStringList({"x|", "2|", "3|", "4|"}));
+    g.numeraLinhas(0);
+    EXPECT_EQ(colunas01(g), QStringList({"0|", "1|", "2|", "3|"}));
+}
+
+TEST(TStringGrid, TeclasPassamPeloFiltroNaGradeENoEditor)
+{
+    TStringGrid g(3, 3, 1, 1);
+    g.resize(300, 120);
+    g.show();
+    QStringList recebidas;
+    g.setOnKeyPress([&recebidas](QObject*, QChar& tecla) {
+        recebidas << QString(tecla);
+        if (tecla == QLatin1Char('x'))
+            tecla = QChar();
+        else if (tecla == QLatin1Char('.'))
+            tecla = QLatin1Char(',');
+    });
+    g.setCurrentCell(0, 0);
+    QTest::keyClick(&g, 'x');  // swallowed: no editor opens
+    EXPECT_EQ(g.indexWidget(g.currentIndex()), nullptr);
+    QTest::keyClick(&g, '4');  // opens the editor with the key
+    QWidget* editor = g.indexWidget(g.currentIndex());
+    ASSERT_NE(editor, nullptr);
+    for (char c : {'.', 'x', '5'})
+        QTest::keyClick(editor, c);
+    QTest::keyClick(editor, Qt::Key_Left);  // editing keys are not typed characters
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();  // the editor commits after the key
+    EXPECT_EQ(g.Cells(1, 1), QStringLiteral("45"));
+    EXPECT_EQ(recebidas, QStringList({"x", "4", ".", "x", "5", "\b"}));  // each judged once
+}
+
+TEST(TStringGrid, DesenhoDaCelulaDepoisDoPadrao)
+{
+    TStringGrid g(3, 2, 0, 1);
+    g.resize(200, 60);
+    g.setCells(2, 1, QStringLiteral("sob"));
+    std::vector<std::pair<int, int>> desenhadas;
+    QObject::connect(&g, &TStringGrid::DrawCell, [&](int coluna, int linha, const QRect& area, QPainter* canvas) {
+        desenhadas.emplace_back(coluna, linha);
+        if (coluna == 2)
+            canvas->fillRect(area, Qt::red);
+    });
+    const QImage imagem = g.grab().toImage();
+    EXPECT_NE(std::find(desenhadas.begin(), desenhadas.end(), std::pair(1, 0)), desenhadas.end());
+    EXPECT_NE(std::find(desenhadas.begin(), desenhadas.end(), std::pair(2, 1)), desenhadas.end());
+    EXPECT_EQ(std::find_if(desenhadas.begin(), desenhadas.end(), [](auto c) { return c.first == 0; }),
+              desenhadas.end());  // the fixed column is the grid's own
+    const QRect celula = g.visualRect(g.model()->index(1, 1)).translated(g.viewport()->pos());
+    EXPECT_EQ(imagem.pixelColor(celula.center()), QColor(Qt::red));
+}
+
+TEST(TStringGrid, BotaoDireitoNaoMudaACelulaEAbreOMenu)
+{
+    TStringGrid g(2, 6, 1, 1);
+    g.resize(200, 200);
+    g.show();
+    g.setRow(2);
+    const QPoint linha4 = g.visualRect(g.model()->index(3, 0)).center();
+    QTest::mousePress(g.viewport(), Qt::RightButton, {}, linha4);
+    QTest::mouseRelease(g.viewport(), Qt::RightButton, {}, linha4);
+    EXPECT_EQ(g.Row(), 2);
+
+    QMenu menu;
+    menu.addAction(QStringLiteral("item"));
+    g.setPopupMenu(&menu);
+    QContextMenuEvent pedido(QContextMenuEvent::Mouse, linha4, g.viewport()->mapToGlobal(linha4));
+    QCoreApplication::sendEvent(g.viewport(), &pedido);
+    EXPECT_TRUE(menu.isVisible());
+    menu.close();
+
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, linha4);
+    EXPECT_EQ(g.Row(), 4);
 }
