@@ -107,6 +107,15 @@ QLabel* rotulo(QWidget* pai, const QString& texto, int x, int y, const char* nom
     return r;
 }
 
+// The names of the crest's ends stand in a narrow strip beside their grids.
+QLabel* rotuloLateral(QWidget* pai, const QString& texto, int x, int y)
+{
+    QLabel* r = rotulo(pai, texto, x, y);
+    r->setFont(fonteEstreita());
+    r->adjustSize();
+    return r;
+}
+
 QFrame* painel(QWidget* pai, const char* nome, bool relevo = false)
 {
     auto* p = nomeia(new QFrame(pai), nome);
@@ -396,8 +405,8 @@ void TFEntdados::criaSecaoPerfilDaCrista()
     sbPerfilDaCrista = botaoAba(p, "sbPerfilDaCrista", QStringLiteral("Perfil da Crista"), 4);
     rotulo(p, QStringLiteral("Leitura"), 108, 38);
     rotulo(p, QStringLiteral("Cota"), 178, 38);
-    rotulo(p, QStringLiteral("Extremidade"), 7, 61);
-    rotulo(p, QStringLiteral("Início"), 28, 73);
+    rotuloLateral(p, QStringLiteral("Extremidade"), 7, 61);
+    rotuloLateral(p, QStringLiteral("Início"), 28, 73);
     SGridCristaInicio = grade(p, "SGridCristaInicio", 3, 1, 0, 1, QRect(76, 57, 206, 28));
     SGridCristaInicio->setProperty("Tag", 1);
     rotulo(p, QStringLiteral("Pontos"), 37, 130);
@@ -405,8 +414,8 @@ void TFEntdados::criaSecaoPerfilDaCrista()
     rotulo(p, QStringLiteral("crista"), 41, 154);
     SGridCristaMeio = grade(p, "SGridCristaMeio", 3, 10, 0, 1, QRect(76, 86, 168, 129));
     SGridCristaMeio->setProperty("Tag", 2);
-    rotulo(p, QStringLiteral("Extremidade"), 7, 220);
-    rotulo(p, QStringLiteral("Fim"), 27, 231);
+    rotuloLateral(p, QStringLiteral("Extremidade"), 7, 220);
+    rotuloLateral(p, QStringLiteral("Fim"), 27, 231);
     SGridCristaFim = grade(p, "SGridCristaFim", 3, 1, 0, 1, QRect(76, 216, 206, 28));
     SGridCristaFim->setProperty("Tag", 1);
     SpeedButton5 = botaoRapido(p, "SpeedButton5", QStringLiteral("+"), QRect(248, 86, 23, 22));

@@ -195,6 +195,10 @@ TEST_F(ComandosProjeto, TerracoDigitadoAteOVeredito)
     EXPECT_EQ(FEntdados->SGridRMedia->Cells(1, 0), "0,44 ");
     EXPECT_TRUE(FEntdados->MemObs->toPlainText().startsWith("Crista 4,00  cm acima"));
     EXPECT_EQ(FEntdados->nPontosCrista, 7);
+    EXPECT_EQ(FEntdados->textoCota(FEntdados->SGridCristaInicio, 0), "0,43 ");
+    EXPECT_EQ(FEntdados->textoCota(FEntdados->SGridCristaMeio, 4), "0,47 ");
+    EXPECT_EQ(FEntdados->textoCota(FEntdados->SGridCristaMeio, 5), "");
+    EXPECT_EQ(FEntdados->textoCota(FEntdados->SGridCristaFim, 0), "0,60 ");
     EXPECT_EQ(FEntdados->Chart1->quantidadeSeries(), 6);
     EXPECT_TRUE(FPrincipal->CapacidadedeArmazenamento1->isEnabled());
 
