@@ -220,3 +220,38 @@ std::string formatDuasCasas(long double valor)
 {
     return formatFixo(valor, 2) + " ";
 }
+
+std::optional<double> realComPonto(std::string_view texto)
+{
+    std::size_t i = 0;
+    const std::size_t n = texto.size();
+    if (i < n && (texto[i] == '+' || texto[i] == '-'))
+        ++i;
+    std::size_t digitos = 0;
+    for (; i < n && ehDigito(texto[i]); ++i)
+        ++digitos;
+    if (i < n && texto[i] == '.')
+        for (++i; i < n && ehDigito(texto[i]); ++i)
+            ++digitos;
+    if (digitos == 0)
+        return std::nullopt;
+    if (i < n && (texto[i] == 'e' || texto[i] == 'E')) {
+        ++i;
+        if (i < n && (texto[i] == '+' || texto[i] == '-'))
+            ++i;
+        if (i == n || !ehDigito(texto[i]))
+            return std::nullopt;
+        while (i < n && ehDigito(texto[i]))
+            ++i;
+    }
+    if (i != n)
+        return std::nullopt;
+    // from_chars takes no plus sign.
+    if (texto.front() == '+')
+        texto.remove_prefix(1);
+    double valor = 0.0;
+    const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
+    if (erro != std::errc() || fim != texto.data() + texto.size() || !std::isfinite(valor))
+        return std::nullopt;
+    return valor;
+}

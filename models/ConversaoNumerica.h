@@ -1,7 +1,9 @@
 #pragma once
 // Number text under the process-wide format settings (ConfiguracaoRegional.h).
 // Nothing here depends on the C library locale, which Qt changes at start-up.
+#include <optional>
 #include <string>
+#include <string_view>
 
 // Text to real: blanks around the number allowed, an optional sign, digits with the
 // current decimal separator, an optional exponent. Empty or malformed text, infinities,
@@ -28,3 +30,9 @@ std::string formatDuasCasas(long double valor);
 // Fixed notation with the given decimals and the current decimal separator, no groups,
 // rounded as above. The building block of the two formats above.
 std::string formatFixo(long double valor, int casas);
+
+// Text to real in the one notation that no setting changes: an optional sign, digits
+// with "." before the decimals, an optional exponent, and nothing else (no blanks, no
+// infinities, no hexadecimal). Nothing when the text is not such a number or lies
+// beyond the range of a double.
+std::optional<double> realComPonto(std::string_view texto);

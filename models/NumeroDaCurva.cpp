@@ -3,6 +3,7 @@
 #include "Aritmetica.h"
 #include "Excecoes.h"
 #include "Precipitacao.h"
+#include "PrecipitacaoPluviograma.h"
 
 #include <cmath>
 
@@ -104,8 +105,12 @@ double TNumeroDaCurva::tempoInicioEscoamento(const TPrecipitacao& Evento) const
     const double ia = abstracaoInicial();
     if (!(Evento.PrecipitacaoTotal > ia))
         return Evento.Duracao;
-    if (Evento.EhPluviograma)
-        throw EInvalidCast("Erro: o evento marcado como pluviograma não é uma precipitação de pluviograma.");
+    if (Evento.EhPluviograma) {
+        const auto* pluviograma = dynamic_cast<const TPrecipitacaoPluviograma*>(&Evento);
+        if (pluviograma == nullptr)
+            throw EInvalidCast("Erro: o evento marcado como pluviograma não é uma precipitação de pluviograma.");
+        return pluviograma->tempoPrimeiraIntensidade(TIE);
+    }
 
     double inferior = 0.0;
     double superior = PassoBusca;

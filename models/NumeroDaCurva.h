@@ -35,7 +35,9 @@ public:
     // The initial abstraction Ia, mm: 0 when the classification has no curve number.
     double abstracaoInicial() const;
     // The time at which the cumulative rainfall first exceeds Ia; the event's duration
-    // when its total depth never does. A search that cannot find the crossing raises
+    // when its total depth never does. An event marked as a pluviogram gives the time
+    // its recorded intensity first reaches the infiltration rate (and must be one, or
+    // EInvalidCast is raised). A search that cannot find the crossing raises
     // EZeroDivide, as the end of runoff does.
     double tempoInicioEscoamento(const TPrecipitacao& Evento) const;
     // The runoff depth, mm. When the event's duration is unset, its total depth becomes

@@ -1,8 +1,11 @@
 #include "Precipitacao.h"
 
 #include "Aritmetica.h"
+#include "DataHora.h"
 #include "Excecoes.h"
+#include "IniFile.h"
 #include "PrecipitacaoExponencialNegativa.h"
+#include "PrecipitacaoPluviograma.h"
 
 #include <cmath>
 
@@ -16,6 +19,8 @@ constexpr double ToleranciaNewton = 1e-10;
 const char* const MensagemFimEscoamento =
     "Erro: divisão por zero ao tentar calcular o tempo do fim do escoamento superficial "
     "utilizando o perfil de precipitação exponencial negativa.";
+
+const char* const SecaoPrecipitacao = "PRECIPITACAO";
 
 [[noreturn]] void operacaoAbstrata()
 {
@@ -91,6 +96,119 @@ void TPrecipitacao::limpa()
     TempoPico = -1.0;
 }
 
+bool TPrecipitacao::carregaDoArquivo(const std::string& NomeArquivo)
+{
+    limpa();
+    TIniFile ini(NomeArquivo);
+    return recalculaAposLeitura([&] { return carregaSecoes(ini); });
+}
+
+bool TPrecipitacao::recalculaAposLeitura(const std::function<bool()>& Leitura)
+{
+    bool lido = false;
+    try {
+        lido = Leitura();
+    } catch (...) {
+        // The error that stopped the reading is the one the caller hears of.
+        try {
+            recalcula();
+        } catch (const std::exception&) {
+        }
+        throw;
+    }
+    recalcula();
+    return lido;
+}
+
+bool TPrecipitacao::carregaSecoes(TIniFile& Ini)
+{
+    const std::string secao = SecaoPrecipitacao + Sufixo;
+    const std::string versao = Ini.ReadString(secao, "Versao", SecaoVersao1);
+    // A section that could not be read is left in the file as it stands: moving it
+    // would write the unset values over those the reader refused.
+    if (versao == SecaoVersao1 || versao == "1") {
+        if (!leSecaoVersao1(Ini, SecaoVersao1 + Sufixo))
+            return false;
+        migraSecao(Ini, "2");
+        return true;
+    }
+    if (versao == "2") {
+        if (!leSecaoVersao1(Ini, secao))
+            return false;
+        migraSecao(Ini, "3");
+        return true;
+    }
+    if (versao == "3")
+        return leSecaoVersao3(Ini, secao);
+    return false;
+}
+
+void TPrecipitacao::migraSecao(TIniFile& Ini, const std::string& Versao) const
+{
+    const std::string secao = SecaoPrecipitacao + Sufixo;
+    const std::string antiga = SecaoVersao1 + Sufixo;
+    Ini.WriteString(secao, "Versao", Versao);
+    Ini.WriteFloat(secao, "Duracao", Duracao);
+    Ini.DeleteKey(antiga, "Duracao");
+    Ini.WriteFloat(secao, "PrecipitacaoTotal", PrecipitacaoTotal);
+    Ini.DeleteKey(antiga, "PrecipitacaoTotal");
+}
+
+bool TPrecipitacao::leSecaoVersao1(const TIniFile& Ini, const std::string& Secao)
+{
+    try {
+        setDuracao(Ini.ReadFloat(Secao, "Duracao", 0.0));
+        setPrecipitacaoTotal(Ini.ReadFloat(Secao, "PrecipitacaoTotal", 0.0));
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool TPrecipitacao::leSecaoVersao3(const TIniFile& Ini, const std::string& Secao)
+{
+    try {
+        Duracao = Ini.ReadFloat(Secao, "Duracao", 0.0);
+        PrecipitacaoTotal = Ini.ReadFloat(Secao, "PrecipitacaoTotal", 0.0);
+        IntensidadePico = Ini.ReadFloat(Secao, "IntensidadePico", 0.0);
+        TempoPico = Ini.ReadFloat(Secao, "TempoPico", 0.0);
+        A = Ini.ReadFloat(Secao, "A", 0.0);
+        B = Ini.ReadFloat(Secao, "B", 0.0);
+        C = Ini.ReadFloat(Secao, "C", 0.0);
+        D = Ini.ReadFloat(Secao, "D", 0.0);
+        Data = Ini.ReadDateTime(Secao, "Data", agora());
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool TPrecipitacao::salvaNoArquivo(const std::string& NomeArquivo)
+{
+    TIniFile ini(NomeArquivo);
+    try {
+        gravaSecaoVersao3(ini);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void TPrecipitacao::gravaSecaoVersao3(TIniFile& Ini) const
+{
+    const std::string secao = SecaoPrecipitacao + Sufixo;
+    Ini.WriteString(secao, "Versao", "3");
+    Ini.WriteFloat(secao, "Duracao", Duracao);
+    Ini.WriteFloat(secao, "PrecipitacaoTotal", PrecipitacaoTotal);
+    Ini.WriteFloat(secao, "IntensidadePico", IntensidadePico);
+    Ini.WriteFloat(secao, "TempoPico", TempoPico);
+    Ini.WriteFloat(secao, "A", A);
+    Ini.WriteFloat(secao, "B", B);
+    Ini.WriteFloat(secao, "C", C);
+    Ini.WriteFloat(secao, "D", D);
+    Ini.WriteDateTime(secao, "Data", Data);
+}
+
 void TPrecipitacao::desenhaGrafico(TSerieGrafico&) const
 {
     operacaoAbstrata();
@@ -149,6 +267,10 @@ void TPrecipitacao::setC(double Valor)
 
 double TPrecipitacao::tempoFimEscoamento(double TIE) const
 {
+    // A recorded rainfall's intensity may rise and fall again: runoff is taken to last
+    // until the record ends.
+    if (dynamic_cast<const TPrecipitacaoPluviograma*>(this) != nullptr)
+        return Duracao;
     if (dynamic_cast<const TPrecipitacaoExponencialNegativa*>(this) == nullptr)
         return 0.0;
     // The intensity of a design storm is greatest at the start: if it does not exceed

@@ -3,8 +3,10 @@
 // reset, a copy and the time at which runoff ends. Times are in minutes from the start
 // of the rainfall, depths in mm, intensities and infiltration rates in mm/h. Every real
 // parameter holds -1.0 while it is unset.
+#include <functional>
 #include <string>
 
+class TIniFile;
 class TSerieGrafico;
 
 class TPrecipitacao {
@@ -36,6 +38,14 @@ public:
     virtual void copia(const TPrecipitacao& Outra);
     // Every real parameter back to -1.0; the suffix and the date stay.
     virtual void limpa();
+    // Fills the event from the settings file (IniFile.h), bringing sections of older
+    // versions up to date in the file on the way. True when the event's own section was
+    // read whole. A section the reader refuses stays in the file as it is. Whatever
+    // happens, the event is recalculated before this returns; a failure to bring the
+    // file up to date raises EInOutError.
+    virtual bool carregaDoArquivo(const std::string& NomeArquivo);
+    // Writes the event to the settings file; false when a write failed.
+    virtual bool salvaNoArquivo(const std::string& NomeArquivo);
     // Fills the series with the hyetograph of the event.
     virtual void desenhaGrafico(TSerieGrafico& Serie) const;
     // Rainfall intensity at time t, mm/h.
@@ -57,11 +67,26 @@ public:
     double tempoFimEscoamento(double TIE) const;
 
 protected:
+    // The section older files keep every parameter in, before the suffix.
+    static constexpr const char* SecaoVersao1 = "NIMBRA";
+
     TPrecipitacao();
     explicit TPrecipitacao(const std::string& Sufixo);
     TPrecipitacao(const TPrecipitacao&) = default;
     TPrecipitacao& operator=(const TPrecipitacao&) = default;
 
+    // Runs a reading of the settings file and recalculates the event after it, also
+    // when it raises.
+    bool recalculaAposLeitura(const std::function<bool()>& Leitura);
+
 private:
     void defineNaoNegativo(double& Campo, double Valor, const char* Mensagem);
+    bool carregaSecoes(TIniFile& Ini);
+    // Moves the duration and the total depth into the event's own section.
+    void migraSecao(TIniFile& Ini, const std::string& Versao) const;
+    // Duration and total depth, through their setters.
+    bool leSecaoVersao1(const TIniFile& Ini, const std::string& Secao);
+    // Every parameter and the date, as they stand in the file.
+    bool leSecaoVersao3(const TIniFile& Ini, const std::string& Secao);
+    void gravaSecaoVersao3(TIniFile& Ini) const;
 };

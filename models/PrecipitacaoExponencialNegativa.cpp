@@ -2,6 +2,7 @@
 
 #include "Aritmetica.h"
 #include "Excecoes.h"
+#include "IniFile.h"
 #include "SerieGrafico.h"
 
 #include <cmath>
@@ -13,6 +14,8 @@ long double potenciaDoTempo(double t, double b, double expoente)
 {
     return potencia(static_cast<long double>(t) + b, expoente);
 }
+
+const char* const SecaoTormenta = "PREC_EXPONENCIAL_NEGATIVA";
 
 } // namespace
 
@@ -61,6 +64,79 @@ void TPrecipitacaoExponencialNegativa::limpa()
     Tr = -1.0;
     K = -1.0;
     KTr = -1.0;
+}
+
+bool TPrecipitacaoExponencialNegativa::carregaDoArquivo(const std::string& NomeArquivo)
+{
+    TPrecipitacao::carregaDoArquivo(NomeArquivo);
+    TIniFile ini(NomeArquivo);
+    return recalculaAposLeitura([&] { return carregaSecao(ini); });
+}
+
+bool TPrecipitacaoExponencialNegativa::carregaSecao(TIniFile& Ini)
+{
+    const std::string secao = SecaoTormenta + Sufixo;
+    const std::string antiga = SecaoVersao1 + Sufixo;
+    const std::string versao = Ini.ReadString(secao, "Versao", SecaoVersao1);
+    if (versao == SecaoVersao1 || versao == "1") {
+        if (!leSecaoVersao2(Ini, antiga))
+            return false;
+        Ini.WriteString(secao, "Versao", "2");
+        const struct {
+            const char* chave;
+            double valor;
+        } campos[] = {{"Tr", Tr}, {"K", K}, {"A", A}, {"B", B}, {"C", C}};
+        for (const auto& campo : campos) {
+            Ini.WriteFloat(secao, campo.chave, campo.valor);
+            Ini.DeleteKey(antiga, campo.chave);
+        }
+        return true;
+    }
+    if (versao == "2")
+        return leSecaoVersao2(Ini, secao);
+    if (versao == "3")
+        return leSecaoVersao3(Ini, secao);
+    return false;
+}
+
+bool TPrecipitacaoExponencialNegativa::leSecaoVersao2(const TIniFile& Ini, const std::string& Secao)
+{
+    try {
+        Tr = Ini.ReadFloat(Secao, "Tr", 0.0);
+        K = Ini.ReadFloat(Secao, "K", 0.0);
+        A = Ini.ReadFloat(Secao, "A", 0.0);
+        B = Ini.ReadFloat(Secao, "B", 0.0);
+        C = Ini.ReadFloat(Secao, "C", 0.0);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool TPrecipitacaoExponencialNegativa::leSecaoVersao3(const TIniFile& Ini, const std::string& Secao)
+{
+    try {
+        Tr = Ini.ReadFloat(Secao, "Tr", 0.0);
+        K = Ini.ReadFloat(Secao, "K", 0.0);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool TPrecipitacaoExponencialNegativa::salvaNoArquivo(const std::string& NomeArquivo)
+{
+    TPrecipitacao::salvaNoArquivo(NomeArquivo);
+    TIniFile ini(NomeArquivo);
+    const std::string secao = SecaoTormenta + Sufixo;
+    try {
+        ini.WriteString(secao, "Versao", "3");
+        ini.WriteFloat(secao, "Tr", Tr);
+        ini.WriteFloat(secao, "K", K);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 void TPrecipitacaoExponencialNegativa::desenhaGrafico(TSerieGrafico& Serie) const

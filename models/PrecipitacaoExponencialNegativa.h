@@ -25,6 +25,11 @@ public:
     void copia(const TPrecipitacao& Outra) override;
     // Also unsets Tr, K and KTr; CKTr and CMaisUm keep their values until the next setter.
     void limpa() override;
+    // The parameters common to every event, then Tr and K from the storm's own section,
+    // which older files are brought up to date in.
+    bool carregaDoArquivo(const std::string& NomeArquivo) override;
+    // The common parameters, then Tr and K; true when Tr and K were written.
+    bool salvaNoArquivo(const std::string& NomeArquivo) override;
     // One point per minute: the duration rounded, or 60 minutes while it is unset.
     void desenhaGrafico(TSerieGrafico& Serie) const override;
     double intensidade(double t) const override;
@@ -34,4 +39,11 @@ public:
     // Each refuses a value that is not greater than zero, changing nothing.
     void setTr(double Valor);
     void setK(double Valor);
+
+private:
+    bool carregaSecao(TIniFile& Ini);
+    // Tr, K, a, b and c, as they stand in the file.
+    bool leSecaoVersao2(const TIniFile& Ini, const std::string& Secao);
+    // Tr and K, as they stand in the file.
+    bool leSecaoVersao3(const TIniFile& Ini, const std::string& Secao);
 };

@@ -16,4 +16,6 @@ public:
 
     virtual void removePontos() = 0;
     virtual void adicionaPonto(double X, double Y, const std::string& Rotulo, TCor Cor) = 0;
+    // A point that is not drawn: the line breaks there, and its label still marks the axis.
+    virtual void adicionaPontoNulo(double X, double Y, const std::string& Rotulo) = 0;
 };

@@ -36,6 +36,7 @@ public:
     {
         pontos.push_back({X, Y, Rotulo, Cor});
     }
+    void adicionaPontoNulo(double, double, const std::string&) override { ADD_FAILURE() << "ponto nulo"; }
 };
 
 // An event of another kind, to be copied from.

@@ -29,6 +29,7 @@ class TSerieNula : public TSerieGrafico {
 public:
     void removePontos() override {}
     void adicionaPonto(double, double, const std::string&, TCor) override {}
+    void adicionaPontoNulo(double, double, const std::string&) override {}
 };
 
 void esperaOitoReaisNaoDefinidos(const TPrecipitacao& e)

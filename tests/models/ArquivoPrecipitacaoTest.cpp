@@ -1,0 +1,311 @@
+// Rainfall events kept in settings files: the sections of every event and of the
+// design storm, their versions and the bringing of older files up to date.
+#include "ConfiguracaoRegional.h"
+#include "ConfiguracaoTemporaria.h"
+#include "DataHora.h"
+#include "Excecoes.h"
+#include "PastaDeTeste.h"
+#include "PrecipitacaoExponencialNegativa.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr double Tolerancia = 5e-5;
+
+// An event with only the recalculation of its own, counting the calls.
+class TEventoContado : public TPrecipitacao {
+public:
+    TEventoContado() = default;
+    void recalcula() override { ++recalculos; }
+    int recalculos = 0;
+};
+
+void esperaReaisNaoDefinidos(const TPrecipitacao& e)
+{
+    for (double valor : {e.A, e.B, e.C, e.D, e.PrecipitacaoTotal, e.Duracao, e.IntensidadePico, e.TempoPico})
+        EXPECT_EQ(valor, -1.0);
+}
+
+// K = 500, Tr = 10 years, a = 0.2, b = 10 min, c = 0.8, and every other field set.
+void preenche(TPrecipitacaoExponencialNegativa& p)
+{
+    p.setK(500.0);
+    p.setTr(10.0);
+    p.setA(0.2);
+    p.setB(10.0);
+    p.setC(0.8);
+    p.setDuracao(30.4);
+    p.setPrecipitacaoTotal(26.5);
+    p.IntensidadePico = 125.6;
+    p.TempoPico = 0.25;
+    p.Data = 38061.75;
+}
+
+const char* const ArquivoSalvo = "[PRECIPITACAO_1]\r\n"
+                                 "Versao=3\r\n"
+                                 "Duracao=30.4\r\n"
+                                 "PrecipitacaoTotal=26.5\r\n"
+                                 "IntensidadePico=125.6\r\n"
+                                 "TempoPico=0.25\r\n"
+                                 "A=0.2\r\n"
+                                 "B=10\r\n"
+                                 "C=0.8\r\n"
+                                 "D=-1\r\n"
+                                 "Data=2004-03-15 18:00:00.000\r\n"
+                                 "[PREC_EXPONENCIAL_NEGATIVA_1]\r\n"
+                                 "Versao=3\r\n"
+                                 "Tr=10\r\n"
+                                 "K=500\r\n";
+
+class ArquivoPrecipitacao : public PastaDeTeste {
+protected:
+    void SetUp() override
+    {
+        PastaDeTeste::SetUp();
+        nome_ = caminho("eventos.ini");
+    }
+
+    std::string nome_;
+    TConfiguracaoTemporaria brasileira_ {TConfiguracaoRegional::brasileira()};
+};
+
+TEST_F(ArquivoPrecipitacao, SalvaELeDeVoltaCadaCampoERecalcula)
+{
+    TPrecipitacaoExponencialNegativa salva("_1");
+    preenche(salva);
+    ASSERT_TRUE(salva.salvaNoArquivo(nome_));
+    EXPECT_EQ(conteudoDe(nome_), ArquivoSalvo);
+
+    TPrecipitacaoExponencialNegativa lida("_1");
+    ASSERT_TRUE(lida.carregaDoArquivo(nome_));
+    using TCampo = double TPrecipitacaoExponencialNegativa::*;
+    const TCampo campos[] = {
+        &TPrecipitacaoExponencialNegativa::Tr, &TPrecipitacaoExponencialNegativa::K,
+        &TPrecipitacaoExponencialNegativa::A, &TPrecipitacaoExponencialNegativa::B,
+        &TPrecipitacaoExponencialNegativa::C, &TPrecipitacaoExponencialNegativa::D,
+        &TPrecipitacaoExponencialNegativa::Duracao, &TPrecipitacaoExponencialNegativa::PrecipitacaoTotal,
+        &TPrecipitacaoExponencialNegativa::IntensidadePico, &TPrecipitacaoExponencialNegativa::TempoPico,
+        &TPrecipitacaoExponencialNegativa::Data, &TPrecipitacaoExponencialNegativa::KTr,
+        &TPrecipitacaoExponencialNegativa::CKTr, &TPrecipitacaoExponencialNegativa::CMaisUm,
+    };
+    for (TCampo campo : campos)
+        EXPECT_EQ(lida.*campo, salva.*campo);
+    EXPECT_NEAR(lida.KTr, 792.4466, Tolerancia);
+    EXPECT_NEAR(lida.CKTr, 633.9573, Tolerancia);
+    EXPECT_DOUBLE_EQ(lida.CMaisUm, 1.8);
+    // Reading is not writing: the file stays as it was saved.
+    EXPECT_EQ(conteudoDe(nome_), ArquivoSalvo);
+}
+
+TEST_F(ArquivoPrecipitacao, DuasChuvasNoMesmoArquivo)
+{
+    TPrecipitacaoExponencialNegativa um("1");
+    TPrecipitacaoExponencialNegativa dois("2");
+    preenche(um);
+    preenche(dois);
+    dois.setK(1200.0);
+    dois.setDuracao(60.0);
+    ASSERT_TRUE(um.salvaNoArquivo(nome_));
+    ASSERT_TRUE(dois.salvaNoArquivo(nome_));
+    // Saving the first again changes its own sections only.
+    um.setTr(25.0);
+    ASSERT_TRUE(um.salvaNoArquivo(nome_));
+    const std::string texto = conteudoDe(nome_);
+    EXPECT_LT(texto.find("[PRECIPITACAO1]"), texto.find("[PREC_EXPONENCIAL_NEGATIVA1]"));
+    EXPECT_LT(texto.find("[PREC_EXPONENCIAL_NEGATIVA1]"), texto.find("[PRECIPITACAO2]"));
+    EXPECT_LT(texto.find("[PRECIPITACAO2]"), texto.find("[PREC_EXPONENCIAL_NEGATIVA2]"));
+
+    TPrecipitacaoExponencialNegativa lidaUm("1");
+    TPrecipitacaoExponencialNegativa lidaDois("2");
+    ASSERT_TRUE(lidaUm.carregaDoArquivo(nome_));
+    ASSERT_TRUE(lidaDois.carregaDoArquivo(nome_));
+    EXPECT_EQ(lidaUm.Tr, 25.0);
+    EXPECT_EQ(lidaUm.K, 500.0);
+    EXPECT_EQ(lidaUm.Duracao, 30.4);
+    EXPECT_EQ(lidaDois.Tr, 10.0);
+    EXPECT_EQ(lidaDois.K, 1200.0);
+    EXPECT_EQ(lidaDois.Duracao, 60.0);
+}
+
+// A file of the oldest layout, one "NIMBRA" section per suffix, is brought up to date a
+// section at a time, and each event keeps its own values all the way.
+TEST_F(ArquivoPrecipitacao, DuasChuvasMigradasDaVersao1)
+{
+    grava(nome_, "[NIMBRA1]\r\nDuracao=30\r\nPrecipitacaoTotal=50\r\nTr=10\r\nK=500\r\nA=0.2\r\nB=10\r\nC=0.8\r\n"
+                 "[NIMBRA2]\r\nDuracao=60\r\nPrecipitacaoTotal=80\r\nTr=25\r\nK=1200\r\nA=0.15\r\nB=12\r\nC=0.85\r\n");
+    TPrecipitacaoExponencialNegativa um("1");
+    TPrecipitacaoExponencialNegativa dois("2");
+    ASSERT_TRUE(um.carregaDoArquivo(nome_));
+    ASSERT_TRUE(dois.carregaDoArquivo(nome_));
+    EXPECT_EQ(conteudoDe(nome_), "[NIMBRA1]\r\n[NIMBRA2]\r\n"
+                                 "[PRECIPITACAO1]\r\nVersao=2\r\nDuracao=30\r\nPrecipitacaoTotal=50\r\n"
+                                 "[PREC_EXPONENCIAL_NEGATIVA1]\r\nVersao=2\r\nTr=10\r\nK=500\r\nA=0.2\r\nB=10\r\nC=0.8\r\n"
+                                 "[PRECIPITACAO2]\r\nVersao=2\r\nDuracao=60\r\nPrecipitacaoTotal=80\r\n"
+                                 "[PREC_EXPONENCIAL_NEGATIVA2]\r\nVersao=2\r\nTr=25\r\nK=1200\r\nA=0.15\r\nB=12\r\n"
+                                 "C=0.85\r\n");
+    // Version 2 takes the common section to version 3; the storm's own section stays.
+    for (int leitura = 0; leitura < 2; ++leitura) {
+        TPrecipitacaoExponencialNegativa lidaUm("1");
+        TPrecipitacaoExponencialNegativa lidaDois("2");
+        ASSERT_TRUE(lidaUm.carregaDoArquivo(nome_));
+        ASSERT_TRUE(lidaDois.carregaDoArquivo(nome_));
+        for (const auto* par : {&lidaUm, &um}) {
+            EXPECT_EQ(par->Duracao, 30.0);
+            EXPECT_EQ(par->PrecipitacaoTotal, 50.0);
+            EXPECT_EQ(par->Tr, 10.0);
+            EXPECT_EQ(par->C, 0.8);
+            EXPECT_NEAR(par->KTr, 792.4466, Tolerancia);
+        }
+        for (const auto* par : {&lidaDois, &dois}) {
+            EXPECT_EQ(par->Duracao, 60.0);
+            EXPECT_EQ(par->K, 1200.0);
+            EXPECT_EQ(par->A, 0.15);
+            EXPECT_EQ(par->B, 12.0);
+        }
+    }
+    const std::string texto = conteudoDe(nome_);
+    EXPECT_NE(texto.find("[PRECIPITACAO1]\r\nVersao=3\r\nDuracao=30\r\nPrecipitacaoTotal=50\r\n"), std::string::npos);
+    EXPECT_NE(texto.find("[PREC_EXPONENCIAL_NEGATIVA2]\r\nVersao=2\r\n"), std::string::npos);
+}
+
+TEST_F(ArquivoPrecipitacao, ArquivoSemSecoesLeVersao1EGravaVersao2)
+{
+    TPrecipitacaoExponencialNegativa chuva;
+    preenche(chuva);
+    EXPECT_TRUE(chuva.carregaDoArquivo(nome_));
+    for (double valor : {chuva.Duracao, chuva.PrecipitacaoTotal, chuva.Tr, chuva.K, chuva.A, chuva.B, chuva.C})
+        EXPECT_EQ(valor, 0.0);
+    EXPECT_EQ(chuva.KTr, -1.0);
+    EXPECT_EQ(chuva.CMaisUm, 1.0);
+    EXPECT_EQ(conteudoDe(nome_), "[PRECIPITACAO]\r\nVersao=2\r\nDuracao=0\r\nPrecipitacaoTotal=0\r\n"
+                                 "[PREC_EXPONENCIAL_NEGATIVA]\r\nVersao=2\r\nTr=0\r\nK=0\r\nA=0\r\nB=0\r\nC=0\r\n");
+}
+
+TEST_F(ArquivoPrecipitacao, VersaoDesconhecidaDeixaOEventoSemParametros)
+{
+    for (const char* versao : {"4", "nimbra", "03", "3.0"}) {
+        const std::string texto = std::string("[PRECIPITACAO]\r\nVersao=") + versao
+                                + "\r\nDuracao=30\r\nA=0.2\r\n[NIMBRA]\r\nDuracao=30\r\n";
+        grava(nome_, texto);
+        TEventoContado evento;
+        evento.setA(3.0);
+        const int recalculos = evento.recalculos;
+        EXPECT_FALSE(evento.carregaDoArquivo(nome_)) << versao;
+        esperaReaisNaoDefinidos(evento);
+        EXPECT_EQ(evento.recalculos, recalculos + 1);
+        EXPECT_EQ(conteudoDe(nome_), texto);
+    }
+    grava(nome_, "[PRECIPITACAO]\r\nVersao=4\r\nC=0.8\r\n[PREC_EXPONENCIAL_NEGATIVA]\r\nVersao=4\r\nTr=10\r\n");
+    TPrecipitacaoExponencialNegativa chuva;
+    preenche(chuva);
+    EXPECT_FALSE(chuva.carregaDoArquivo(nome_));
+    esperaReaisNaoDefinidos(chuva);
+    EXPECT_EQ(chuva.Tr, -1.0);
+    EXPECT_EQ(chuva.K, -1.0);
+    EXPECT_EQ(chuva.KTr, -1.0);
+    // Recalculated all the same: c + 1 of the unset c.
+    EXPECT_EQ(chuva.CMaisUm, 0.0);
+}
+
+// The duration is refused by its setter: what was read before stays, the total depth
+// after it is never read, and the file keeps the values the reader could not take.
+TEST_F(ArquivoPrecipitacao, DuracaoNegativaNaVersao1ou2)
+{
+    const std::string versoes[] = {
+        "[NIMBRA]\r\nDuracao=-5\r\nPrecipitacaoTotal=30\r\n",
+        "[PRECIPITACAO]\r\nVersao=2\r\nDuracao=-5\r\nPrecipitacaoTotal=30\r\n",
+    };
+    for (const std::string& texto : versoes) {
+        grava(nome_, texto);
+        TEventoContado evento;
+        EXPECT_FALSE(evento.carregaDoArquivo(nome_));
+        EXPECT_EQ(evento.Duracao, -1.0);
+        EXPECT_EQ(evento.PrecipitacaoTotal, -1.0);
+        EXPECT_EQ(conteudoDe(nome_), texto);
+    }
+    const std::string totalNegativo = "[NIMBRA]\r\nDuracao=5\r\nPrecipitacaoTotal=-30\r\n";
+    grava(nome_, totalNegativo);
+    TEventoContado evento;
+    EXPECT_FALSE(evento.carregaDoArquivo(nome_));
+    EXPECT_EQ(evento.Duracao, 5.0);
+    EXPECT_EQ(evento.PrecipitacaoTotal, -1.0);
+    EXPECT_EQ(conteudoDe(nome_), totalNegativo);
+}
+
+// Version 3 takes every value as the file holds it, without the setters' checks; a
+// missing value is 0 and a missing date is now.
+TEST_F(ArquivoPrecipitacao, Versao3GuardaSemConferir)
+{
+    grava(nome_, "[PRECIPITACAO]\r\nVersao=3\r\nDuracao=-5\r\nA=-2\r\nB=abc\r\nData=ontem\r\n"
+                 "[PREC_EXPONENCIAL_NEGATIVA]\r\nVersao=3\r\nTr=-10\r\n");
+    TPrecipitacaoExponencialNegativa chuva;
+    const double antes = agora();
+    EXPECT_TRUE(chuva.carregaDoArquivo(nome_));
+    const double depois = agora();
+    EXPECT_EQ(chuva.Duracao, -5.0);
+    EXPECT_EQ(chuva.A, -2.0);
+    EXPECT_EQ(chuva.Tr, -10.0);
+    for (double valor : {chuva.B, chuva.C, chuva.PrecipitacaoTotal, chuva.IntensidadePico, chuva.TempoPico, chuva.K})
+        EXPECT_EQ(valor, 0.0);
+    // D is the storm's own: every recalculation unsets it.
+    EXPECT_EQ(chuva.D, -1.0);
+    EXPECT_GE(chuva.Data, antes);
+    EXPECT_LE(chuva.Data, depois);
+}
+
+// A date the file cannot hold fails the common section; the storm's own is written and
+// answers for the whole.
+TEST_F(ArquivoPrecipitacao, SecaoComumQueFalhaNaoDesfazASecaoDaChuva)
+{
+    TPrecipitacaoExponencialNegativa chuva;
+    preenche(chuva);
+    chuva.Data = 1e9;
+    EXPECT_TRUE(chuva.salvaNoArquivo(nome_));
+    const std::string texto = conteudoDe(nome_);
+    EXPECT_NE(texto.find("D=-1\r\n[PREC_EXPONENCIAL_NEGATIVA]\r\nVersao=3\r\nTr=10\r\nK=500\r\n"), std::string::npos);
+    EXPECT_EQ(texto.find("Data="), std::string::npos);
+}
+
+TEST_F(ArquivoPrecipitacao, GravacaoQueFalhaDeixaOArquivoAnterior)
+{
+    grava(nome_, ArquivoSalvo);
+    TPrecipitacaoExponencialNegativa chuva("_1");
+    preenche(chuva);
+    chuva.setTr(25.0);
+    {
+        TLimiteTamanhoArquivo limite(16);
+        EXPECT_FALSE(chuva.salvaNoArquivo(nome_));
+    }
+    EXPECT_EQ(conteudoDe(nome_), ArquivoSalvo);
+
+    fs::create_directory(pasta_ / "pasta.ini");
+    EXPECT_FALSE(chuva.salvaNoArquivo(caminho("pasta.ini")));
+    EXPECT_TRUE(fs::is_empty(pasta_ / "pasta.ini"));
+    EXPECT_FALSE(chuva.salvaNoArquivo(caminho("nao_existe/eventos.ini")));
+    EXPECT_FALSE(fs::exists(pasta_ / "nao_existe"));
+}
+
+// Bringing a file up to date writes it: a write that fails reaches the caller, and the
+// file stays as it was.
+TEST_F(ArquivoPrecipitacao, MigracaoQueFalhaLevantaErro)
+{
+    const std::string versao1 = "[NIMBRA]\r\nDuracao=30\r\nPrecipitacaoTotal=50\r\nTr=10\r\nK=500\r\n";
+    grava(nome_, versao1);
+    TPrecipitacaoExponencialNegativa chuva;
+    {
+        TLimiteTamanhoArquivo limite(16);
+        EXPECT_THROW(chuva.carregaDoArquivo(nome_), EInOutError);
+    }
+    EXPECT_EQ(conteudoDe(nome_), versao1);
+    EXPECT_EQ(chuva.Duracao, 30.0);
+
+    EXPECT_THROW(chuva.carregaDoArquivo(caminho("nao_existe/eventos.ini")), EInOutError);
+    EXPECT_FALSE(fs::exists(pasta_ / "nao_existe"));
+}
+
+} // namespace
