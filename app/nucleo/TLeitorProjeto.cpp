@@ -1,16 +1,12 @@
 #include "TLeitorProjeto.h"
 
 #include "ConversaoNumerica.h"
-#include "ErroEntradaSaida.h"
 #include "Excecoes.h"
 #include "FormatoProjeto.h"
 #include "TCodigoWindows1252.h"
+#include "TLeituraArquivo.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -40,42 +36,11 @@ std::string campoNumerico(std::string_view campo)
     return comVirgula(TCodigoWindows1252::paraUtf8(campo));
 }
 
-// Only a regular file is read: a folder, a pipe or a device (which could block or never
-// end) is refused before anything is read.
-std::string leArquivo(const std::string& nomeArquivo)
-{
-    const int arquivo = ::open(nomeArquivo.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (arquivo < 0)
-        lancaErroEntradaSaida(errno);
-    struct stat estado {};
-    if (::fstat(arquivo, &estado) != 0 || !S_ISREG(estado.st_mode)) {
-        ::close(arquivo);
-        lancaErroEntradaSaida(EACCES);
-    }
-    std::string conteudo;
-    char bloco[65536];
-    for (;;) {
-        const ssize_t lidos = ::read(arquivo, bloco, sizeof bloco);
-        if (lidos == 0)
-            break;
-        if (lidos < 0) {
-            if (errno == EINTR)
-                continue;
-            const int erro = errno;
-            ::close(arquivo);
-            lancaErroEntradaSaida(erro);
-        }
-        conteudo.append(bloco, static_cast<std::size_t>(lidos));
-    }
-    ::close(arquivo);
-    return conteudo;
-}
-
 } // namespace
 
 TLeituraProjeto TLeitorProjeto::le(const std::string& nomeArquivo)
 {
-    return leTexto(leArquivo(nomeArquivo));
+    return leTexto(TLeituraArquivo::le(nomeArquivo));
 }
 
 TLeituraProjeto TLeitorProjeto::leTexto(std::string_view bytes)

@@ -1,0 +1,168 @@
+#include "ArquivosDeTeste.h"
+#include "TBDPrecipitacao.h"
+
+#include <gtest/gtest.h>
+
+using namespace arquivos;
+
+namespace {
+
+// A store over a stations file with the given sections.
+class Interpolacao : public ::testing::Test {
+protected:
+    TBDPrecipitacao& com(const TSecoes& secoes)
+    {
+        pasta.grava("Estados_Nim21.bin", arquivo(secoes));
+        bd.leEstacoes();
+        return bd;
+    }
+
+    TPastaTeste pasta;
+    TBDPrecipitacao bd{pasta.caminho()};
+};
+
+TEstacao preenchido()
+{
+    return {"antes", 1, 2, 3, 4, "ANTES", "01°01'01\"", "02°02'02\""};
+}
+
+} // namespace
+
+TEST_F(Interpolacao, TextosIguaisDevolvemAEstacaoInteira)
+{
+    TSecoes s;
+    s[12].registros = {estacao({"Perto", 900, 0.1, 9, 0.7, "A (1)", "20°00'01\"", "45°00'00\""}),
+                       estacao({"Aqui", 1500, 0.2, 12, 0.8, "SILVA et al. (1999)", "20°00'00\"", "45°00'00\""}),
+                       estacao({"Aqui também", 1, 1, 1, 1, "B (2)", "20°00'00\"", "45°00'00\""})};
+    TEstacao r = preenchido();
+    com(s).interpola("20°00'00\"", "45°00'00\"", r);
+    EXPECT_EQ(r, (TEstacao{"Aqui", 1500, 0.2, 12, 0.8, "SILVA et al. (1999)", "20°00'00\"", "45°00'00\""}));
+}
+
+TEST_F(Interpolacao, DuasEstacoesPesamPelaDecimaPotenciaDaDistancia)
+{
+    // One minute and two minutes of latitude away: weights 1024 and 1.
+    TSecoes s;
+    s[4].registros = {estacao({"Perto", 1025, 1, 20, 2, "A (1)", "20°01'00\"", "45°00'00\""})};
+    s[24].registros = {estacao({"Longe", 2050, 0, 10, 1, "B (2)", "20°00'00\"", "45°02'00\""})};
+    TEstacao r = preenchido();
+    com(s).interpola("20°00'00\"", "45°00'00\"", r);
+    EXPECT_NEAR(r.K, (1024 * 1025.0 + 2050) / 1025, 1e-9);
+    EXPECT_NEAR(r.A, 1024.0 / 1025, 1e-12);
+    EXPECT_NEAR(r.B, (1024 * 20.0 + 10) / 1025, 1e-12);
+    EXPECT_NEAR(r.C, (1024 * 2.0 + 1) / 1025, 1e-12);
+    EXPECT_EQ(r.Nome, "");
+    EXPECT_EQ(r.Autor, "Interpolação");
+    EXPECT_EQ(r.Latitude, "20°00'00\"");
+    EXPECT_EQ(r.Longitude, "45°00'00\"");
+}
+
+TEST_F(Interpolacao, UmaSoEstacaoDaSeusCoeficientesSemNomeNemChave)
+{
+    TSecoes s;
+    s[26].registros = {estacao({"Palmas", 1234.5, 0.17, 11.2, 0.81, "C (3)", "10°10'00\"", "48°20'00\""})};
+    TEstacao r = preenchido();
+    com(s).interpola("12°00'00\"", "47°00'00\"", r);
+    EXPECT_DOUBLE_EQ(r.K, 1234.5);
+    EXPECT_DOUBLE_EQ(r.A, 0.17);
+    EXPECT_DOUBLE_EQ(r.B, 11.2);
+    EXPECT_DOUBLE_EQ(r.C, 0.81);
+    EXPECT_EQ(r.Nome, "");
+    EXPECT_EQ(r.Autor, "Interpolação");
+}
+
+TEST_F(Interpolacao, SoOsOitoEstadosContam)
+{
+    // Every state but the eight holds a station exactly at the point, none of which counts.
+    TSecoes s;
+    for (int estado = 0; estado < 27; ++estado)
+        s[static_cast<std::size_t>(estado)].registros = {estacao({"fora", 99999, 9, 99, 9, "X (1)", "20°00'00\"", "45°00'00\""})};
+    for (int estado : {4, 7, 8, 12, 15, 18, 24, 26})
+        s[static_cast<std::size_t>(estado)].registros = {estacao({"dentro", 1000, 0.2, 10, 0.8, "Y (1)", "21°00'00\"", "46°00'00\""})};
+    TEstacao r = preenchido();
+    com(s).interpola("20°00'00\"", "45°00'00\"", r);
+    EXPECT_DOUBLE_EQ(r.K, 1000);
+    EXPECT_DOUBLE_EQ(r.B, 10);
+    EXPECT_EQ(r.Autor, "Interpolação");
+}
+
+TEST_F(Interpolacao, SemEstacaoNosOitoEstadosDaZeros)
+{
+    TSecoes s;
+    s[0].registros = {estacao({.nome = "Acre"})};
+    s[20].registros = {estacao({.nome = "Porto Alegre"})};
+    TEstacao r = preenchido();
+    com(s).interpola("20°00'00\"", "45°00'00\"", r);
+    EXPECT_EQ(r, (TEstacao{"", 0, 0, 0, 0, "Interpolação", "20°00'00\"", "45°00'00\""}));
+
+    TBDPrecipitacao nuncaLido(pasta.caminho());
+    TEstacao vazio = preenchido();
+    nuncaLido.interpola("20°00'00\"", "45°00'00\"", vazio);
+    EXPECT_EQ(vazio.K, 0);
+}
+
+TEST_F(Interpolacao, AOrdemDosTextosImporta)
+{
+    TSecoes s;
+    s[12].registros = {estacao({"Aqui", 1500, 0.2, 12, 0.8, "A (1)", "20°00'00\"", "45°00'00\""}),
+                       estacao({"Longe", 500, 0.2, 12, 0.8, "B (1)", "30°00'00\"", "30°00'00\""})};
+    TEstacao r = preenchido();
+    com(s).interpola("45°00'00\"", "20°00'00\"", r);
+    EXPECT_EQ(r.Autor, "Interpolação");
+    EXPECT_EQ(r.Latitude, "45°00'00\"");
+}
+
+TEST_F(Interpolacao, TextoDeDezCaracteresNaoCoincideEEhCortadoANove)
+{
+    TSecoes s;
+    s[12].registros = {estacao({"Aqui", 1500, 0.2, 12, 0.8, "A (1)", "20°00'00\"", "45°00'00\""}),
+                       estacao({"Longe", 500, 0.2, 12, 0.8, "B (1)", "10°00'00\"", "40°00'00\""})};
+    TEstacao r = preenchido();
+    com(s).interpola("21°00'00\"xyz", "44°00'00\"", r);
+    EXPECT_EQ(r.Autor, "Interpolação");
+    EXPECT_EQ(r.Latitude, "21°00'00\"");
+    EXPECT_EQ(r.Longitude, "44°00'00\"");
+}
+
+// Texts that differ only in a mark convert to the station's own point: that station is
+// the answer, not a division by zero.
+TEST_F(Interpolacao, MesmoPontoComOutrasMarcasEhAEstacao)
+{
+    TSecoes s;
+    s[12].registros = {estacao({"Longe", 500, 0.1, 5, 0.5, "B (1)", "10°00'00\"", "40°00'00\""}),
+                       estacao({"Aqui", 1500, 0.2, 12, 0.8, "A (1)", "20°00'00\"", "45°00'00\""})};
+    const TEstacao aqui{"Aqui", 1500, 0.2, 12, 0.8, "A (1)", "20°00'00\"", "45°00'00\""};
+    for (const char* latitude : {"20 00 00 ", "20°00'00\"x"}) {
+        TEstacao r = preenchido();
+        com(s).interpola(latitude, "45:00:00\"", r);
+        EXPECT_EQ(r, aqui) << latitude;
+    }
+}
+
+TEST_F(Interpolacao, PecaQueNaoConverteDeixaOResultadoComoEstava)
+{
+    TSecoes s;
+    s[12].registros = {estacao({"Boa", 1500, 0.2, 12, 0.8, "A (1)", "20°00'00\"", "45°00'00\""})};
+    TSecoes ruim = s;
+    ruim[15].registros = {estacao({"Ruim", 1500, 0.2, 12, 0.8, "A (1)", "25°0x'00\"", "50°00'00\""})};
+
+    struct Caso {
+        const TSecoes* secoes;
+        const char* latitude;
+        const char* mensagem;
+    };
+    for (const Caso& caso : {Caso{&s, "21°3x'00\"", "'3x' is not a valid floating point value"},
+                             Caso{&s, "  °  '  \"", "'  ' is not a valid floating point value"},
+                             Caso{&s, "21°30'", "'' is not a valid floating point value"},
+                             Caso{&ruim, "21°30'00\"", "'0x' is not a valid floating point value"}}) {
+        com(*caso.secoes);
+        TEstacao r = preenchido();
+        try {
+            bd.interpola(caso.latitude, "45°00'00\"", r);
+            ADD_FAILURE() << caso.latitude;
+        } catch (const EConvertError& e) {
+            EXPECT_STREQ(e.what(), caso.mensagem);
+        }
+        EXPECT_EQ(r, preenchido()) << caso.latitude;
+    }
+}
