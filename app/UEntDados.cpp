@@ -3,6 +3,7 @@
 #include "ConfiguracaoRegional.h"
 #include "RegrasEntrada.h"
 #include "TAjudaAplicacao.h"
+#include "TAplicacao.h"
 #include "TCaixaMensagem.h"
 #include "TFiltroTeclas.h"
 #include "TGrafico.h"
@@ -13,6 +14,7 @@
 #include "TPastaPrograma.h"
 #include "TRadioGroup.h"
 #include "TStringGrid.h"
+#include "URelatorioAvaliacao.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -499,9 +501,7 @@ void TFEntdados::criaPaginaResultados()
     MemObs->setFont(fonteJanela(13));
     MemObs->setProperty("Tag", 0);
 
-    // The evaluation report comes with a later version of this window.
     Button2 = botao(p, "Button2", QStringLiteral("Gerar relatório"), QRect(498, 8, 80, 25));
-    Button2->setEnabled(false);
     Button3 = botao(p, "Button3", QStringLiteral("Ajuda"), QRect(579, 8, 80, 25));
     Button1 = botao(p, "Button1", QStringLiteral("Voltar"), QRect(660, 8, 80, 25));
 }
@@ -516,6 +516,7 @@ void TFEntdados::ligaEventos()
     connect(BttAjuda, &QPushButton::clicked, this, &TFEntdados::ajudaClick);
     connect(BttCancela, &QPushButton::clicked, this, &TFEntdados::BttCancelaClick);
     connect(Button1, &QPushButton::clicked, this, &TFEntdados::voltarClick);
+    TAplicacao::liga(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     connect(Button3, &QPushButton::clicked, this, &TFEntdados::ajudaRelatorioClick);
     connect(CBTipoSecao, &QComboBox::activated, this, &TFEntdados::TipoSecaoChange);
     // The option switches run when a button becomes checked, not when a checked one is
@@ -808,7 +809,8 @@ void TFEntdados::mostraResultado(const TResultadoAvaliacao& r)
     nPontosCrista = r.nPontosCrista;
     for (TStringGrid* g : {SGridCristaInicio, SGridCristaMeio, SGridCristaFim})
         g->viewport()->update();
-    Chart1->mostraLinhas(r.seriesGrafico);
+    seriesGrafico = r.seriesGrafico;
+    Chart1->mostraLinhas(seriesGrafico);
 }
 
 // ---- Buttons --------------------------------------------------------------------
@@ -833,6 +835,15 @@ void TFEntdados::voltarClick()
 void TFEntdados::BttCancelaClick()
 {
     emit pedidoFecharProjeto();
+}
+
+// An earlier report is forgotten, not closed. This window owns the new one, so the
+// report goes if the window does.
+void TFEntdados::Button2Click()
+{
+    auto* relatorio = new TFRelatorioAvaliacao(this);
+    FRelatorioAvaliacao = relatorio;
+    relatorio->exec();
 }
 
 // ---- Switches -------------------------------------------------------------------

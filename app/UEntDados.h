@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <string>
 #include <vector>
 
 class QAction;
@@ -109,6 +110,19 @@ public:
     // column: the starting end first, then the intermediate points, the far end last.
     std::vector<double> cotasCrista;
     int nPontosCrista = 0;
+
+    // The lines the section chart shows: one per section, then "CBC" and "CE". The
+    // evaluation report draws the same lines on a chart of its own.
+    std::vector<TLinhaGrafico> seriesGrafico;
+
+    // The place of the last rainfall-equation lookup, for the evaluation report only
+    // (never in the project file); empty until a lookup succeeds.
+    std::string estadoConsulta;      // the state's full name
+    std::string estacaoConsulta;     // the station's name, "-" for an interpolated equation
+    std::string localidadeConsulta;  // the locality's name for an interpolated one, else "-"
+
+    // "Gerar relatório": a new evaluation report of this window's project, shown modally.
+    void Button2Click();
 
     // Input rules and row commands
     // Key filter of the numeric edits: digits, one decimal separator ("," or "." typed

@@ -17,6 +17,7 @@
 #include "UEntDados.h"
 #include "UIdentificacao.h"
 #include "UInicial.h"
+#include "URelatorioAvaliacao.h"
 #include "hh.h"
 
 #include <QApplication>
@@ -209,7 +210,8 @@ void TFPrincipal::criaMenu()
     CadernetadeCampo1 = item(Resultados1, "CadernetadeCampo1", QStringLiteral("&Caderneta de &Campo"),
                              [this] { cadernetaDeCampoClick(); });
     N3 = separador(Resultados1, "N3");
-    RelatriodeAvaliao1 = item(Resultados1, "RelatriodeAvaliao1", QStringLiteral("Relatório de Avaliação"));
+    RelatriodeAvaliao1 = item(Resultados1, "RelatriodeAvaliao1", QStringLiteral("Relatório de Avaliação"),
+                              [this] { RelatorioDeAvaliacaoClick(); });
     RelatriodeAvaliao1->setEnabled(false);
     N6 = separador(Resultados1, "N6");
     Configuraes1 = item(Resultados1, "Configuraes1", QStringLiteral("Configurações"),
@@ -514,8 +516,10 @@ void TFPrincipal::iniciaEntradaDeDados()
 {
     FEntdados = new TFEntdados;
     TAplicacao::liga(FEntdados.data(), &TFEntdados::pedidoFecharProjeto, this, [this] { FecharProjetoClick(); });
-    connect(FEntdados, &TFEntdados::avaliacaoConcluida, this,
-            [this] { CapacidadedeArmazenamento1->setEnabled(true); });
+    connect(FEntdados, &TFEntdados::avaliacaoConcluida, this, [this] {
+        CapacidadedeArmazenamento1->setEnabled(true);
+        RelatriodeAvaliao1->setEnabled(true);
+    });
     mostraJanelaFilha(FEntdados);
     EntradaDeDados1->setEnabled(true);
     SalvarComo1->setEnabled(true);
@@ -601,6 +605,10 @@ void TFPrincipal::FecharProjetoClick()
     if (SalvarComo1->isEnabled() && !perguntaSalvar(projetoSalvo))
         return;
     descartaJanelasDoProjeto();
+    if (FRelatorioAvaliacao) {
+        FRelatorioAvaliacao->close();
+        FRelatorioAvaliacao = nullptr;
+    }
     if (FCadernetaDeCampo) {
         FCadernetaDeCampo->close();
         FCadernetaDeCampo = nullptr;
@@ -676,6 +684,13 @@ void TFPrincipal::cadernetaDeCampoClick()
 {
     FCadernetaDeCampo = new TFCadernetaDeCampo(this);
     FCadernetaDeCampo->show();
+}
+
+// An earlier report is forgotten, not closed; the new one does not block the program.
+void TFPrincipal::RelatorioDeAvaliacaoClick()
+{
+    FRelatorioAvaliacao = new TFRelatorioAvaliacao(this);
+    FRelatorioAvaliacao->show();
 }
 
 void TFPrincipal::substituiInicio(const QString& pasta, std::function<void()> carregaControle)

@@ -113,6 +113,7 @@ public:
     void EntradaDeDados1Click();
     void CapacidadedeArmazenamento1Click();
     void cadernetaDeCampoClick();
+    void RelatorioDeAvaliacaoClick();
 
     // The project file. Writing takes the identification dialog and the data-entry
     // window as they stand (an identification left empty when there is no dialog).

@@ -8,6 +8,7 @@
 #include "TLabeledEdit.h"
 #include "TRadioGroup.h"
 #include "TStringGrid.h"
+#include "URelatorioAvaliacao.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -537,9 +538,13 @@ TEST_F(ComandosProjeto, OQueCadaEventoLigaEDesliga)
         {"inicio", [] {}, {{off, off, off, off, off, off, off, off, off, off}}},
         {"novo", [] { FPrincipal->Novo1->trigger(); }, {{on, sm, sm, on, on, sm, off, off, off, off}}},
         {"Ok da identificação", [] { FIdentificacao->OK->click(); }, {{sm, sm, sm, sm, sm, on, sm, sm, sm, sm}}},
-        // The evaluation report is not part of this program yet, so its item stays off.
         {"cálculo que conclui", [] { FEntdados->escreveDados(terracoRealista()); FEntdados->BttCalcula->click(); },
-         {{sm, sm, sm, sm, sm, sm, on, off, sm, sm}}},
+         {{sm, sm, sm, sm, sm, sm, on, on, sm, sm}}},
+        {"relatório pelo menu e o seu Fechar",
+         [] { FPrincipal->RelatriodeAvaliao1->trigger(); FRelatorioAvaliacao->Button2->click(); },
+         {{sm, sm, sm, sm, sm, sm, sm, off, sm, sm}}},
+        {"outro cálculo que conclui", [] { FEntdados->BttCalcula->click(); },
+         {{sm, sm, sm, sm, sm, sm, sm, on, sm, sm}}},
         {"Salvar Como", [this] { salvaComo(caminho("novo.txt")); }, {{sm, on, on, on, on, on, sm, sm, on, sm}}},
         {"salvar", [] { FPrincipal->Salvar1->trigger(); }, {{sm, sm, sm, sm, sm, sm, sm, sm, on, sm}}},
         {"fechar", [this] { respostas = {TCaixaMensagem::TResposta::Nao}; FPrincipal->Fechar1->trigger(); },

@@ -314,7 +314,8 @@ TEST_F(TFEntdadosTest, BotoesDasPaginas)
     j.BttCancela->click();
     EXPECT_EQ(fechar.count(), 1);
     EXPECT_TRUE(j.isVisible());
-    EXPECT_FALSE(j.Button2->isEnabled());
+    EXPECT_EQ(j.Button2->text(), QStringLiteral("Gerar relatório"));
+    EXPECT_TRUE(j.Button2->isEnabled());
     EXPECT_EQ(j.BttCalcula->text(), QStringLiteral("Calcular"));
 }
 

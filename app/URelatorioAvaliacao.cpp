@@ -1,0 +1,363 @@
+#include "URelatorioAvaliacao.h"
+
+#include "TAplicacao.h"
+#include "TGrafico.h"
+#include "TImpressora.h"
+#include "TLabeledEdit.h"
+#include "UEntDados.h"
+#include "UIdentificacao.h"
+#include "UnitMorlin.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShowEvent>
+
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+constexpr int larguraCliente = 819;
+constexpr int alturaCliente = 680;
+constexpr QSize tamanhoPagina(798, 1120);
+constexpr int margem = 40;  // left, top and right of the page; 60 below
+constexpr int larguraConteudo = 718;
+constexpr int alturaCabecalho = 81;
+constexpr int alturaRegua = 3;
+constexpr int alturaRotulos = 533;
+constexpr int alturaGrafico = 403;
+
+// The printed picture is drawn this many times finer than the screen, so its text stays
+// sharp when stretched over a sheet.
+constexpr int escalaImpressao = 3;
+
+const QColor azulCeu(166, 202, 240);
+
+QFont fonteRelatorio(int pixels, bool negrito = false, bool sublinhado = false)
+{
+    QFont fonte;
+    fonte.setFamilies(
+        {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    fonte.setPixelSize(pixels);
+    fonte.setBold(negrito);
+    fonte.setUnderline(sublinhado);
+    return fonte;
+}
+
+QFrame* painel(QWidget* pai, const char* nome, const QRect& area)
+{
+    auto* p = new QFrame(pai);
+    p->setObjectName(QLatin1String(nome));
+    p->setGeometry(area);
+    return p;
+}
+
+QLabel* rotulo(QWidget* pai, const QString& texto, int x, int y, const QFont& fonte)
+{
+    auto* r = new QLabel(texto, pai);
+    r->setTextFormat(Qt::PlainText);
+    r->setFont(fonte);
+    r->move(x, y);
+    r->adjustSize();
+    return r;
+}
+
+struct TTitulo {
+    int esquerda;
+    int topo;
+    const char* texto;
+    bool sublinhado;  // a sub-heading; the others are headings
+};
+
+constexpr TTitulo titulos[] = {
+    {0, 8, "IDENTIFICAÇÃO DO PROJETO", false},
+    {0, 138, "DADOS DE ENTRADA", false},
+    {5, 161, "Parametros da equação de chuvas intensas", true},
+    {5, 235, "Canal do terraço", true},
+    {5, 275, "Área agrícola", true},
+    {300, 275, "Estrada (m)", true},
+    {5, 315, "Solo", true},
+    {0, 363, "RESULTADOS", false},
+    {10, 386, "Lamina de Escoamento Superficial (mm)", true},
+    {295, 386, "Área de Contribuição (m²) ", true},
+    {499, 386, "Altura do terraço (m) ", true},
+    {10, 443, "Capacidade de armazenamento do terraço (m³) ", true},
+};
+
+// A caption label and the value label beside it, on the same line.
+struct TCampo {
+    const char* legenda;  // none for the observation's second line
+    int esquerdaLegenda;
+    int topo;
+    int esquerdaValor;
+    QLabel* TFRelatorioAvaliacao::*rotulo;
+    std::string TTextosRelatorio::*texto;
+    const char* nome;
+};
+
+#define CAMPO(nome) &TFRelatorioAvaliacao::nome, &TTextosRelatorio::nome, #nome
+
+const TCampo campos[] = {
+    {"Identificação do terraço :", 5, 39, 181, CAMPO(LIdentificacaoTerraco)},
+    {"Estado : ", 5, 56, 67, CAMPO(LEstado)},
+    {"Município : ", 5, 73, 82, CAMPO(LMunicipio)},
+    {"Proprietário : ", 5, 90, 101, CAMPO(LProprietario)},
+    {"Responsável : ", 5, 107, 105, CAMPO(LResponsavel)},
+    {"Data do levantamento :", 274, 39, 438, CAMPO(LDataDoLevantamento)},
+    {"Localidade : ", 274, 56, 360, CAMPO(LLocalidade)},
+    {"T : ", 10, 178, 35, CAMPO(LT)},
+    {"K :", 10, 195, 35, CAMPO(Lk)},
+    {"a : ", 10, 212, 35, CAMPO(La)},
+    {"b : ", 100, 178, 125, CAMPO(Lb)},
+    {"c : ", 100, 195, 125, CAMPO(Lc)},
+    {"Latitude : ", 566, 178, 639, CAMPO(LPLatitude)},
+    {"Longitude : ", 567, 195, 650, CAMPO(LPLongitude)},
+    {"Localidade : ", 225, 212, 311, CAMPO(LPLocalidade)},
+    {"Estado : ", 225, 178, 287, CAMPO(LPEstado)},
+    {"Estação : ", 225, 195, 302, CAMPO(LPMunicipio)},
+    {"Comprimento do terraço (m) : ", 10, 252, 214, CAMPO(LComprimentoTerraco)},
+    {"Perfil da seção transversal : ", 274, 252, 466, CAMPO(LPerfilSecao)},
+    {"Tipo de levantamento : ", 10, 292, 168, CAMPO(LTipoLevantamento)},
+    {"Comprimento : ", 305, 292, 408, CAMPO(LComprimentoEstrada)},
+    {"Largura/Semilargura :", 510, 292, 660, CAMPO(LLarguraEstrada)},
+    {"Taxa de infiltração estável (mm/h) :", 10, 332, 250, CAMPO(LTieAgricola)},
+    {"Área agrícola : ", 15, 403, 120, CAMPO(LRLESAgricola)},
+    {"Estrada : ", 15, 420, 83, CAMPO(LRLESEstrada)},
+    {"Área agrícola : ", 300, 403, 405, CAMPO(LRAcAgricola)},
+    {"Estrada : ", 300, 420, 368, CAMPO(LRAcEstrada)},
+    {"Ponto mais baixo da crista : ", 504, 403, 693, CAMPO(LRCrista)},
+    {"Cota da extremidade : ", 504, 420, 658, CAMPO(LRBigode)},
+    {"Volume efetivo (Ve) : ", 15, 460, 163, CAMPO(LRVe)},
+    {"Volume necessário (Vn) : ", 15, 477, 187, CAMPO(LRVn)},
+    {"Eficiência de Retenção (%): ", 15, 494, 205, CAMPO(LRVeVn)},
+    {"Avaliação :", 324, 460, 402, CAMPO(LRAvaliacao)},
+    {"Observação : ", 325, 477, 420, CAMPO(LRObservacao)},
+    {nullptr, 0, 494, 395, CAMPO(LRObservaContinua)},
+};
+
+#undef CAMPO
+
+// A value stops short of the next caption on its line, so a long text is cut there
+// instead of running over it; the last value of a line may reach the page's edge.
+int larguraDisponivel(const TCampo& campo)
+{
+    constexpr int folga = 4;
+    int direita = larguraConteudo + folga;
+    for (const TCampo& outro : campos)
+        if (outro.legenda && outro.topo == campo.topo && outro.esquerdaLegenda > campo.esquerdaValor)
+            direita = std::min(direita, outro.esquerdaLegenda);
+    return direita - folga - campo.esquerdaValor;
+}
+
+// Hides widgets for as long as it lives, errors included.
+class TEscondidos {
+public:
+    explicit TEscondidos(std::initializer_list<QWidget*> widgets)
+        : widgets_(widgets)
+    {
+        for (QWidget* w : widgets_)
+            w->hide();
+    }
+    ~TEscondidos()
+    {
+        for (QWidget* w : widgets_)
+            w->show();
+    }
+    TEscondidos(const TEscondidos&) = delete;
+    TEscondidos& operator=(const TEscondidos&) = delete;
+
+private:
+    std::vector<QWidget*> widgets_;
+};
+
+std::string s(const QString& texto)
+{
+    return texto.toStdString();
+}
+
+// The results page of the data-entry window as its controls show it.
+TResultadoAvaliacao resultadoNaTela(const TFEntdados& j)
+{
+    TResultadoAvaliacao r;
+    r.LblRLES = s(j.LblRLES->text());
+    r.LblRLESestrada = s(j.LblRLESestrada->text());
+    r.LblRAc = s(j.LblRAc->text());
+    r.LblRAcEstrada = s(j.LblRAcEstrada->text());
+    r.LblEdtRCotaCrista = s(j.LblEdtRCotaCrista->text());
+    r.LblEdtRCotaBigode = s(j.LblEdtRCotaBigode->text());
+    r.LblEdtRVe = s(j.LblEdtRVe->text());
+    r.LblEdtRVn = s(j.LblEdtRVn->text());
+    r.LblEdtVeVn = s(j.LblEdtVeVn->text());
+    r.LblEdtAvaliacao = s(j.LblEdtAvaliacao->text());
+    r.MemObs = s(j.MemObs->toPlainText());
+    r.MemObsTag = j.MemObs->property("Tag").toInt();
+    return r;
+}
+
+} // namespace
+
+TFRelatorioAvaliacao::TFRelatorioAvaliacao(QWidget* dono)
+    : QDialog(dono, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("FRelatorioAvaliacao"));
+    setWindowTitle(QStringLiteral("FRelatorioAvaliacao"));
+    // A closed report is never shown again: nothing keeps it.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(larguraCliente, alturaCliente);
+    QPalette cores = palette();
+    cores.setColor(QPalette::Window, Qt::white);
+    setPalette(cores);
+    setAutoFillBackground(true);
+    criaPagina();
+    criaRotulos();
+    TAplicacao::liga(Button1, &QPushButton::clicked, this, [this] { imprimirRelatorioAvaliacaoCilck(); });
+    TAplicacao::liga(Button2, &QPushButton::clicked, this, [this] { fecharRelatorioAvaliacaoCilck(); });
+}
+
+void TFRelatorioAvaliacao::criaPagina()
+{
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->setWidgetResizable(false);
+    // The window is as wide as the page and a vertical bar: it scrolls only down.
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    Panel1 = new QFrame;
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedSize(tamanhoPagina);
+    Panel1->setAutoFillBackground(true);
+    Panel1->setPalette(palette());
+    ScrollBox1->setWidget(Panel1);
+    ScrollBox1->setGeometry(0, 0, larguraCliente, alturaCliente);
+
+    int topo = margem;
+    Panel2 = painel(Panel1, "Panel2", QRect(margem, topo, larguraConteudo, alturaCabecalho));
+    LTitulo = rotulo(Panel2, QStringLiteral("AVALIAÇÃO DA CAPACIDADE DE ARMAZENAMENTO DO TERRAÇO"), 50, 52,
+                     fonteRelatorio(19, true));
+    LTitulo->setObjectName(QStringLiteral("LTitulo"));
+    QPalette corTitulo = LTitulo->palette();
+    corTitulo.setColor(QPalette::WindowText, azulCeu);
+    LTitulo->setPalette(corTitulo);
+    Button1 = new QPushButton(QStringLiteral("Imprimir"), Panel2);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(343, 0, 75, 25);
+    Button1->setAutoDefault(false);
+    Button2 = new QPushButton(QStringLiteral("Fechar"), Panel2);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(424, 0, 75, 25);
+    Button2->setAutoDefault(false);
+    topo += alturaCabecalho;
+
+    Splitter1 = painel(Panel1, "Splitter1", QRect(margem, topo, larguraConteudo, alturaRegua));
+    Splitter1->setAutoFillBackground(true);
+    QPalette preto = Splitter1->palette();
+    preto.setColor(QPalette::Window, Qt::black);
+    Splitter1->setPalette(preto);
+    topo += alturaRegua;
+
+    Panel3 = painel(Panel1, "Panel3", QRect(margem, topo, larguraConteudo, alturaRotulos));
+    topo += alturaRotulos;
+    Panel4 = painel(Panel1, "Panel4", QRect(margem, topo, larguraConteudo, alturaGrafico));
+    Chart1 = new TGrafico(Panel4);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1->setGeometry(0, 0, larguraConteudo, alturaGrafico);
+    Chart1->setFrameShape(QFrame::NoFrame);
+}
+
+void TFRelatorioAvaliacao::criaRotulos()
+{
+    for (const TTitulo& t : titulos)
+        rotulo(Panel3, QString::fromUtf8(t.texto), t.esquerda, t.topo, fonteRelatorio(13, true, t.sublinhado));
+    for (const TCampo& c : campos) {
+        if (c.legenda)
+            rotulo(Panel3, QString::fromUtf8(c.legenda), c.esquerdaLegenda, c.topo, fonteRelatorio(13, true));
+        QLabel* valor = rotulo(Panel3, QStringLiteral("-"), c.esquerdaValor, c.topo, fonteRelatorio(13));
+        valor->setObjectName(QLatin1String(c.nome));
+        this->*c.rotulo = valor;
+    }
+}
+
+void TFRelatorioAvaliacao::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
+    if (!preenchido_) {
+        preenchido_ = true;
+        TAplicacao::executa([this] { FormShow(); });
+    }
+}
+
+void TFRelatorioAvaliacao::FormShow()
+{
+    preencheCamposRelatorio();
+}
+
+void TFRelatorioAvaliacao::preencheCamposRelatorio()
+{
+    TTextosRelatorio textos;
+    if (FIdentificacao)
+        textos.copiaIdentificacao(FIdentificacao->textos());
+    if (FEntdados) {
+        const TFEntdados& j = *FEntdados;
+        textos.copiaEntrada(j.lerDados(), resultadoNaTela(j),
+                            {j.estadoConsulta, j.estacaoConsulta, j.localidadeConsulta});
+        Chart1->mostraLinhas(j.seriesGrafico);
+    }
+    mostraTextos(textos);
+}
+
+void TFRelatorioAvaliacao::mostraTextos(const TTextosRelatorio& textos)
+{
+    for (const TCampo& c : campos) {
+        QLabel* valor = this->*c.rotulo;
+        valor->setText(QString::fromStdString(textos.*c.texto));
+        valor->adjustSize();
+        valor->resize(std::min(valor->width(), larguraDisponivel(c)), valor->height());
+    }
+}
+
+QImage TFRelatorioAvaliacao::figuraDaPagina(int escala)
+{
+    // The chart lays itself out from the event loop: whatever it still owes is done first.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QImage figura(Panel1->size() * escala, QImage::Format_RGB32);
+    figura.setDevicePixelRatio(escala);
+    figura.fill(Qt::white);
+    Panel1->render(&figura);
+    return figura;
+}
+
+// The picture is taken before the print dialog shows, so the page prints as it stood
+// when "Imprimir" was pressed. A cancelled dialog prints nothing and says nothing.
+void TFRelatorioAvaliacao::imprimirRelatorioAvaliacaoCilck()
+{
+    const TEscondidos botoes{Button1, Button2};
+    const QImage figura = figuraDaPagina(escalaImpressao);
+    if (TImpressora::executaDialogo(this))
+        TImpressora::imprimeEsticada(figura);
+}
+
+// Only this report closes, even when the program already holds a newer one; the newer
+// one stays the report in hand.
+void TFRelatorioAvaliacao::fecharRelatorioAvaliacaoCilck()
+{
+    if (FRelatorioAvaliacao == this)
+        FRelatorioAvaliacao = nullptr;
+    if (FPrincipal)
+        FPrincipal->RelatriodeAvaliao1->setEnabled(false);
+    fechando_ = true;
+    QDialog::reject();
+}
+
+void TFRelatorioAvaliacao::reject()
+{
+    if (fechando_)
+        QDialog::reject();
+    else
+        fecharRelatorioAvaliacaoCilck();
+}

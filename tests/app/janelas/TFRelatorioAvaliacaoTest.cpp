@@ -1,0 +1,641 @@
+#include "AmbienteJanelas.h"
+#include "DigitacaoTerraco.h"
+#include "TDialogoArquivo.h"
+#include "TGrafico.h"
+#include "TGravadorProjeto.h"
+#include "TLabeledEdit.h"
+#include "URelatorioAvaliacao.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineSeries>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QValueAxis>
+
+#include <deque>
+#include <functional>
+
+namespace {
+
+const TTextosIdentificacao identificacaoRealista{"Terraço 3",    "Lavras",     "MG", "Fazenda Água Limpa",
+                                                 "José Antônio", "12/03/2024", "Eng. Agr. Márcia"};
+
+struct TLinhaDesenhada {
+    QString nome;
+    QColor cor;
+    Qt::PenStyle estilo;
+    QList<QPointF> pontos;
+
+    bool operator==(const TLinhaDesenhada&) const = default;
+};
+
+// What a chart draws, series by series in their order.
+std::vector<TLinhaDesenhada> linhasDesenhadas(const TGrafico* grafico)
+{
+    std::vector<TLinhaDesenhada> linhas;
+    for (int i = 0; i < grafico->quantidadeSeries(); ++i) {
+        const QLineSeries* serie = grafico->serie(i);
+        linhas.push_back({serie->name(), serie->pen().color(), serie->pen().style(), serie->points()});
+    }
+    return linhas;
+}
+
+int paginasDoPdf(const QString& caminho)
+{
+    QFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::ReadOnly))
+        return -1;
+    const QString conteudo = QString::fromLatin1(arquivo.readAll());
+    if (!conteudo.startsWith("%PDF"))
+        return -1;
+    return static_cast<int>(conteudo.count(QRegularExpression("/Type\\s*/Page[^s]")));
+}
+
+} // namespace
+
+// The main window started, with a project whose realistic terrace was calculated.
+class RelatorioAvaliacao : public JanelasTest {
+protected:
+    std::deque<QString> arquivosEscolhidos;
+    QTemporaryDir pasta;
+
+    void SetUp() override
+    {
+        JanelasTest::SetUp();
+        // Every "Deseja salvar o projeto?" is answered No.
+        TCaixaMensagem::substitui([this](const QString& texto) { mensagens << texto; },
+                                  [](const QString&) { return TCaixaMensagem::TResposta::Nao; });
+        TDialogoArquivo::substitui([this](TDialogoArquivo::TTipo) {
+            if (arquivosEscolhidos.empty())
+                return QString();
+            const QString nome = arquivosEscolhidos.front();
+            arquivosEscolhidos.pop_front();
+            return nome;
+        });
+        iniciaPrincipal();
+    }
+
+    void TearDown() override
+    {
+        FPrincipal->SalvarComo1->setEnabled(false);
+        TDialogoArquivo::substitui({});
+        TImpressora::impressora().setOutputFileName({});
+        JanelasTest::TearDown();
+        EXPECT_FALSE(FRelatorioAvaliacao);
+    }
+
+    void projetoNovo()
+    {
+        FPrincipal->Novo1->trigger();
+        FIdentificacao->defineTextos(identificacaoRealista);
+        FIdentificacao->OK->click();
+        ASSERT_TRUE(FEntdados);
+    }
+
+    void calcula(const TDadosTerraco& dados)
+    {
+        FEntdados->escreveDados(dados);
+        FEntdados->BttCalcula->click();
+        ASSERT_TRUE(FPrincipal->RelatriodeAvaliao1->isEnabled());
+    }
+
+    void projetoCalculado()
+    {
+        projetoNovo();
+        calcula(terracoRealista());
+    }
+
+    TFRelatorioAvaliacao* relatorioPeloMenu()
+    {
+        FPrincipal->RelatriodeAvaliao1->trigger();
+        EXPECT_TRUE(FRelatorioAvaliacao);
+        return FRelatorioAvaliacao;
+    }
+
+    // Runs `acao` on the report of "Gerar relatório" from inside its modal loop, then
+    // closes the report with "Fechar" if `acao` left it open, so no test hangs.
+    void noRelatorioModal(const std::function<void(TFRelatorioAvaliacao&)>& acao)
+    {
+        auto* vigia = new QTimer(FPrincipal);
+        vigia->setInterval(5);
+        QObject::connect(vigia, &QTimer::timeout, vigia, [vigia, acao] {
+            const QPointer<TFRelatorioAvaliacao> relatorio = FRelatorioAvaliacao;
+            if (!relatorio || !relatorio->isVisible())
+                return;
+            vigia->stop();
+            vigia->deleteLater();
+            acao(*relatorio);
+            if (relatorio && relatorio->isVisible())
+                relatorio->Button2->click();
+        });
+        vigia->start();
+    }
+
+    // A file for the "Abrir" dialog to choose.
+    QString arquivoDeProjeto(const QString& nome, const TDadosTerraco& dados)
+    {
+        const QString caminho = pasta.filePath(nome);
+        TGravadorProjeto::grava(caminho.toStdString(), dados);
+        return caminho;
+    }
+
+    void esperaOsApagados() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
+
+// ---- The window ------------------------------------------------------------------------
+
+TEST_F(RelatorioAvaliacao, PaginaDoTamanhoDeUmaFolhaComSuasPartes)
+{
+    projetoCalculado();
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    EXPECT_EQ(r->windowTitle(), "FRelatorioAvaliacao");
+    EXPECT_FALSE(r->isModal());
+    EXPECT_EQ(r->parent(), FPrincipal.data());
+    EXPECT_EQ(r->size(), QSize(819, 680));
+    EXPECT_EQ(r->ScrollBox1->geometry(), QRect(0, 0, 819, 680));
+    EXPECT_EQ(r->ScrollBox1->widget(), r->Panel1);
+    EXPECT_EQ(r->Panel1->size(), QSize(798, 1120));
+    // The page's whole width shows beside the vertical bar.
+    EXPECT_GE(r->ScrollBox1->viewport()->width(), 798);
+    EXPECT_FALSE(r->ScrollBox1->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(r->ScrollBox1->verticalScrollBar()->isVisible());
+    EXPECT_EQ(r->Panel2->geometry(), QRect(40, 40, 718, 81));
+    EXPECT_EQ(r->Splitter1->geometry(), QRect(40, 121, 718, 3));
+    EXPECT_EQ(r->Panel3->geometry(), QRect(40, 124, 718, 533));
+    EXPECT_EQ(r->Panel4->geometry(), QRect(40, 657, 718, 403));
+    EXPECT_EQ(r->Chart1->geometry(), QRect(0, 0, 718, 403));
+    EXPECT_EQ(r->LTitulo->text().toStdString(), "AVALIAÇÃO DA CAPACIDADE DE ARMAZENAMENTO DO TERRAÇO");
+    EXPECT_EQ(r->LTitulo->pos(), QPoint(50, 52));
+    // The whole title stays on the page.
+    EXPECT_LE(r->LTitulo->geometry().right(), r->Panel2->width());
+    EXPECT_EQ(r->Button1->text(), "Imprimir");
+    EXPECT_EQ(r->Button1->geometry(), QRect(343, 0, 75, 25));
+    EXPECT_EQ(r->Button2->text(), "Fechar");
+    EXPECT_EQ(r->Button2->geometry(), QRect(424, 0, 75, 25));
+    EXPECT_EQ(r->LIdentificacaoTerraco->pos(), QPoint(181, 39));
+    EXPECT_EQ(r->LRObservaContinua->pos(), QPoint(395, 494));
+    EXPECT_EQ(r->Chart1->chart()->title(), "Seções do canal do Terraço");
+    EXPECT_EQ(r->Chart1->eixoDistancia()->titleText(), "Distância(m)");
+    EXPECT_EQ(r->Chart1->eixoCotas()->titleText(), "Cotas(m)");
+    r->Button2->click();
+}
+
+// The project as entered and calculated: identification, rainfall, channel, field, road,
+// soil and every result. No lookup was made, so its place names stay empty.
+TEST_F(RelatorioAvaliacao, PreenchidoComAIdentificacaoOsDadosEOsResultados)
+{
+    projetoCalculado();
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    const struct {
+        QLabel* rotulo;
+        const char* esperado;
+    } casos[] = {
+        {r->LIdentificacaoTerraco, "Terraço 3"},
+        {r->LEstado, "MG"},
+        {r->LMunicipio, "Lavras"},
+        {r->LProprietario, "José Antônio"},
+        {r->LResponsavel, "Eng. Agr. Márcia"},
+        {r->LDataDoLevantamento, "12/03/2024"},
+        {r->LLocalidade, "Fazenda Água Limpa"},
+        {r->LT, "10 anos"},
+        {r->Lk, "500"},
+        {r->La, "0,2"},
+        {r->Lb, "10"},
+        {r->Lc, "0,8"},
+        {r->LPLatitude, "  °  '  \""},
+        {r->LPEstado, ""},
+        {r->LPMunicipio, ""},
+        {r->LPLocalidade, ""},
+        {r->LComprimentoTerraco, "250"},
+        {r->LPerfilSecao, "trapezoidal comum"},
+        {r->LTipoLevantamento, "Utilizando nível ótico"},
+        {r->LComprimentoEstrada, "250"},
+        {r->LLarguraEstrada, "4"},
+        {r->LTieAgricola, "10"},
+        {r->LRAcAgricola, "9801,56 "},
+        {r->LRAcEstrada, "1000,00 "},
+        {r->LRCrista, "0,47 "},
+        {r->LRVe, "138,54 "},
+        {r->LRVn, "184,71 "},
+        {r->LRVeVn, "75,00 "},
+        {r->LRAvaliacao, "Terraço INADEQUADO!"},
+        {r->LRObservacao, " acima da cota da extremidade!"},
+        {r->LRObservaContinua, "Não atingiu a altura de segurança!"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(c.rotulo->text(), QString::fromUtf8(c.esperado)) << c.rotulo->objectName().toStdString();
+    EXPECT_EQ(r->LRLESAgricola->text(), FEntdados->LblRLES->text());
+    EXPECT_EQ(r->LRLESEstrada->text(), FEntdados->LblRLESestrada->text());
+    EXPECT_EQ(r->LRBigode->text(), FEntdados->LblEdtRCotaBigode->text());
+    // Each value label is found by its name.
+    EXPECT_EQ(r->findChild<QLabel*>("LRAvaliacao"), r->LRAvaliacao);
+    r->Button2->click();
+}
+
+// The page is filled once, when shown: later changes to the data entry do not reach it.
+TEST_F(RelatorioAvaliacao, PreenchidoUmaVezAoSerMostrado)
+{
+    projetoCalculado();
+    TFRelatorioAvaliacao naoMostrado;
+    EXPECT_EQ(naoMostrado.Lk->text(), "-");
+    EXPECT_EQ(naoMostrado.Chart1->quantidadeSeries(), 0);
+
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    FEntdados->LblEdtK->setText("999");
+    r->hide();
+    r->show();
+    EXPECT_EQ(r->Lk->text(), "500");
+    r->Button2->click();
+}
+
+// A long text is cut where the next caption of its line begins, never written over it.
+TEST_F(RelatorioAvaliacao, TextoLongoNaoPassaSobreALegendaSeguinte)
+{
+    projetoNovo();
+    TTextosIdentificacao longa = identificacaoRealista;
+    longa.EIdentificacao = "Terraço 3 da gleba norte, talhão 12, ao lado da estrada velha";
+    FIdentificacao->defineTextos(longa);
+    calcula(terracoRealista());
+    FEntdados->estacaoConsulta = "ESTACAO CLIMATOLOGICA PRINCIPAL DE MMMMMMMMMM";
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    const auto legenda = [r](const QString& texto) {
+        for (QLabel* l : r->Panel3->findChildren<QLabel*>())
+            if (l->text() == texto)
+                return l;
+        return static_cast<QLabel*>(nullptr);
+    };
+    const QLabel* data = legenda(QStringLiteral("Data do levantamento :"));
+    const QLabel* longitude = legenda(QStringLiteral("Longitude : "));
+    ASSERT_TRUE(data && longitude);
+    EXPECT_EQ(r->LIdentificacaoTerraco->text(), QString::fromStdString(longa.EIdentificacao));
+    EXPECT_LT(r->LIdentificacaoTerraco->geometry().right(), data->x());
+    EXPECT_EQ(r->LPMunicipio->text().size(), 44);
+    EXPECT_LT(r->LPMunicipio->geometry().right(), longitude->x());
+    // A short value keeps its own width.
+    EXPECT_EQ(r->Lk->width(), r->Lk->sizeHint().width());
+    r->Button2->click();
+}
+
+TEST_F(RelatorioAvaliacao, PerfilDaSecaoPeloTipoEPelaOpcaoDoDegrau)
+{
+    projetoNovo();
+    const struct {
+        int tipo;
+        bool comDegrau;
+        const char* esperado;
+    } casos[] = {
+        {secaoTrapezoidal, true, "trapezoidal com degrau"},
+        {secaoTrapezoidal, false, "trapezoidal comum"},
+        {secaoTriangular, false, "triangular"},
+    };
+    for (const auto& c : casos) {
+        TDadosTerraco d = terracoRealista();
+        d.CBTipoSecao = c.tipo;
+        d.RButtonSecaoTrapComum = !c.comDegrau;
+        d.RButtonSecaoTrapComDegrau = c.comDegrau;
+        calcula(d);
+        TFRelatorioAvaliacao* r = relatorioPeloMenu();
+        EXPECT_EQ(r->LPerfilSecao->text(), c.esperado);
+        r->Button2->click();
+    }
+}
+
+// The place of a lookup as the data-entry window keeps it; a long station name is cut.
+TEST_F(RelatorioAvaliacao, LugarDaConsultaComAEstacaoCortadaEm44Caracteres)
+{
+    projetoCalculado();
+    const QString estacao = QStringLiteral("Estação Pluviográfica de São João del-Rei 01234567");
+    ASSERT_EQ(estacao.size(), 50);
+    FEntdados->estadoConsulta = "Minas Gerais";
+    FEntdados->estacaoConsulta = estacao.toStdString();
+    FEntdados->localidadeConsulta = "-";
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    EXPECT_EQ(r->LPEstado->text(), "Minas Gerais");
+    EXPECT_EQ(r->LPMunicipio->text(), estacao.left(44));
+    EXPECT_EQ(r->LPLocalidade->text(), "-");
+    r->Button2->click();
+}
+
+// The observation by the memo's Tag; a memo the evaluation left empty shows nothing.
+TEST_F(RelatorioAvaliacao, ObservacaoPelaTagDoMemorando)
+{
+    projetoCalculado();
+    const QString seguranca = "Crista 10,00  cm acima da cota da extremidade! Não atingiu a altura de segurança!";
+    const struct {
+        QString memo;
+        int tag;
+        QString linha1;
+        QString linha2;
+    } casos[] = {
+        {seguranca, 0, " acima da cota da extremidade!", "Não atingiu a altura de segurança!"},
+        {"Crista 20,00  cm acima da cota da extremidade!", 1, "Crista 20,00  cm acima da cota da extremidade!", ""},
+        {"Crista 0,00  cm abaixo da extremidade!", 2, "Crista 0,00  cm abaixo da extremidade!", ""},
+        {"", 0, "", ""},
+    };
+    for (const auto& c : casos) {
+        FEntdados->BttCalcula->click();
+        FEntdados->MemObs->setPlainText(c.memo);
+        FEntdados->MemObs->setProperty("Tag", c.tag);
+        TFRelatorioAvaliacao* r = relatorioPeloMenu();
+        EXPECT_EQ(r->LRObservacao->text(), c.linha1) << c.tag;
+        EXPECT_EQ(r->LRObservaContinua->text(), c.linha2) << c.tag;
+        r->Button2->click();
+    }
+}
+
+// A calculation that ends without an observation (nothing drains into the terrace) leaves
+// the memo empty at Tag 0: the report shows no observation at all.
+TEST_F(RelatorioAvaliacao, CalculoSemObservacaoNaoMostraObservacao)
+{
+    projetoNovo();
+    TDadosTerraco d = terracoRealista();
+    d.RadioGTipoDeLevantamento = levantamentoTrena;
+    d.SGridTrena.setCells(0, 0, "0");
+    d.RadioButtonContribui = false;
+    d.RadioButtonNaoContribui = true;
+    calcula(d);
+    ASSERT_TRUE(FEntdados->MemObs->toPlainText().isEmpty());
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    EXPECT_EQ(r->LRObservacao->text(), "");
+    EXPECT_EQ(r->LRObservaContinua->text(), "");
+    EXPECT_EQ(r->LRAvaliacao->text(), "");
+    EXPECT_EQ(r->LTipoLevantamento->text(), "Utilizando trena");
+    r->Button2->click();
+}
+
+// ---- The chart -------------------------------------------------------------------------
+
+// The report draws the same lines with series of its own; the results page keeps its
+// chart whole while the report is open and after it closes.
+TEST_F(RelatorioAvaliacao, GraficoComAsMesmasLinhasESeriesProprias)
+{
+    projetoCalculado();
+    const std::vector<TLinhaDesenhada> entrada = linhasDesenhadas(FEntdados->Chart1);
+    ASSERT_EQ(entrada.size(), 6u);
+    EXPECT_EQ(entrada[0].nome, "Seção 1");
+    EXPECT_EQ(entrada[0].estilo, Qt::DashLine);
+    EXPECT_EQ(entrada[1].estilo, Qt::DotLine);
+    EXPECT_EQ(entrada[1].cor, QColor(0, 128, 128));
+    EXPECT_EQ(entrada[4].nome, "CBC");
+    EXPECT_EQ(entrada[4].cor, QColor(0, 0, 255));
+    EXPECT_EQ(entrada[5].nome, "CE");
+
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    EXPECT_EQ(linhasDesenhadas(r->Chart1), entrada);
+    EXPECT_EQ(linhasDesenhadas(FEntdados->Chart1), entrada);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NE(r->Chart1->serie(i), FEntdados->Chart1->serie(i));
+
+    r->Button2->click();
+    EXPECT_EQ(linhasDesenhadas(FEntdados->Chart1), entrada);
+}
+
+// ---- "Fechar" ---------------------------------------------------------------------------
+
+TEST_F(RelatorioAvaliacao, FecharDesligaOItemDoMenuEEsqueceORelatorio)
+{
+    projetoCalculado();
+    QPointer<TFRelatorioAvaliacao> r = relatorioPeloMenu();
+    ASSERT_TRUE(r->isVisible());
+    r->Button2->click();
+    EXPECT_FALSE(FRelatorioAvaliacao);
+    EXPECT_FALSE(FPrincipal->RelatriodeAvaliao1->isEnabled());
+    esperaOsApagados();
+    EXPECT_FALSE(r);
+    // The results page stays as it was, and a new calculation brings the item back.
+    EXPECT_TRUE(FPrincipal->CapacidadedeArmazenamento1->isEnabled());
+    FEntdados->BttCalcula->click();
+    EXPECT_TRUE(FPrincipal->RelatriodeAvaliao1->isEnabled());
+}
+
+TEST_F(RelatorioAvaliacao, EscFechaComoOFechar)
+{
+    projetoCalculado();
+    QPointer<TFRelatorioAvaliacao> r = relatorioPeloMenu();
+    QTest::keyClick(r.data(), Qt::Key_Escape);
+    EXPECT_FALSE(FRelatorioAvaliacao);
+    EXPECT_FALSE(FPrincipal->RelatriodeAvaliao1->isEnabled());
+    esperaOsApagados();
+    EXPECT_FALSE(r);
+}
+
+// A report the program forgot for a newer one closes alone: the newer one stays open
+// and stays the report in hand.
+TEST_F(RelatorioAvaliacao, FecharUmRelatorioEsquecidoNaoFechaONovo)
+{
+    projetoCalculado();
+    QPointer<TFRelatorioAvaliacao> antigo = relatorioPeloMenu();
+    QPointer<TFRelatorioAvaliacao> novo = relatorioPeloMenu();
+    ASSERT_NE(antigo, novo);
+    antigo->Button2->click();
+    esperaOsApagados();
+    EXPECT_FALSE(antigo);
+    ASSERT_TRUE(novo);
+    EXPECT_TRUE(novo->isVisible());
+    EXPECT_EQ(FRelatorioAvaliacao, novo);
+    novo->Button2->click();
+}
+
+// ---- Printing ---------------------------------------------------------------------------
+
+TEST_F(RelatorioAvaliacao, ImpressaoCanceladaNaoImprimeNemAvisaEOsBotoesVoltam)
+{
+    projetoCalculado();
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    const QString pdf = pasta.filePath("cancelado.pdf");
+    bool botoesNoDialogo = true;
+    respostaDialogo = [&](QPrinter& impressora) {
+        botoesNoDialogo = r->Button1->isVisible() || r->Button2->isVisible();
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(pdf);
+        return false;
+    };
+    r->Button1->click();
+    EXPECT_FALSE(botoesNoDialogo);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
+    EXPECT_TRUE(r->Button1->isVisible());
+    EXPECT_TRUE(r->Button2->isVisible());
+    r->Button2->click();
+}
+
+// One sheet, the page without its buttons stretched over it. The file is kept beside
+// the tests (relatorio_avaliacao.pdf) for a person to look at.
+TEST_F(RelatorioAvaliacao, ImprimeAPaginaNumaFolhaEmPdf)
+{
+    projetoCalculado();
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    ASSERT_TRUE(esperaAte([r] { return r->isVisible(); }));
+    const QString pdf = QDir::current().filePath("relatorio_avaliacao.pdf");
+    QFile::remove(pdf);
+    respostaDialogo = [&pdf](QPrinter& impressora) {
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(pdf);
+        return true;
+    };
+    r->Button1->click();
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
+    EXPECT_EQ(paginasDoPdf(pdf), 1);
+    EXPECT_TRUE(r->Button1->isVisible());
+    r->Button2->click();
+}
+
+// A printer that cannot start the job: its message, and the buttons come back.
+TEST_F(RelatorioAvaliacao, ErroDaImpressoraMostraAMensagemEOsBotoesVoltam)
+{
+    projetoCalculado();
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    respostaDialogo = [this](QPrinter& impressora) {
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(pasta.filePath("pasta que nao existe/relatorio.pdf"));
+        return true;
+    };
+    r->Button1->click();
+    EXPECT_EQ(mensagens, QStringList{"Não foi possível iniciar a impressão."});
+    EXPECT_TRUE(r->Button1->isVisible());
+    EXPECT_TRUE(r->Button2->isVisible());
+    r->Button2->click();
+}
+
+// The picture of the page leaves the buttons out and shows the chart's lines.
+TEST_F(RelatorioAvaliacao, FiguraDaPaginaSemOsBotoes)
+{
+    projetoCalculado();
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    ASSERT_TRUE(esperaAte([r] { return r->isVisible(); }));
+    const QImage comBotoes = r->figuraDaPagina(1);
+    r->Button1->hide();
+    r->Button2->hide();
+    const QImage semBotoes = r->figuraDaPagina(1);
+    r->Button1->show();
+    r->Button2->show();
+    EXPECT_EQ(semBotoes.size(), QSize(798, 1120));
+    const QPoint botao = r->Button1->mapTo(r->Panel1, QPoint(10, 12));
+    EXPECT_NE(comBotoes.pixelColor(botao), QColor(Qt::white));
+    EXPECT_EQ(semBotoes.pixelColor(botao), QColor(Qt::white));
+    // A finer picture covers the same page.
+    EXPECT_EQ(r->figuraDaPagina(3).size(), QSize(3 * 798, 3 * 1120));
+    // Somewhere in the chart's area a pure blue "CBC" pixel is drawn.
+    const QRect grafico(r->Panel4->geometry());
+    bool azul = false;
+    for (int y = grafico.top(); y <= grafico.bottom() && !azul; ++y)
+        for (int x = grafico.left(); x <= grafico.right() && !azul; ++x)
+            azul = semBotoes.pixelColor(x, y) == QColor(0, 0, 255);
+    EXPECT_TRUE(azul);
+    r->Button2->click();
+}
+
+// ---- "Gerar relatório" ----------------------------------------------------------------
+
+// From the first key typed to the report: identification, terrace, "Calcular", then
+// "Gerar relatório" opens the report modally over the data-entry window.
+TEST_F(RelatorioAvaliacao, DaDigitacaoAoRelatorio)
+{
+    FPrincipal->Novo1->trigger();
+    digita(FIdentificacao->EIdentificacao, identificacaoRealista.EIdentificacao);
+    digita(FIdentificacao->EMunicipio, identificacaoRealista.EMunicipio);
+    digita(FIdentificacao->EEstado, identificacaoRealista.EEstado);
+    digita(FIdentificacao->ELocalidade, identificacaoRealista.ELocalidade);
+    digita(FIdentificacao->EProprietario, identificacaoRealista.EProprietario);
+    digita(FIdentificacao->EData, identificacaoRealista.EData);
+    digita(FIdentificacao->EResponsavel, identificacaoRealista.EResponsavel);
+    QTest::mouseClick(FIdentificacao->OK, Qt::LeftButton);
+    ASSERT_TRUE(FEntdados);
+    digitaTerraco(FEntdados);
+    QTest::mouseClick(FEntdados->BttCalcula, Qt::LeftButton);
+    ASSERT_EQ(FEntdados->paginaAtiva(), "CapacidadeDeArmazenamento");
+    EXPECT_TRUE(FPrincipal->RelatriodeAvaliao1->isEnabled());
+
+    bool mostrado = false;
+    noRelatorioModal([&mostrado](TFRelatorioAvaliacao& r) {
+        mostrado = true;
+        EXPECT_TRUE(r.isModal());
+        EXPECT_EQ(r.parent(), FEntdados.data());
+        EXPECT_EQ(r.LIdentificacaoTerraco->text(), "Terraço 3");
+        EXPECT_EQ(r.LMunicipio->text(), "Lavras");
+        EXPECT_EQ(r.LEstado->text(), "MG");
+        EXPECT_EQ(r.LResponsavel->text(), "Eng. Agr. Márcia");
+        EXPECT_EQ(r.LT->text(), "10 anos");
+        EXPECT_EQ(r.Lk->text(), "500");
+        EXPECT_EQ(r.La->text(), "0,2");
+        EXPECT_EQ(r.Lb->text(), "10");
+        EXPECT_EQ(r.Lc->text(), "0,8");
+        EXPECT_EQ(r.LRVeVn->text(), "75,00 ");
+        EXPECT_EQ(r.LRAvaliacao->text(), "Terraço INADEQUADO!");
+        EXPECT_EQ(r.LPEstado->text(), "");
+        EXPECT_EQ(r.LPMunicipio->text(), "");
+        EXPECT_EQ(r.Chart1->quantidadeSeries(), 6);
+        r.Button2->click();
+    });
+    QTest::mouseClick(FEntdados->Button2, Qt::LeftButton);
+    EXPECT_TRUE(mostrado);
+    EXPECT_FALSE(FRelatorioAvaliacao);
+    EXPECT_FALSE(FPrincipal->RelatriodeAvaliao1->isEnabled());
+    EXPECT_EQ(FEntdados->Chart1->quantidadeSeries(), 6);
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
+}
+
+// ---- The report outlives its project's windows ---------------------------------------
+
+TEST_F(RelatorioAvaliacao, FecharOProjetoFechaORelatorio)
+{
+    projetoCalculado();
+    QPointer<TFRelatorioAvaliacao> r = relatorioPeloMenu();
+    FPrincipal->Fechar1->trigger();
+    EXPECT_FALSE(FRelatorioAvaliacao);
+    EXPECT_FALSE(FPrincipal->RelatriodeAvaliao1->isEnabled());
+    ASSERT_TRUE(esperaAte([&r] { return !r && !FEntdados; }));
+}
+
+// Another project opened while the report is open frees the data-entry window it was
+// filled from; the report keeps its page and its chart, prints, and closes.
+TEST_F(RelatorioAvaliacao, RelatorioSobreviveATrocaDaEntradaDeDados)
+{
+    projetoCalculado();
+    QPointer<TFRelatorioAvaliacao> r = relatorioPeloMenu();
+    QPointer<TFEntdados> antiga = FEntdados.data();
+    arquivosEscolhidos.push_back(arquivoDeProjeto("outro.txt", terracoRealista()));
+    FPrincipal->Abrir1->trigger();
+    ASSERT_TRUE(esperaAte([&antiga] { return !antiga; }));
+    ASSERT_TRUE(FEntdados);
+    ASSERT_TRUE(r);
+    EXPECT_TRUE(r->isVisible());
+    EXPECT_EQ(r->LIdentificacaoTerraco->text(), "Terraço 3");
+    EXPECT_EQ(r->Chart1->quantidadeSeries(), 6);
+    r->repaint();
+
+    const QString pdf = pasta.filePath("depois.pdf");
+    respostaDialogo = [&pdf](QPrinter& impressora) {
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(pdf);
+        return true;
+    };
+    r->Button1->click();
+    EXPECT_EQ(paginasDoPdf(pdf), 1);
+
+    r->Button2->click();
+    EXPECT_FALSE(FPrincipal->RelatriodeAvaliao1->isEnabled());
+    ASSERT_TRUE(esperaAte([&r] { return !r; }));
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
+}
+
+// The project closed while the modal report of "Gerar relatório" is open (its data-entry
+// window owns it): the report goes with its window and nothing touches either afterwards.
+TEST_F(RelatorioAvaliacao, ProjetoFechadoComORelatorioModalAberto)
+{
+    projetoCalculado();
+    bool mostrado = false;
+    noRelatorioModal([&mostrado](TFRelatorioAvaliacao&) {
+        mostrado = true;
+        FPrincipal->FecharProjetoClick();
+    });
+    FEntdados->Button2->click();
+    EXPECT_TRUE(mostrado);
+    EXPECT_FALSE(FRelatorioAvaliacao);
+    ASSERT_TRUE(esperaAte([] { return !FEntdados; }));
+    EXPECT_FALSE(FPrincipal->RelatriodeAvaliao1->isEnabled());
+}
