@@ -12,8 +12,8 @@ public:
     enum class TTipo { abrir, salvar };
 
     // The chosen file's full path, or an empty text when the user cancels. Neither dialog
-    // insists on an existing file; the save dialog replaces one without asking and adds
-    // no extension of its own.
+    // insists on an existing file; the save dialog neither asks before an existing file
+    // is chosen nor adds an extension: the caller asks once the name is final.
     static QString abre(QWidget* pai, const QString& pastaInicial, const QString& filtro);
     static QString salva(QWidget* pai, const QString& filtro);
 
