@@ -468,7 +468,7 @@ TEST_F(ComandosProjeto, SimESalvarComoCanceladoOuFalhoFicaNoProjeto)
             EXPECT_TRUE(respostas.empty());
             EXPECT_EQ(dialogos, std::vector<TDialogoArquivo::TTipo>{TDialogoArquivo::TTipo::salvar});
             EXPECT_EQ(mensagens.size(), escolha.isEmpty() ? 0 : 1);
-            EXPECT_EQ(FEntdados.data(), entrada.data());
+            ASSERT_EQ(FEntdados.data(), entrada.data());
             EXPECT_TRUE(FIdentificacao);
             EXPECT_TRUE(FPrincipal->isVisible());
             EXPECT_TRUE(FPrincipal->SalvarComo1->isEnabled());
