@@ -594,11 +594,12 @@ void TFPrincipal::SalvarComoClick()
 
 // The chosen name with ".txt" added, or empty when the user cancels. The name of a file
 // that exists is taken only once the user agrees to replace it; otherwise the dialog
-// comes back for another.
+// comes back on that name for another.
 QString TFPrincipal::escolheArquivoParaSalvar()
 {
+    QString recusado;
     for (;;) {
-        QString nome = TDialogoArquivo::salva(this, filtroSalvar);
+        QString nome = TDialogoArquivo::salva(this, filtroSalvar, recusado);
         if (nome.isEmpty())
             return {};
         if (!nome.endsWith(QStringLiteral(".txt")))
@@ -608,6 +609,7 @@ QString TFPrincipal::escolheArquivoParaSalvar()
         const QString pergunta = QStringLiteral("O arquivo %1 já existe.\nDeseja substituí-lo?");
         if (TCaixaMensagem::confirma(pergunta.arg(QFileInfo(nome).fileName()), this))
             return nome;
+        recusado = nome;
     }
 }
 

@@ -2,8 +2,12 @@
 
 #include "Excecoes.h"
 #include "TAplicacao.h"
+#include "TDialogoArquivo.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -99,12 +103,18 @@ TEST_F(JanelasTest, TextosDoProprioQtEmPortugues)
     EXPECT_EQ(itens, (QStringList{"&Desfazer", "&Refazer", "Recor&tar", "&Copiar", "C&olar", "Excluir",
                                   "Selecionar tudo"}));
 
-    QFileDialog arquivo;
-    arquivo.setOption(QFileDialog::DontUseNativeDialog);
     QStringList textos;
-    for (const QAbstractButton* b : arquivo.findChildren<QPushButton*>())
-        textos << b->text();
-    for (const QLabel* l : arquivo.findChildren<QLabel*>())
-        textos << l->text();
-    EXPECT_EQ(textos, (QStringList{"&Abrir", "Cancelar", "Procurar em:", "&Nome do arquivo:", "Arquivos do tipo:"}));
+    comDialogoModal([] { TDialogoArquivo::abre(nullptr, QDir::tempPath(), "Arquivo do texto|*.txt"); },
+                    [&](QWidget* dialogo) {
+                        for (const QAbstractButton* b : dialogo->findChildren<QPushButton*>())
+                            textos << b->text();
+                        for (const QLabel* l : dialogo->findChildren<QLabel*>())
+                            textos << l->text();
+                        auto* arquivo = qobject_cast<QFileDialog*>(dialogo);
+                        ASSERT_NE(arquivo, nullptr);
+                        textos << arquivo->iconProvider()->type(QFileInfo(QDir::tempPath()));
+                        arquivo->reject();
+                    });
+    EXPECT_EQ(textos, (QStringList{"&Abrir", "Cancelar", "Procurar em:", "&Nome do arquivo:", "Arquivos do tipo:",
+                                   "Pasta"}));
 }
