@@ -120,6 +120,9 @@ TFPrincipal::TFPrincipal(QWidget* pai)
 
     MdiArea1 = new QMdiArea(this);
     MdiArea1->setObjectName(QStringLiteral("MdiArea1"));
+    // A child window larger than the area stays reachable: the area scrolls to it.
+    MdiArea1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    MdiArea1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(MdiArea1);
 
     carregaFiguras();
@@ -312,9 +315,14 @@ QLabel* TFPrincipal::painelStatus(int indice) const
     return paineis[indice];
 }
 
+// The area's own placement puts a window wider than the area flush with its right edge,
+// its left side out of reach; the window opens at the top left, as designed, and the
+// area scrolls to the rest.
 QMdiSubWindow* TFPrincipal::mostraJanelaFilha(TFEntdados* janela)
 {
-    return TFEntdados::mostraNaArea(MdiArea1, janela);
+    QMdiSubWindow* moldura = TFEntdados::mostraNaArea(MdiArea1, janela);
+    moldura->move(0, 0);
+    return moldura;
 }
 
 void TFPrincipal::showEvent(QShowEvent* evento)
@@ -329,12 +337,12 @@ void TFPrincipal::showEvent(QShowEvent* evento)
         this, [this] { TAplicacao::executa([this] { FormShow(); }); }, Qt::QueuedConnection);
 }
 
-// Leaving the program closes the project first, so the user is asked to save it; a
-// "Cancelar", or a save that fails, keeps the program open.
+// Leaving the program with unsaved work asks to save it first; a "Cancelar", or a save
+// that is cancelled or fails, keeps the program open.
 void TFPrincipal::closeEvent(QCloseEvent* evento)
 {
     bool sai = false;
-    TAplicacao::executa([this, &sai] { sai = !SalvarComo1->isEnabled() || perguntaSalvar(projetoSalvo); });
+    TAplicacao::executa([this, &sai] { sai = !precisaSalvar() || perguntaSalvar(projetoSalvo); });
     if (sai)
         evento->accept();
     else
@@ -425,7 +433,7 @@ void TFPrincipal::AjudaClick(QObject* Sender)
 // A confirmed choice becomes the user's default printer; a cancelled dialog changes nothing.
 void TFPrincipal::configuraImpressoraClick()
 {
-    if (TImpressora::executaDialogo(this))
+    if (TImpressora::configura(this))
         TImpressoraPadrao::define(TImpressora::impressora().printerName());
 }
 
@@ -467,16 +475,20 @@ bool TFPrincipal::chamarAjudaHtml(std::uint16_t comando, std::uint32_t dados, bo
 
 bool TFPrincipal::projetoAlterado() const
 {
-    return FEntdados && TGravadorProjeto::texto(dadosDoProjeto()) != textoGravado_;
+    return FEntdados && dadosDoProjeto() != dadosGravados_;
 }
 
+// Only unsaved work is asked for: a project left as it was created, read or last
+// written loses nothing.
 bool TFPrincipal::precisaSalvar() const
 {
-    return !projetoSalvo || projetoAlterado();
+    return SalvarComo1->isEnabled() && projetoAlterado();
 }
 
-// The save prompt: false when the user cancels. Yes writes the project's file when
-// `gravaNoArquivo` and it has one, otherwise runs Save As, whose own cancel counts as No.
+// The save prompt: whether the command that asked may go on. Yes writes the project's
+// file when `gravaNoArquivo` and it has one, otherwise runs Save As; a Save As cancelled
+// counts as the prompt's own "Cancelar", and a failed write ends the command with its
+// error, so the work is never dropped unsaved.
 bool TFPrincipal::perguntaSalvar(bool gravaNoArquivo)
 {
     switch (TCaixaMensagem::pergunta(QStringLiteral("Deseja salvar o projeto?"), this)) {
@@ -487,11 +499,11 @@ bool TFPrincipal::perguntaSalvar(bool gravaNoArquivo)
     case TCaixaMensagem::TResposta::Sim:
         break;
     }
-    if (gravaNoArquivo && !nomeArquivo.isEmpty())
+    if (gravaNoArquivo && !nomeArquivo.isEmpty()) {
         GravarArquivoTxt();
-    else
-        SalvarComoClick();
-    return true;
+        return true;
+    }
+    return salvaComo();
 }
 
 // The windows of the project in hand go with it: its dialog left on the screen, or its
@@ -529,9 +541,10 @@ void TFPrincipal::iniciaEntradaDeDados()
 
 void TFPrincipal::NovoClick()
 {
-    if (FEntdados && precisaSalvar() && !perguntaSalvar(tbSalvar->isEnabled()))
+    if (precisaSalvar() && !perguntaSalvar(tbSalvar->isEnabled()))
         return;
     descartaJanelasDoProjeto();
+    dadosGravados_ = TDadosTerraco();
     FIdentificacao = new TFIdentificacao(this);
     FIdentificacao->show();
     SalvarComo1->setEnabled(true);
@@ -547,7 +560,7 @@ void TFPrincipal::NovoClick()
 
 void TFPrincipal::AbrirProjetoClick()
 {
-    if (precisaSalvar() && SalvarComo1->isEnabled() && !perguntaSalvar(tbSalvar->isEnabled()))
+    if (precisaSalvar() && !perguntaSalvar(tbSalvar->isEnabled()))
         return;
     const QString nome =
         TDialogoArquivo::abre(this, QFile::decodeName(QByteArray::fromStdString(pastaPrograma())), filtroAbrir);
@@ -578,19 +591,43 @@ void TFPrincipal::SalvarClick()
     projetoSalvo = true;
 }
 
-// The project takes the new name only once its file is written: after a failure, Save
-// still writes where it wrote before.
 void TFPrincipal::SalvarComoClick()
+{
+    salvaComo();
+}
+
+// The chosen name with ".txt" added, or empty when the user cancels. The name of a file
+// that exists is taken only once the user agrees to replace it; otherwise the dialog
+// comes back on that name for another.
+QString TFPrincipal::escolheArquivoParaSalvar()
+{
+    QString recusado;
+    for (;;) {
+        QString nome = TDialogoArquivo::salva(this, filtroSalvar, recusado);
+        if (nome.isEmpty())
+            return {};
+        if (!nome.endsWith(QStringLiteral(".txt")))
+            nome += QStringLiteral(".txt");
+        if (!QFileInfo::exists(nome))
+            return nome;
+        const QString pergunta = QStringLiteral("O arquivo %1 já existe.\nDeseja substituí-lo?");
+        if (TCaixaMensagem::confirma(pergunta.arg(QFileInfo(nome).fileName()), this))
+            return nome;
+        recusado = nome;
+    }
+}
+
+// Whether the project was written. It takes the new name only once its file is
+// written: after a failure, Save still writes where it wrote before.
+bool TFPrincipal::salvaComo()
 {
     if (!FEntdados) {
         TCaixaMensagem::mostra(QStringLiteral("operação inválida"), this);
-        return;
+        return false;
     }
-    QString nome = TDialogoArquivo::salva(this, filtroSalvar);
+    const QString nome = escolheArquivoParaSalvar();
     if (nome.isEmpty())
-        return;
-    if (!nome.endsWith(QStringLiteral(".txt")))
-        nome += QStringLiteral(".txt");
+        return false;
     gravaProjeto(nome);
     nomeArquivo = nome;
     projetoSalvo = true;
@@ -598,11 +635,12 @@ void TFPrincipal::SalvarComoClick()
         acao->setEnabled(true);
     tbSalvar->setEnabled(true);
     tbFechar->setEnabled(true);
+    return true;
 }
 
 void TFPrincipal::FecharProjetoClick()
 {
-    if (SalvarComo1->isEnabled() && !perguntaSalvar(projetoSalvo))
+    if (precisaSalvar() && !perguntaSalvar(projetoSalvo))
         return;
     descartaJanelasDoProjeto();
     if (FRelatorioAvaliacao) {
@@ -638,7 +676,7 @@ void TFPrincipal::gravaProjeto(const QString& nome)
 {
     const TDadosTerraco dados = dadosDoProjeto();
     TGravadorProjeto::grava(caminhoLocal(nome), dados);
-    textoGravado_ = TGravadorProjeto::texto(dados);
+    dadosGravados_ = dados;
 }
 
 void TFPrincipal::AbrirArquivoTxt(const QString& nome)
@@ -650,7 +688,7 @@ void TFPrincipal::AbrirArquivoTxt(const QString& nome)
     iniciaEntradaDeDados();
     FEntdados->aplicaLeitura(leitura);
     nomeArquivo = nome;
-    textoGravado_ = TGravadorProjeto::texto(dadosDoProjeto());
+    dadosGravados_ = dadosDoProjeto();
 }
 
 void TFPrincipal::chamarFIdentificacaoClick()

@@ -12,7 +12,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 
 class QAction;
 class QLabel;
@@ -125,8 +124,8 @@ public:
     // A new data-entry window for the project in hand, inside the main window, with
     // the commands that a project with its data entry offers.
     void iniciaEntradaDeDados();
-    // Whether any value the file keeps was changed since the project was last read or
-    // written.
+    // Unsaved work: whether the project differs from what it was when it was created
+    // (a blank one), read or last written.
     bool projetoAlterado() const;
 
     // For tests: the folder in which the start-up looks for the help file (ending in "/")
@@ -155,6 +154,8 @@ private:
     void encerraPrograma();
     bool precisaSalvar() const;
     bool perguntaSalvar(bool gravaNoArquivo);
+    bool salvaComo();
+    QString escolheArquivoParaSalvar();
     void gravaProjeto(const QString& nome);
     TDadosTerraco dadosDoProjeto() const;
     void descartaJanelasDoProjeto();
@@ -162,8 +163,8 @@ private:
     QMdiArea* MdiArea1;
     QLabel* paineis[2];
     bool jaMostrada = false;
-    // The file's text as last read or written; empty before either.
-    std::string textoGravado_;
+    // The project as it was created, read or last written.
+    TDadosTerraco dadosGravados_;
 };
 
 inline QPointer<TFPrincipal> FPrincipal;

@@ -3,6 +3,10 @@
 #include "ConfiguracaoRegional.h"
 #include "TCaixaMensagem.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 #include <exception>
 
 TAplicacao::TAplicacao(int& argc, char** argv)
@@ -13,6 +17,21 @@ TAplicacao::TAplicacao(int& argc, char** argv)
     // only after the first evaluation: a number typed with the system's "." before it
     // would otherwise make that evaluation fail.
     defineConfiguracaoRegional(TConfiguracaoRegional::brasileira());
+    carregaTraducoes();
+}
+
+// Without the translations installed Qt keeps its English texts; the program works all
+// the same.
+void TAplicacao::carregaTraducoes()
+{
+    const QLocale brasileiro(QLocale::Portuguese, QLocale::Brazil);
+    QLocale::setDefault(brasileiro);
+    auto* traducao = new QTranslator(this);
+    if (traducao->load(brasileiro, QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(traducao);
+    else
+        delete traducao;
 }
 
 bool TAplicacao::notify(QObject* receptor, QEvent* evento)

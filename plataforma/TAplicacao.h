@@ -2,6 +2,8 @@
 // The application object. An error that a command does not catch ends that command and
 // its message is shown in a message box; the program and its windows stay open, and no
 // error ever travels through Qt's own code, which is not built to pass it on.
+// Qt's own texts (the buttons of message boxes, the file and printer dialogs, the edits'
+// menus) are in Brazilian Portuguese whatever the machine's language.
 #include <QApplication>
 #include <QObject>
 
@@ -27,5 +29,6 @@ public:
     }
 
 private:
+    void carregaTraducoes();
     static void mostraErroAtual() noexcept;
 };

@@ -43,6 +43,15 @@ TCaixaMensagem::TResposta TCaixaMensagem::pergunta(const QString& texto, QWidget
     return TResposta::Cancelar;
 }
 
+bool TCaixaMensagem::confirma(const QString& texto, QWidget* pai)
+{
+    if (resposta())
+        return resposta()(texto) == TResposta::Sim;
+    return QMessageBox::question(pai, QApplication::applicationName(), texto, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
 void TCaixaMensagem::substitui(std::function<void(const QString&)> novoRegistro,
                                std::function<TResposta(const QString&)> novaResposta)
 {

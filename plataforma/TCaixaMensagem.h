@@ -15,9 +15,12 @@ public:
     static void mostra(const QString& texto, QWidget* pai = nullptr);
     // Information box with Yes, No and Cancel.
     static TResposta pergunta(const QString& texto, QWidget* pai = nullptr);
+    // Question box with Yes and No, No the default: true on Yes.
+    static bool confirma(const QString& texto, QWidget* pai = nullptr);
 
     // For tests: every message goes to `registro` and every question is answered by
-    // `resposta` instead of a box. Empty functions bring the boxes back.
+    // `resposta` instead of a box (a confirmation holds when it answers Sim). Empty
+    // functions bring the boxes back.
     static void substitui(std::function<void(const QString&)> registro,
                           std::function<TResposta(const QString&)> resposta);
 };

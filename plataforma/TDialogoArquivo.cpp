@@ -1,6 +1,7 @@
 #include "TDialogoArquivo.h"
 
 #include <QFileDialog>
+#include <QFileIconProvider>
 
 #include <utility>
 
@@ -21,6 +22,26 @@ QString filtroQt(const QString& filtro)
     return filtro.left(barra) + QStringLiteral(" (") + filtro.mid(barra + 1) + QLatin1Char(')');
 }
 
+// Qt's catalog of Brazilian texts has no names for folders and drives, which the
+// dialogs' "Tipo" column shows.
+class TIconesArquivo : public QFileIconProvider {
+public:
+    QString type(const QFileInfo& info) const override
+    {
+        if (info.isRoot())
+            return QStringLiteral("Unidade");
+        if (info.isDir())
+            return QStringLiteral("Pasta");
+        return QFileIconProvider::type(info);
+    }
+};
+
+TIconesArquivo& iconesArquivo()
+{
+    static TIconesArquivo icones;
+    return icones;
+}
+
 } // namespace
 
 QString TDialogoArquivo::abre(QWidget* pai, const QString& pastaInicial, const QString& filtro)
@@ -28,18 +49,22 @@ QString TDialogoArquivo::abre(QWidget* pai, const QString& pastaInicial, const Q
     if (resposta())
         return resposta()(TTipo::abrir);
     QFileDialog dialogo(pai, QString(), pastaInicial, filtroQt(filtro));
+    dialogo.setIconProvider(&iconesArquivo());
     dialogo.setAcceptMode(QFileDialog::AcceptOpen);
     dialogo.setFileMode(QFileDialog::AnyFile);
     return dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
 }
 
-QString TDialogoArquivo::salva(QWidget* pai, const QString& filtro)
+QString TDialogoArquivo::salva(QWidget* pai, const QString& filtro, const QString& sugestao)
 {
     if (resposta())
         return resposta()(TTipo::salvar);
     QFileDialog dialogo(pai, QString(), QString(), filtroQt(filtro));
+    dialogo.setIconProvider(&iconesArquivo());
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     dialogo.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!sugestao.isEmpty())
+        dialogo.selectFile(sugestao);
     return dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
 }
 

@@ -1,11 +1,13 @@
 #include "TImpressora.h"
 
 #include "Excecoes.h"
+#include "TDialogoImpressora.h"
 
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include <utility>
 
@@ -43,6 +45,17 @@ bool TImpressora::executaDialogo(QWidget* pai)
         return resposta()(impressora());
     QPrintDialog dialogo(&impressora(), pai);
     return dialogo.exec() == QDialog::Accepted;
+}
+
+bool TImpressora::configura(QWidget* pai)
+{
+    if (resposta())
+        return resposta()(impressora());
+    TDialogoImpressora dialogo(QPrinterInfo::availablePrinterNames(), impressora().printerName(), pai);
+    if (dialogo.exec() != QDialog::Accepted)
+        return false;
+    impressora().setPrinterName(dialogo.escolhida());
+    return true;
 }
 
 void TImpressora::imprimeEsticada(const QImage& figura)

@@ -17,12 +17,16 @@ public:
     // The print dialog over impressora(); true when the user confirms.
     static bool executaDialogo(QWidget* pai = nullptr);
 
+    // The printer setup dialog: true when the user confirms, and impressora() then
+    // prints on the printer chosen. It prints nothing, and a cancel changes nothing.
+    static bool configura(QWidget* pai = nullptr);
+
     // One page: the picture stretched over the printable area, width and height scaled
     // separately. A printer that cannot start the job raises EInOutError.
     static void imprimeEsticada(const QImage& figura);
 
-    // For tests: the dialog is replaced by `resposta`, which may set up the printer
+    // For tests: both dialogs are replaced by `resposta`, which may set up the printer
     // (for example to write a PDF file) and says whether the user confirmed.
-    // An empty function brings the dialog back.
+    // An empty function brings the dialogs back.
     static void substituiDialogo(std::function<bool(QPrinter&)> resposta);
 };

@@ -31,9 +31,53 @@ std::string_view proximoCampo(std::string_view& resto)
     return campo;
 }
 
-std::string campoNumerico(std::string_view campo)
+// A text quoted in a message is cut to a readable length: a damaged file may hold a
+// line of megabytes, which no message box can lay out.
+std::string citacao(const std::string& texto)
 {
-    return comVirgula(TCodigoWindows1252::paraUtf8(campo));
+    constexpr std::size_t maximo = 40;
+    std::size_t caracteres = 0;
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        if ((static_cast<unsigned char>(texto[i]) & 0xC0) == 0x80)
+            continue;
+        if (++caracteres > maximo)
+            return texto.substr(0, i) + "\u2026";
+    }
+    return texto;
+}
+
+EConvertError naoEInteiro(const std::string& texto)
+{
+    return EConvertError("'" + citacao(texto) + "' is not a valid integer value");
+}
+
+bool comecaCom(std::string_view bytes, std::string_view inicio)
+{
+    return bytes.substr(0, inicio.size()) == inicio;
+}
+
+// Text with a NUL in every other byte through its start is UTF-16 without its mark:
+// the project file's texts are nearly all ASCII.
+bool intercaladoComNulos(std::string_view bytes)
+{
+    const std::size_t pares = std::min<std::size_t>(bytes.size(), 1024) / 2;
+    if (pares < 2)
+        return false;
+    std::size_t nulosPares = 0;
+    std::size_t nulosImpares = 0;
+    for (std::size_t k = 0; k < pares; ++k) {
+        nulosPares += bytes[2 * k] == '\0';
+        nulosImpares += bytes[2 * k + 1] == '\0';
+    }
+    const auto claro = [pares](std::size_t muitos, std::size_t poucos) {
+        return muitos * 2 >= pares && poucos * 10 < pares;
+    };
+    return claro(nulosPares, nulosImpares) || claro(nulosImpares, nulosPares);
+}
+
+bool temForaDoAscii(std::string_view bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) >= 0x80; });
 }
 
 } // namespace
@@ -45,7 +89,16 @@ TLeituraProjeto TLeitorProjeto::le(const std::string& nomeArquivo)
 
 TLeituraProjeto TLeitorProjeto::leTexto(std::string_view bytes)
 {
-    TLeitorProjeto leitor(bytes);
+    if (comecaCom(bytes, "\xFF\xFE") || comecaCom(bytes, "\xFE\xFF") || intercaladoComNulos(bytes))
+        throw EConvertError("O arquivo está gravado em UTF-16, que o programa não lê. Grave-o no editor "
+                            "de texto em UTF-8 ou em ANSI (Windows-1252) e abra-o de novo.");
+    constexpr std::string_view marcaUtf8 = "\xEF\xBB\xBF";
+    // A file saved by a text editor of today is UTF-8; what the program writes, and any
+    // file that is not well-formed UTF-8, is Windows-1252.
+    const bool utf8 = temForaDoAscii(bytes) && TCodigoWindows1252::utf8Valido(bytes);
+    if (utf8 && comecaCom(bytes, marcaUtf8))
+        bytes.remove_prefix(marcaUtf8.size());
+    TLeitorProjeto leitor(bytes, utf8);
     leitor.pula(4);
     leitor.leIdentificacao();
     leitor.lePrecipitacao();
@@ -75,25 +128,47 @@ void TLeitorProjeto::pula(int linhas)
         linhaBruta();
 }
 
-std::string TLeitorProjeto::texto()
+std::string TLeitorProjeto::decodifica(std::string_view bytes) const
 {
-    return TCodigoWindows1252::paraUtf8(linhaBruta());
+    return utf8_ ? std::string(bytes) : TCodigoWindows1252::paraUtf8(bytes);
 }
 
-// The prefixes are plain ASCII and the file has one byte per character, so the cut
-// counts bytes of the line as it stands in the file.
+std::string TLeitorProjeto::campoNumerico(std::string_view campo) const
+{
+    return comVirgula(decodifica(campo));
+}
+
+std::string TLeitorProjeto::texto()
+{
+    return decodifica(linhaBruta());
+}
+
+// The cut counts characters, whatever stands there: one byte each in Windows-1252, a
+// lead byte and its continuation bytes in UTF-8.
 std::string TLeitorProjeto::valor(std::string_view prefixo)
 {
-    const std::string_view linha = linhaBruta();
-    return TCodigoWindows1252::paraUtf8(linha.substr(std::min(prefixo.size(), linha.size())));
+    std::string_view linha = linhaBruta();
+    std::size_t i = 0;
+    for (std::size_t cortados = 0; cortados < prefixo.size() && i < linha.size(); ++cortados) {
+        ++i;
+        while (utf8_ && i < linha.size() && (static_cast<unsigned char>(linha[i]) & 0xC0) == 0x80)
+            ++i;
+    }
+    linha.remove_prefix(i);
+    return decodifica(linha);
 }
 
 int TLeitorProjeto::inteiro(std::string_view prefixo, int minimo, int maximo)
 {
     const std::string t = valor(prefixo);
-    const int numero = strToInt(t);
+    int numero = 0;
+    try {
+        numero = strToInt(t);
+    } catch (const EConvertError&) {
+        throw naoEInteiro(t);
+    }
     if (numero < minimo || numero > maximo)
-        throw EConvertError("'" + t + "' is not a valid integer value");
+        throw naoEInteiro(t);
     return numero;
 }
 
@@ -219,13 +294,18 @@ void TLeitorProjeto::leTrena()
         grade.setCells(0, r, comVirgula(texto()));
 }
 
+// The block must end where its count says: past the crest come no more counts that
+// would catch a count that is wrong, as the counts after the other blocks do.
 void TLeitorProjeto::leCrista()
 {
     TDadosTerraco& d = leitura_.dados;
-    d.SGridCristaMeio.setRowCount(contagem());
-    for (int r = 0; r < d.SGridCristaMeio.RowCount(); ++r)
+    const int pontos = contagem();
+    d.SGridCristaMeio.setRowCount(pontos);
+    for (int r = 0; r < pontos; ++r)
         d.SGridCristaMeio.setCells(1, r, comVirgula(texto()));
-    pula(1);
+    if (linhaBruta() != f::fim)
+        throw EConvertError("A contagem do perfil da crista (" + std::to_string(pontos)
+                            + ") não confere com as leituras que a seguem no arquivo.");
     d.SGridCristaInicio.setCells(1, 0, comVirgula(texto()));
     d.SGridCristaFim.setCells(1, 0, comVirgula(texto()));
 }

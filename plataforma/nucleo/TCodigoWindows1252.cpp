@@ -43,9 +43,10 @@ char byte1252(char32_t c)
 // Decodes the UTF-8 sequence at `i` and moves past it. A malformed sequence (a stray
 // continuation byte, a cut sequence, an overlong form, a surrogate, a value beyond
 // U+10FFFF) gives a character no code page holds and moves one byte only.
+constexpr char32_t invalido = 0xFFFFFFFF;
+
 char32_t proximoCaractere(std::string_view texto, std::size_t& i)
 {
-    constexpr char32_t invalido = 0xFFFFFFFF;
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(texto[k]); };
     const unsigned char b0 = byte(i);
     int seguintes = 0;
@@ -94,6 +95,14 @@ std::string TCodigoWindows1252::paraUtf8(std::string_view bytes)
     for (char b : bytes)
         acrescentaUtf8(saida, caractere(static_cast<unsigned char>(b)));
     return saida;
+}
+
+bool TCodigoWindows1252::utf8Valido(std::string_view bytes)
+{
+    for (std::size_t i = 0; i < bytes.size();)
+        if (proximoCaractere(bytes, i) == invalido)
+            return false;
+    return true;
 }
 
 std::string TCodigoWindows1252::deUtf8(std::string_view texto)

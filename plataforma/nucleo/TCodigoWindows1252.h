@@ -11,6 +11,10 @@ public:
     // so any file reads, and writes back unchanged.
     static std::string paraUtf8(std::string_view bytes);
 
+    // Whether `bytes` is well-formed UTF-8 throughout (no cut, overlong or surrogate
+    // sequence, nothing beyond U+10FFFF).
+    static bool utf8Valido(std::string_view bytes);
+
     // One byte per character. A character the code page cannot hold, and every byte
     // of a malformed UTF-8 sequence, becomes "?".
     static std::string deUtf8(std::string_view texto);

@@ -61,6 +61,22 @@ inline bool esperaAte(const std::function<bool()>& condicao, int milissegundos =
     return true;
 }
 
+// Runs `abre`, which shows a modal dialog and waits for it, while `examina` is handed the
+// dialog once it is on the screen; `examina` must close it.
+inline void comDialogoModal(const std::function<void()>& abre, const std::function<void(QWidget*)>& examina)
+{
+    QTimer vigia;
+    vigia.callOnTimeout([&] {
+        if (QWidget* dialogo = QApplication::activeModalWidget()) {
+            vigia.stop();
+            examina(dialogo);
+        }
+    });
+    vigia.start(5);
+    abre();
+    vigia.stop();
+}
+
 class JanelasTest : public ::testing::Test {
 protected:
     QStringList mensagens;

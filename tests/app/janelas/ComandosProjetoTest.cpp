@@ -313,13 +313,36 @@ TEST_F(ComandosProjeto, SalvarComoAcrescentaTxtSalvoComAsMinusculas)
     }
 }
 
-TEST_F(ComandosProjeto, SalvarComoSubstituiArquivoExistenteSemPerguntar)
+// A file that exists is replaced only once the user agrees; "Não" brings the dialog back
+// for another name, and a cancel there saves nothing. The question names the file that
+// would be written, ".txt" added.
+TEST_F(ComandosProjeto, SalvarComoPerguntaAntesDeSubstituirUmArquivo)
 {
     const QString arquivo = gravaProjeto("existente.txt", projetoRealista());
+    const QByteArray original = conteudo(arquivo);
+    const QString pergunta = "O arquivo existente.txt já existe.\nDeseja substituí-lo?";
     novoProjeto();
+
+    respostas = {TCaixaMensagem::TResposta::Nao};
+    arquivosEscolhidos = {caminho("existente"), caminho("outro.txt")};
+    FPrincipal->SalvarComo1->trigger();
+    EXPECT_EQ(perguntas, QStringList{pergunta});
+    EXPECT_EQ(dialogos.size(), 2u);
+    EXPECT_EQ(conteudo(arquivo), original);
+    EXPECT_EQ(FPrincipal->nomeArquivo, caminho("outro.txt"));
+
+    perguntas.clear();
+    respostas = {TCaixaMensagem::TResposta::Nao};
     salvaComo(arquivo);
-    EXPECT_TRUE(perguntas.isEmpty());
+    EXPECT_EQ(perguntas, QStringList{pergunta});
+    EXPECT_EQ(conteudo(arquivo), original);
+    EXPECT_EQ(FPrincipal->nomeArquivo, caminho("outro.txt"));
+
+    respostas = {TCaixaMensagem::TResposta::Sim};
+    salvaComo(arquivo);
     EXPECT_EQ(conteudo(arquivo), QByteArray::fromStdString(TGravadorProjeto::texto(TDadosTerraco{})));
+    EXPECT_EQ(FPrincipal->nomeArquivo, arquivo);
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
 }
 
 TEST_F(ComandosProjeto, SalvarSemEntradaDeDadosEOperacaoInvalida)
@@ -380,21 +403,36 @@ TEST_F(ComandosProjeto, ImagensAusentesNaoInterrompemALeitura)
 
 // ---- Save prompt ------------------------------------------------------------------------------
 
-TEST_F(ComandosProjeto, FecharPerguntaMesmoLogoAposSalvar)
+// A project just read, or just saved, closes without a question; a change asks, and Yes
+// writes it back.
+TEST_F(ComandosProjeto, FecharSoPerguntaComTrabalhoNaoSalvo)
 {
     const QString arquivo = gravaProjeto("p.txt", projetoRealista());
     abre(arquivo);
+    FPrincipal->tbFechar->click();
+    EXPECT_TRUE(perguntas.isEmpty());
+    EXPECT_FALSE(FEntdados);
+
+    abre(arquivo);
+    ASSERT_TRUE(FEntdados);
+    FEntdados->LblEdtK->setText("600");
     FPrincipal->tbSalvar->click();
+    FPrincipal->tbFechar->click();
+    EXPECT_TRUE(perguntas.isEmpty());
+    EXPECT_FALSE(FEntdados);
+
+    abre(arquivo);
+    ASSERT_TRUE(FEntdados);
+    FEntdados->LblEdtK->setText("700");
     respostas = {TCaixaMensagem::TResposta::Cancelar};
     FPrincipal->tbFechar->click();
     EXPECT_EQ(perguntas, QStringList{"Deseja salvar o projeto?"});
-    EXPECT_TRUE(FEntdados);
+    ASSERT_TRUE(FEntdados);
 
     respostas = {TCaixaMensagem::TResposta::Sim};
-    FEntdados->LblEdtK->setText("600");
     FEntdados->BttCancela->click();
     EXPECT_FALSE(FEntdados);
-    EXPECT_TRUE(conteudo(arquivo).contains("K:600\r\n"));
+    EXPECT_TRUE(conteudo(arquivo).contains("K:700\r\n"));
 }
 
 TEST_F(ComandosProjeto, NovoSemEntradaDeDadosNaoPergunta)
@@ -404,27 +442,48 @@ TEST_F(ComandosProjeto, NovoSemEntradaDeDadosNaoPergunta)
     EXPECT_TRUE(perguntas.isEmpty());
 }
 
-TEST_F(ComandosProjeto, SimECancelarOSalvarComoSegueSemSalvar)
+// Yes to the prompt of a project never saved, then a Save As that is cancelled or fails:
+// every command that asked leaves the user in the project, nothing lost.
+TEST_F(ComandosProjeto, SimESalvarComoCanceladoOuFalhoFicaNoProjeto)
 {
-    for (QAction* comando : {FPrincipal->Novo1, FPrincipal->Abrir1, FPrincipal->Fechar1}) {
-        SCOPED_TRACE(comando->objectName().toStdString());
-        novoProjeto();
-        respostas = {TCaixaMensagem::TResposta::Sim};
-        dialogos.clear();
-        comando->trigger();
-        EXPECT_TRUE(respostas.empty());
-        ASSERT_GE(dialogos.size(), 1u);
-        EXPECT_EQ(dialogos[0], TDialogoArquivo::TTipo::salvar);
-        EXPECT_EQ(FEntdados.isNull(), comando != FPrincipal->Abrir1);
-        EXPECT_TRUE(QDir(pasta.path()).isEmpty());
+    const std::pair<const char*, std::function<void()>> comandos[] = {
+        {"Novo", [] { FPrincipal->Novo1->trigger(); }},
+        {"Abrir", [] { FPrincipal->Abrir1->trigger(); }},
+        {"Fechar", [] { FPrincipal->Fechar1->trigger(); }},
+        {"Cancelar da entrada de dados", [] { FEntdados->BttCancela->click(); }},
+        {"Sair", [] { FPrincipal->Sair1->trigger(); }},
+        {"botão Sair", [] { FPrincipal->tbSair->click(); }},
+        {"fechar a janela", [] { FPrincipal->close(); }},
+    };
+    novoProjeto();
+    FEntdados->LblEdtK->setText("500");
+    QPointer<TFEntdados> entrada = FEntdados;
+    for (const QString& escolha : {QString(), caminho("pasta-que-nao-existe/p.txt")}) {
+        for (const auto& [nome, executa] : comandos) {
+            SCOPED_TRACE(std::string(nome) + " " + escolha.toStdString());
+            respostas = {TCaixaMensagem::TResposta::Sim};
+            arquivosEscolhidos = {escolha};
+            dialogos.clear();
+            mensagens.clear();
+            executa();
+            EXPECT_TRUE(respostas.empty());
+            EXPECT_EQ(dialogos, std::vector<TDialogoArquivo::TTipo>{TDialogoArquivo::TTipo::salvar});
+            EXPECT_EQ(mensagens.size(), escolha.isEmpty() ? 0 : 1);
+            ASSERT_EQ(FEntdados.data(), entrada.data());
+            EXPECT_TRUE(FIdentificacao);
+            EXPECT_TRUE(FPrincipal->isVisible());
+            EXPECT_TRUE(FPrincipal->SalvarComo1->isEnabled());
+            EXPECT_EQ(FEntdados->LblEdtK->text(), "500");
+        }
     }
+    EXPECT_TRUE(QDir(pasta.path()).isEmpty());
 }
 
 // Yes in the prompt of "Abrir" writes the project's file, and cancelling the file
 // dialog then keeps that save and changes nothing else.
 TEST_F(ComandosProjeto, SimNoAbrirGravaECancelarODialogoMantemOResto)
 {
-    const QString arquivo = gravaProjeto("p.txt", projetoRealista());
+    const QString arquivo = caminho("p.txt");
     novoProjeto();
     salvaComo(arquivo);
     FPrincipal->projetoSalvo = false;
@@ -435,15 +494,16 @@ TEST_F(ComandosProjeto, SimNoAbrirGravaECancelarODialogoMantemOResto)
     FPrincipal->Abrir1->trigger();
     EXPECT_TRUE(conteudo(arquivo).contains("K:700\r\n"));
     EXPECT_EQ(FEntdados.data(), entrada.data());
-    // A direct write from the prompt does not count as a save: the next open asks again.
     EXPECT_FALSE(FPrincipal->projetoSalvo);
+    // The file now holds what the windows show: the next open has nothing to ask.
     FPrincipal->Abrir1->trigger();
-    EXPECT_EQ(perguntas.size(), 2);
+    EXPECT_EQ(perguntas.size(), 1);
 }
 
 TEST_F(ComandosProjeto, CancelarNoAvisoDeixaTudoComoEstava)
 {
     novoProjeto();
+    FEntdados->LblEdtTr->setText("10");
     QPointer<TFEntdados> entrada = FEntdados;
     for (QAction* comando : {FPrincipal->Novo1, FPrincipal->Abrir1, FPrincipal->Fechar1}) {
         respostas = {TCaixaMensagem::TResposta::Cancelar};
@@ -481,14 +541,16 @@ TEST_F(ComandosProjeto, MudancaDepoisDeAbrirFazNovoEAbrirPerguntarem)
     EXPECT_FALSE(FPrincipal->projetoAlterado());
 }
 
-// Leaving the program closes the project the same way, and "Cancelar" stays.
+// Leaving the program asks for unsaved work the same way, and "Cancelar" stays.
 TEST_F(ComandosProjeto, SairPerguntaComoOFecharECancelarMantemOPrograma)
 {
     FPrincipal->tbSair->click();
     EXPECT_TRUE(perguntas.isEmpty());
+    EXPECT_FALSE(FPrincipal->isVisible());
     FPrincipal->show();
 
     novoProjeto();
+    FEntdados->LblEdtK->setText("500");
     respostas = {TCaixaMensagem::TResposta::Cancelar};
     FPrincipal->tbSair->click();
     EXPECT_TRUE(FPrincipal->isVisible());
@@ -497,6 +559,51 @@ TEST_F(ComandosProjeto, SairPerguntaComoOFecharECancelarMantemOPrograma)
     respostas = {TCaixaMensagem::TResposta::Nao};
     EXPECT_TRUE(FPrincipal->close());
     EXPECT_EQ(perguntas.size(), 2);
+}
+
+// Only a change from the project as it was created, read or last saved is unsaved work:
+// a new project nobody touched, one read and calculated, one changed and changed back,
+// leave without a question; a typed identification or a value asks.
+TEST_F(ComandosProjeto, SoMudancaDoProjetoContaComoTrabalhoNaoSalvo)
+{
+    const auto saiSemPergunta = [this](const char* caso) {
+        SCOPED_TRACE(caso);
+        perguntas.clear();
+        FPrincipal->Sair1->trigger();
+        EXPECT_TRUE(perguntas.isEmpty());
+        EXPECT_FALSE(FPrincipal->isVisible());
+        FPrincipal->show();
+    };
+    const auto sairPergunta = [this](const char* caso) {
+        SCOPED_TRACE(caso);
+        perguntas.clear();
+        respostas = {TCaixaMensagem::TResposta::Cancelar};
+        FPrincipal->Sair1->trigger();
+        EXPECT_EQ(perguntas.size(), 1);
+        EXPECT_TRUE(FPrincipal->isVisible());
+    };
+
+    novoProjeto();
+    saiSemPergunta("novo intocado");
+    FEntdados->LblEdtK->setText("500");
+    sairPergunta("valor digitado");
+    FEntdados->LblEdtK->clear();
+    saiSemPergunta("valor desfeito");
+    FIdentificacao->EMunicipio->setText("Lavras");
+    sairPergunta("identificação digitada");
+
+    respostas = {TCaixaMensagem::TResposta::Nao};
+    FPrincipal->Novo1->trigger();
+    FIdentificacao->EIdentificacao->setText("Terraço 4");
+    FIdentificacao->OK->click();
+    sairPergunta("novo com a identificação digitada antes do Ok");
+
+    respostas = {TCaixaMensagem::TResposta::Nao};
+    abre(gravaProjeto("p.txt", projetoRealista()));
+    ASSERT_TRUE(FEntdados);
+    FEntdados->BttCalcula->click();
+    EXPECT_EQ(FEntdados->LblEdtAvaliacao->text(), "Terraço INADEQUADO!");
+    saiSemPergunta("lido e calculado");
 }
 
 // ---- What the commands switch -------------------------------------------------------------

@@ -2,8 +2,19 @@
 
 #include "Excecoes.h"
 #include "TAplicacao.h"
+#include "TDialogoArquivo.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -62,4 +73,48 @@ TEST_F(JanelasTest, ErroQueEscapaDeUmEventoEParadoNaAplicacao)
     objeto.falha = [] {};
     EXPECT_TRUE(QCoreApplication::sendEvent(&objeto, &evento));
     EXPECT_EQ(mensagens.size(), 1);
+}
+
+// Qt's own texts are Portuguese whatever the machine's language (the window tests run
+// under the application object the program runs under): the buttons of the save prompt,
+// the edits' menu, the file dialog.
+TEST_F(JanelasTest, TextosDoProprioQtEmPortugues)
+{
+    TCaixaMensagem::substitui({}, {});
+    QStringList botoes;
+    TCaixaMensagem::TResposta resposta = TCaixaMensagem::TResposta::Sim;
+    comDialogoModal([&] { resposta = TCaixaMensagem::pergunta("Deseja salvar o projeto?"); },
+                    [&](QWidget* dialogo) {
+                        auto* caixa = qobject_cast<QMessageBox*>(dialogo);
+                        ASSERT_NE(caixa, nullptr);
+                        for (const auto botao : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+                            botoes << caixa->button(botao)->text();
+                        caixa->button(QMessageBox::Cancel)->click();
+                    });
+    EXPECT_EQ(botoes, (QStringList{"&Sim", "&Não", "Cancelar"}));
+    EXPECT_EQ(resposta, TCaixaMensagem::TResposta::Cancelar);
+
+    QLineEdit edicao;
+    const std::unique_ptr<QMenu> menu(edicao.createStandardContextMenu());
+    QStringList itens;
+    for (const QAction* item : menu->actions())
+        if (!item->isSeparator())
+            itens << item->text().section(QLatin1Char('\t'), 0, 0);
+    EXPECT_EQ(itens, (QStringList{"&Desfazer", "&Refazer", "Recor&tar", "&Copiar", "C&olar", "Excluir",
+                                  "Selecionar tudo"}));
+
+    QStringList textos;
+    comDialogoModal([] { TDialogoArquivo::abre(nullptr, QDir::tempPath(), "Arquivo do texto|*.txt"); },
+                    [&](QWidget* dialogo) {
+                        for (const QAbstractButton* b : dialogo->findChildren<QPushButton*>())
+                            textos << b->text();
+                        for (const QLabel* l : dialogo->findChildren<QLabel*>())
+                            textos << l->text();
+                        auto* arquivo = qobject_cast<QFileDialog*>(dialogo);
+                        ASSERT_NE(arquivo, nullptr);
+                        textos << arquivo->iconProvider()->type(QFileInfo(QDir::tempPath()));
+                        arquivo->reject();
+                    });
+    EXPECT_EQ(textos, (QStringList{"&Abrir", "Cancelar", "Procurar em:", "&Nome do arquivo:", "Arquivos do tipo:",
+                                   "Pasta"}));
 }

@@ -1,12 +1,16 @@
 #include "AmbienteJanelas.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStackedWidget>
 #include <QToolBar>
@@ -363,6 +367,32 @@ TEST_F(JanelasTest, ConfiguracaoCanceladaNaoMudaAImpressoraPadrao)
     EXPECT_TRUE(mensagens.isEmpty());
 }
 
+// The printer setup is no print dialog: it only chooses the printer, in Portuguese, and
+// its "Cancelar" leaves the printer and the default as they were.
+TEST_F(JanelasTest, ConfiguracaoDaImpressoraSoEscolheAImpressora)
+{
+    iniciaPrincipal();
+    TImpressora::substituiDialogo({});
+    const QString antes = TImpressora::impressora().printerName();
+    QString titulo;
+    QStringList botoes;
+    comDialogoModal([] { FPrincipal->tbConfigImpress->click(); },
+                    [&](QWidget* dialogo) {
+                        titulo = dialogo->windowTitle();
+                        EXPECT_EQ(qobject_cast<QPrintDialog*>(dialogo), nullptr);
+                        for (const QPushButton* botao : dialogo->findChildren<QPushButton*>())
+                            botoes << botao->text();
+                        auto* caixa = dialogo->findChild<QDialogButtonBox*>();
+                        ASSERT_NE(caixa, nullptr);
+                        caixa->button(QDialogButtonBox::Cancel)->click();
+                    });
+    EXPECT_EQ(titulo, "Configuração da impressora");
+    EXPECT_EQ(botoes, (QStringList{"OK", "Cancelar"}));
+    EXPECT_TRUE(impressorasPadrao.empty());
+    EXPECT_EQ(TImpressora::impressora().printerName(), antes);
+    EXPECT_TRUE(mensagens.isEmpty());
+}
+
 TEST_F(JanelasTest, BotoesDaWebAbremAsPaginasDoProgramaPelaTag)
 {
     iniciaPrincipal();
@@ -484,6 +514,35 @@ TEST_F(JanelasTest, JanelaFilhaFechadaLevaAMolduraJunto)
     janela->close();
     EXPECT_TRUE(esperaAte([&moldura] { return moldura.isNull(); }));
     EXPECT_TRUE(FPrincipal->areaMdi()->subWindowList().isEmpty());
+}
+
+// A main window smaller than the data-entry window scrolls the area that holds it, so
+// that every control can be reached.
+TEST_F(JanelasTest, AreaDasJanelasFilhasRolaAteOsBotoes)
+{
+    iniciaPrincipal();
+    FPrincipal->setWindowState(Qt::WindowNoState);
+    FPrincipal->resize(500, 400);
+    auto* janela = new TFEntdados(nullptr);
+    FPrincipal->mostraJanelaFilha(janela);
+    QMdiArea* area = FPrincipal->areaMdi();
+    QScrollBar* vertical = area->verticalScrollBar();
+    QScrollBar* horizontal = area->horizontalScrollBar();
+    ASSERT_TRUE(esperaAte([&] { return vertical->isVisible() && horizontal->isVisible(); }));
+    const auto aVista = [area](const QWidget* controle) {
+        const QRect retangulo(controle->mapTo(area->viewport(), QPoint(0, 0)), controle->size());
+        return area->viewport()->rect().contains(retangulo);
+    };
+    EXPECT_EQ(janela->parentWidget()->pos(), QPoint(0, 0));  // not out of reach on the left
+    EXPECT_FALSE(aVista(janela->BttCancela));
+
+    vertical->setValue(vertical->maximum());
+    for (const QWidget* botao : {janela->BttCalcula, janela->BttAjuda, janela->BttCancela})
+        EXPECT_TRUE(aVista(botao)) << botao->objectName().toStdString();
+    const QWidget* moldura = janela->parentWidget();
+    EXPECT_GT(moldura->geometry().right(), area->viewport()->rect().right());
+    horizontal->setValue(horizontal->maximum());
+    EXPECT_EQ(moldura->geometry().right(), area->viewport()->rect().right());
 }
 
 TEST_F(JanelasTest, DuasCadernetasDeCampoPeloMenu)

@@ -257,6 +257,52 @@ TEST_F(AjudaMorlin, LigacoesEFigurasDosTopicosExistem)
     EXPECT_GE(figuras, 5);
 }
 
+// The topics tell what the program does now: leaving and closing ask for unsaved work,
+// Save As asks before replacing a file, "Ok" of the identification keeps the data entry,
+// and what does not work yet says so.
+TEST_F(AjudaMorlin, TopicosDizemOQueOProgramaFazHoje)
+{
+    const struct {
+        std::uint32_t contexto;
+        QString trecho;
+    } presentes[] = {
+        {10031, QStringLiteral("com alterações que ainda não foram salvas, o programa pergunta Deseja salvar o projeto?")},
+        {10025, QStringLiteral("os dados já digitados na Entrada de Dados ficam como estão")},
+        {10015, QStringLiteral("Gerar relatório: abre o relatório de avaliação do cálculo mostrado")},
+        {10018, QStringLiteral("O botão Consulta ainda não funciona nesta versão do programa")},
+        {7, QStringLiteral("ainda não funciona nesta versão do programa")},
+        {9, QStringLiteral("ainda não funciona nesta versão do programa")},
+    };
+    for (const auto& topico : presentes) {
+        ASSERT_NE(pede(topico.contexto), 0);
+        EXPECT_TRUE(navegador()->toPlainText().simplified().contains(topico.trecho)) << topico.contexto;
+    }
+
+    // No topic reached from the contents says otherwise.
+    ASSERT_NE(pede(10031), 0);
+    QTextBrowser* pagina = navegador();
+    QList<QUrl> aVisitar = {pagina->source()};
+    QSet<QString> visitados;
+    while (!aVisitar.isEmpty()) {
+        const QUrl endereco = aVisitar.takeFirst().adjusted(QUrl::RemoveFragment);
+        if (visitados.contains(endereco.toString()))
+            continue;
+        visitados.insert(endereco.toString());
+        pagina->setSource(endereco);
+        const QString texto = pagina->toPlainText().simplified();
+        for (const char* antigo : {"sem perguntar", "Não pergunta", "não pergunta nada", "sem aviso",
+                                   "sempre pergunta", "Instale os arquivos"})
+            EXPECT_FALSE(texto.contains(QString::fromUtf8(antigo))) << endereco.toString().toStdString() << ": " << antigo;
+        for (QTextBlock bloco = pagina->document()->begin(); bloco.isValid(); bloco = bloco.next())
+            for (auto trecho = bloco.begin(); !trecho.atEnd(); ++trecho) {
+                const QTextCharFormat formato = trecho.fragment().charFormat();
+                if (formato.isAnchor() && !formato.anchorHref().startsWith(QLatin1Char('#')))
+                    aVisitar << endereco.resolved(QUrl(formato.anchorHref()));
+            }
+    }
+    EXPECT_GE(visitados.size(), 21);
+}
+
 TEST_F(AjudaMorlin, NumeroDesconhecidoMostraAMensagemEOTopicoVoltaDepois)
 {
     ASSERT_NE(pede(10018), 0);

@@ -370,3 +370,87 @@ TEST(ArquivoProjeto, CelulaVaziaNoMeioDaLinhaDoCanal)
     EXPECT_EQ(releitura(trap).dados, trap);
     EXPECT_EQ(releitura(tri).dados, tri);
 }
+
+// ---- Damaged and foreign files --------------------------------------------------------------
+
+namespace {
+
+std::string mensagemDaLeitura(const std::string& bytes)
+{
+    try {
+        TLeitorProjeto::leTexto(bytes);
+    } catch (const EConvertError& e) {
+        return e.Message();
+    }
+    return "leu sem erro";
+}
+
+} // namespace
+
+// A damaged line of any length is quoted by its first 40 characters, never whole, and
+// never cut inside a character.
+TEST(ArquivoProjeto, TextoCitadoNaMensagemECortado)
+{
+    std::vector<std::string> l = linhas(TGravadorProjeto::texto(projetoTrapezoidal()));
+    l[22] = std::string(1000000, '9');
+    EXPECT_EQ(mensagemDaLeitura(junta(l)), "'" + std::string(40, '9') + "…' is not a valid integer value");
+
+    l[22] = std::string(40, '9');
+    esperaErroDeInteiro(junta(l), std::string(40, '9'));
+
+    // "ç" is two bytes in the program's strings: the cut counts characters.
+    l = linhas(TGravadorProjeto::texto(projetoTrapezoidal()));
+    std::string cedilhas;
+    for (int i = 0; i < 60; ++i)
+        cedilhas += "\xE7";
+    l[21] = "Tipo de secao:" + cedilhas;
+    std::string esperado;
+    for (int i = 0; i < 40; ++i)
+        esperado += "ç";
+    EXPECT_EQ(mensagemDaLeitura(junta(l)), "'" + esperado + "…' is not a valid integer value");
+}
+
+// A file a text editor saved as UTF-8, with its mark and CR LF or without it and with LF
+// only, reads the same texts as the program's own Windows-1252 file. A prefix with a
+// character beyond ASCII ("terraço") is cut by its characters, not its bytes.
+TEST(ArquivoProjeto, ArquivoEmUtf8LidoComoUtf8)
+{
+    EXPECT_EQ(TLeitorProjeto::le(pastaDados + "utf8_com_marca.txt").dados, projetoTrapezoidal());
+    EXPECT_EQ(TLeitorProjeto::le(pastaDados + "utf8_sem_marca_lf.txt").dados, projetoTriangular());
+
+    // Bytes that are not well-formed UTF-8 keep the program's code page, mark or not.
+    const std::string ansi = "\xEF\xBB\xBF" + TGravadorProjeto::texto(projetoTrapezoidal());
+    EXPECT_EQ(TLeitorProjeto::leTexto(ansi).dados, projetoTrapezoidal());
+}
+
+TEST(ArquivoProjeto, ArquivoEmUtf16Recusado)
+{
+    const std::string recusa = "O arquivo está gravado em UTF-16, que o programa não lê. Grave-o no editor de "
+                               "texto em UTF-8 ou em ANSI (Windows-1252) e abra-o de novo.";
+    for (const char* arquivo : {"utf16le.txt", "utf16be_sem_marca.txt"}) {
+        SCOPED_TRACE(arquivo);
+        EXPECT_EQ(mensagemDaLeitura(conteudoDe(pastaDados + arquivo)), recusa);
+    }
+    EXPECT_EQ(mensagemDaLeitura("\xFF\xFE"), recusa);
+    // A stray NUL in a Windows-1252 file is no reason to refuse it.
+    std::string comNulo = TGravadorProjeto::texto(projetoTriangular());
+    comNulo.replace(comNulo.find("Uberaba"), 1, std::string(1, '\0'));
+    EXPECT_EQ(TLeitorProjeto::leTexto(comNulo).dados.identificacao.EMunicipio, std::string("\0beraba", 7));
+}
+
+// The crest block must end with "fim" where its count says, like the blocks before it
+// that the next count checks.
+TEST(ArquivoProjeto, ContagemDaCristaQueNaoConfereRecusada)
+{
+    EXPECT_EQ(mensagemDaLeitura(conteudoDe(pastaDados + "crista_contagem_errada.txt")),
+              "A contagem do perfil da crista (10000) não confere com as leituras que a seguem no arquivo.");
+
+    const std::vector<std::string> original = linhas(TGravadorProjeto::texto(projetoTriangular()));
+    ASSERT_EQ(original[38], "2");
+    for (const char* contagem : {"1", "3"}) {
+        std::vector<std::string> l = original;
+        l[38] = contagem;
+        EXPECT_EQ(mensagemDaLeitura(junta(l)), "A contagem do perfil da crista (" + std::string(contagem)
+                                                   + ") não confere com as leituras que a seguem no arquivo.");
+    }
+}

@@ -46,3 +46,12 @@ TEST(TCodigoWindows1252, OQueNaoCabeViraInterrogacao)
         EXPECT_EQ(TCodigoWindows1252::deUtf8(caso.utf8), caso.bytes) << caso.utf8;
     }
 }
+
+TEST(TCodigoWindows1252, Utf8BemFormado)
+{
+    for (const std::string bom : {"", "Terraço", "21°14'43\"", "\xEF\xBB\xBFx", "a😀b", "\xF4\x8F\xBF\xBF"})
+        EXPECT_TRUE(TCodigoWindows1252::utf8Valido(bom)) << bom;
+    for (const std::string mau : {"Terra\xE7o", "fim\xC3", "\xC3(", "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                                  "\x80"})
+        EXPECT_FALSE(TCodigoWindows1252::utf8Valido(mau)) << mau;
+}
