@@ -31,5 +31,5 @@ std::string mensagemEntradaSaida(int erro)
 
 void lancaErroEntradaSaida(int erro)
 {
-    throw EInOutError(mensagemEntradaSaida(erro));
+    throw EInOutError(mensagemEntradaSaida(erro), erro);
 }

@@ -6,5 +6,5 @@
 // The message of a system error number (errno).
 std::string mensagemEntradaSaida(int erro);
 
-// Raises EInOutError with that message.
+// Raises EInOutError with that message and `erro` as its ErrorCode.
 [[noreturn]] void lancaErroEntradaSaida(int erro);

@@ -31,7 +31,9 @@ public:
 // Reading or writing a file failed.
 class EInOutError : public Exception {
 public:
-    using Exception::Exception;
+    explicit EInOutError(const std::string& mensagem, int codigo = 0) : Exception(mensagem), ErrorCode(codigo) {}
+    // The system's error number (errno) of the failure; 0 when it came from elsewhere.
+    int ErrorCode;
 };
 
 // Floating-point failures: they replace the infinities and NaNs the hardware would give.
