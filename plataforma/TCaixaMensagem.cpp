@@ -30,6 +30,15 @@ void TCaixaMensagem::mostra(const QString& texto, QWidget* pai)
     QMessageBox::information(pai, QApplication::applicationName(), texto);
 }
 
+void TCaixaMensagem::informa(const QString& texto, const QString& titulo, QWidget* pai)
+{
+    if (registro()) {
+        registro()(texto);
+        return;
+    }
+    QMessageBox::information(pai, titulo, texto, QMessageBox::Ok);
+}
+
 TCaixaMensagem::TResposta TCaixaMensagem::pergunta(const QString& texto, QWidget* pai)
 {
     if (resposta())

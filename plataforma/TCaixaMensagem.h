@@ -13,6 +13,9 @@ public:
 
     // Shows a message with an OK button.
     static void mostra(const QString& texto, QWidget* pai = nullptr);
+    // Information box with its own caption, the information icon and one OK button.
+    // Under a test's `registro` it goes there like any message.
+    static void informa(const QString& texto, const QString& titulo, QWidget* pai = nullptr);
     // Information box with Yes, No and Cancel.
     static TResposta pergunta(const QString& texto, QWidget* pai = nullptr);
     // Question box with Yes and No, No the default: true on Yes.

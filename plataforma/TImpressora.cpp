@@ -39,11 +39,13 @@ QPrinter& TImpressora::impressora()
     return *atual;
 }
 
-bool TImpressora::executaDialogo(QWidget* pai)
+bool TImpressora::executaDialogo(QWidget* pai, const QString& titulo)
 {
     if (resposta())
         return resposta()(impressora());
     QPrintDialog dialogo(&impressora(), pai);
+    if (!titulo.isEmpty())
+        dialogo.setWindowTitle(titulo);
     return dialogo.exec() == QDialog::Accepted;
 }
 

@@ -3,6 +3,7 @@
 // dialog, and printing a picture over one whole page. Tests answer the dialog themselves,
 // so none waits for a person.
 #include <QImage>
+#include <QString>
 
 #include <functional>
 
@@ -14,8 +15,9 @@ public:
     // Created on first use; the choice made in a print dialog stays for the whole run.
     static QPrinter& impressora();
 
-    // The print dialog over impressora(); true when the user confirms.
-    static bool executaDialogo(QWidget* pai = nullptr);
+    // The print dialog over impressora(), with its own caption when `titulo` is given;
+    // true when the user confirms.
+    static bool executaDialogo(QWidget* pai = nullptr, const QString& titulo = {});
 
     // The printer setup dialog: true when the user confirms, and impressora() then
     // prints on the printer chosen. It prints nothing, and a cancel changes nothing.

@@ -1,10 +1,46 @@
 #include "FoAutor.h"
 
+#include "FontesDados.h"
+#include "TCaixaMensagem.h"
 #include "TFontePadrao.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace {
+
+QString q(std::string_view texto)
+{
+    return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
+}
+
+// The authors take one line as wide as the dialog lets it run; a list longer than that
+// (the program's font is wider on some systems than on others) is set narrower until it
+// fits whole rather than being cut.
+void cabeNaLinha(QLabel& rotulo, int largura)
+{
+    QFont fonte = rotulo.font();
+    for (int estreitamento = 100; estreitamento >= 80; --estreitamento) {
+        fonte.setStretch(estreitamento);
+        if (QFontMetrics(fonte).horizontalAdvance(rotulo.text()) <= largura)
+            break;
+    }
+    rotulo.setFont(fonte);
+}
+
+void limpaRotulos(const QWidget& janela)
+{
+    for (QLabel* rotulo : janela.findChildren<QLabel*>())
+        rotulo->clear();
+}
+
+} // namespace
 
 TfrmFoAutor::TfrmFoAutor(QWidget* dono)
     : QDialog(dono, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
@@ -44,4 +80,26 @@ QLabel* TfrmFoAutor::rotulo(const char* nome, const QRect& area, bool negrito)
     novo->setWordWrap(true);
     novo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return novo;
+}
+
+void TfrmFoAutor::mostraFonte(const QString& chave, QWidget* dono)
+{
+    // Freed on every way out, an error in the modal loop included; frmFoAutor, a guarded
+    // pointer, turns null with it.
+    const auto janela = std::make_unique<TfrmFoAutor>(dono);
+    frmFoAutor = janela.get();
+    janela->Autor->clear();
+    janela->Livro->clear();
+    janela->Pagina->clear();
+    if (const TFonteEquacao* fonte = procuraFonte(chave.toStdString())) {
+        janela->Autor->setText(q(fonte->Autores));
+        cabeNaLinha(*janela->Autor, janela->width() - 2 * janela->Autor->x());
+        janela->Livro->setText(q(fonte->Obra));
+        janela->Pagina->setText(q(fonte->Detalhes));
+    } else {
+        TCaixaMensagem::informa(q(TextoInterpolacao), QStringLiteral("Informação"), dono);
+    }
+    if (!janela->Autor->text().isEmpty())
+        janela->exec();
+    limpaRotulos(*janela);
 }
