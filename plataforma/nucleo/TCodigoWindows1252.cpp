@@ -96,6 +96,11 @@ std::string TCodigoWindows1252::paraUtf8(std::string_view bytes)
     return saida;
 }
 
+bool TCodigoWindows1252::representa(char32_t c)
+{
+    return c == U'?' || byte1252(c) != '?';
+}
+
 std::string TCodigoWindows1252::deUtf8(std::string_view texto)
 {
     std::string saida;
