@@ -481,6 +481,12 @@ void TFEntdados::criaEstrada()
     Label4->move(std::min(61, EdtAreaContibuicaoComprimento->x() - 3 - Label4->width()), 65);
     pintaEdicao(EdtAreaContibuicaoSemiELargura, false);
     pintaEdicao(EdtAreaContibuicaoComprimento, false);
+    // The controls were drawn for a title that sits on the frame's top line; where the
+    // style puts the line under the title, they move down as much, to stay inside it.
+    constexpr int topoDesenhado = 16;
+    const int desce = std::max(0, GroupBox1->contentsRect().top() - topoDesenhado);
+    for (QWidget* controle : GroupBox1->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        controle->move(controle->x(), controle->y() + desce);
 }
 
 void TFEntdados::criaSecaoPerfilDaCrista()

@@ -18,7 +18,7 @@ namespace {
 
 // The legend's look: a stretch of each line long enough to show its dashes, then the title.
 constexpr qreal larguraTraco = 24;
-constexpr qreal espacoTracoTitulo = 4;
+constexpr qreal espacoTracoTitulo = 6;
 constexpr qreal espacoEntreItens = 14;
 constexpr qreal margemLateralLegenda = 8;
 constexpr qreal margemInferiorLegenda = 4;
