@@ -576,9 +576,12 @@ void TFEntdados::criaPaginaResultados()
         g->setColWidths(1, 55);
     }
 
-    LblEdtRVe = resultado(p, "LblEdtRVe", QStringLiteral("       Ve(m³)"), QRect(70, 301, 70, 24), TPosicao::lpAbove, pixelsResultados);
-    LblEdtRVn = resultado(p, "LblEdtRVn", QStringLiteral("       Vn(m³)"), QRect(155, 301, 70, 24), TPosicao::lpAbove, pixelsResultados);
-    LblEdtVeVn = resultado(p, "LblEdtVeVn", QStringLiteral("ER(%):"), QRect(70, 324, 155, 24), TPosicao::lpLeft, pixelsResultados);
+    LblEdtRVe = resultado(p, "LblEdtRVe", QStringLiteral("       Ve(m³)"), QRect(70, 301, 70, 24), TPosicao::lpAbove,
+                          pixelsResultados);
+    LblEdtRVn = resultado(p, "LblEdtRVn", QStringLiteral("       Vn(m³)"), QRect(155, 301, 70, 24), TPosicao::lpAbove,
+                          pixelsResultados);
+    LblEdtVeVn = resultado(p, "LblEdtVeVn", QStringLiteral("ER(%):"), QRect(70, 324, 155, 24), TPosicao::lpLeft,
+                           pixelsResultados);
     LblEdtAvaliacao = resultado(p, "LblEdtAvaliacao", QStringLiteral("Avaliação:"), QRect(70, 347, 155, 24),
                                 TPosicao::lpLeft, pixelsResultados);
     Label13 = rotulo(p, QStringLiteral("Observação:"), 5, 382, "Label13");
@@ -993,8 +996,8 @@ void TFEntdados::AreaContribuicaoEstradaClick()
         EdtAreaContibuicaoSemiELargura->clear();
         EdtAreaContibuicaoComprimento->clear();
         carregaImagemDaAba(3, RadioGTipoDeLevantamento->ItemIndex() == levantamentoIrradiacao
-                          ? QStringLiteral("Area_Figura_inicial.bmp")
-                          : QStringLiteral("Area_Espacamento_Medio.bmp"));
+                                  ? QStringLiteral("Area_Figura_inicial.bmp")
+                                  : QStringLiteral("Area_Espacamento_Medio.bmp"));
     }
     ajustaPanelImage();
 }

@@ -134,13 +134,15 @@ std::optional<std::string> textoAposAlteracao(const std::string& antes, const st
 
 std::optional<std::string> alteracaoDecimal(const std::string& antes, const std::string& depois, char separador)
 {
-    return textoAposAlteracao(antes, depois,
-                              [separador](const std::string& texto, char32_t c) { return teclaDecimal(texto, c, separador); });
+    return textoAposAlteracao(antes, depois, [separador](const std::string& texto, char32_t c) {
+        return teclaDecimal(texto, c, separador);
+    });
 }
 
 std::optional<std::string> alteracaoGrade(const std::string& antes, const std::string& depois, char separador)
 {
-    return textoAposAlteracao(antes, depois, [separador](const std::string&, char32_t c) { return teclaGrade(c, separador); });
+    return textoAposAlteracao(antes, depois,
+                              [separador](const std::string&, char32_t c) { return teclaGrade(c, separador); });
 }
 
 std::optional<std::string> alteracaoTexto(const std::string& antes, const std::string& depois)

@@ -161,7 +161,8 @@ public:
         std::vector<std::vector<TGrafico::TItemLegenda>> linhas(1);
         qreal larguraLinha = 0;
         for (const QAbstractSeries* serie : grafico_->series()) {
-            const qreal largura = larguraTraco + espacoTracoTitulo + std::ceil(medidas.horizontalAdvance(serie->name()));
+            const qreal largura =
+                larguraTraco + espacoTracoTitulo + std::ceil(medidas.horizontalAdvance(serie->name()));
             const qreal avanco = linhas.back().empty() ? largura : espacoEntreItens + largura;
             if (!linhas.back().empty() && larguraLinha + avanco > larguraUtil) {
                 linhas.emplace_back();
@@ -173,7 +174,8 @@ public:
         if (linhas.back().empty())
             linhas.pop_back();
         const qreal altura = static_cast<qreal>(linhas.size()) * alturaLinha;
-        qreal topo = grafico_->size().height() - margemInferiorLegenda - altura;
+        const qreal topoLegenda = grafico_->size().height() - margemInferiorLegenda - altura;
+        qreal topo = topoLegenda;
         for (auto& linha : linhas) {
             qreal largura = -espacoEntreItens;
             for (const auto& item : linha)
@@ -186,7 +188,7 @@ public:
             }
             topo += alturaLinha;
         }
-        limites_ = QRectF(0, grafico_->size().height() - margemInferiorLegenda - altura, grafico_->size().width(), altura);
+        limites_ = QRectF(0, topoLegenda, grafico_->size().width(), altura);
         update();
     }
 

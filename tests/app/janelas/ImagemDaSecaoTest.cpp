@@ -79,7 +79,8 @@ TEST_F(ImagemDaSecao, AreaDeContribuicaoAbreComAImagemDoLevantamentoEscolhido)
     const struct {
         int levantamento;
         const char* imagem;
-    } casos[] = {{levantamentoTrena, "Area_Espacamento_Medio.bmp"}, {levantamentoIrradiacao, "Area_Figura_inicial.bmp"}};
+    } casos[] = {{levantamentoTrena, "Area_Espacamento_Medio.bmp"},
+                 {levantamentoIrradiacao, "Area_Figura_inicial.bmp"}};
     for (const auto& [levantamento, imagem] : casos) {
         SCOPED_TRACE(imagem);
         j.sbAreaDeContribuicao->click();

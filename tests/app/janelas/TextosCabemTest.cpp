@@ -80,7 +80,8 @@ std::string problemas(const QWidget* painel, const QWidget* cobertura = nullptr)
         const QRect area(w->mapTo(painel, QPoint(0, 0)), w->size());
         if (!dentro.contains(area))
             lista << nome(w) + " sai do painel";
-        if (qobject_cast<const QGroupBox*>(w->parentWidget()) && !w->parentWidget()->contentsRect().contains(w->geometry()))
+        const auto* grupo = qobject_cast<const QGroupBox*>(w->parentWidget());
+        if (grupo && !grupo->contentsRect().contains(w->geometry()))
             lista << nome(w) + " cruza a moldura do grupo";
         if (larguraDoTexto(w) > w->width())
             lista << nome(w) + " corta o texto";
