@@ -4,6 +4,7 @@
 BUILD      := build
 BUILD_CORE := build-core
 BUILD_FUZZ := build-fuzz
+BUILD_ASAN := build-asan
 JOBS       := $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 PACOTES    := cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev \
@@ -11,7 +12,7 @@ PACOTES    := cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev li
               fonts-dejavu-core qt6-translations-l10n
 CTEST      := ctest --no-tests=error --output-on-failure -j$(JOBS)
 
-.PHONY: run test deps build build-core build-fuzz
+.PHONY: run test deps build build-core build-fuzz build-asan
 
 deps:
 	@faltam=""; \
@@ -39,10 +40,17 @@ build-fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DMORLIN_FUZZ=ON
 	cmake --build $(BUILD_FUZZ) -j$(JOBS)
 
+# The program and every test again under the address, leak and undefined-behaviour
+# sanitizers: a memory error, a leak or undefined behaviour fails the test that met it.
+build-asan: deps
+	cmake -S . -B $(BUILD_ASAN) -DMORLIN_SANITIZE=ON
+	cmake --build $(BUILD_ASAN) -j$(JOBS)
+
 run: build
 	$(BUILD)/bin/morlin
 
-test: build build-core build-fuzz
+test: build build-core build-fuzz build-asan
 	$(CTEST) --test-dir $(BUILD)
 	$(CTEST) --test-dir $(BUILD_CORE)
+	$(CTEST) --test-dir $(BUILD_ASAN)
 	$(CTEST) --test-dir $(BUILD_FUZZ)

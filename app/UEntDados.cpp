@@ -5,6 +5,7 @@
 #include "TAjudaAplicacao.h"
 #include "TAplicacao.h"
 #include "TCaixaMensagem.h"
+#include "TFiltroInsercao.h"
 #include "TFiltroTeclas.h"
 #include "TGrafico.h"
 #include "TImagensGuia.h"
@@ -30,13 +31,17 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 
 namespace {
@@ -70,7 +75,10 @@ const QString programaTerraco = QStringLiteral("Quelvo.exe");
 const QString programaTerraco = QStringLiteral("Quelvo");
 #endif
 
-QFont fonteJanela(int pixels = 11)
+constexpr int pixelsJanela = 11;      // the window's font, Tahoma 8 points
+constexpr int pixelsResultados = 13;  // the verdict's boxes, 10 points
+
+QFont fonteJanela(int pixels = pixelsJanela)
 {
     QFont fonte;
     fonte.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")});
@@ -93,6 +101,24 @@ QFont fonteAba()
     fonte.setBold(true);
     return fonte;
 }
+
+// The frame of the guide picture: a border of 3 pixels in the menu-text colour around the
+// picture. Until the frame is fitted it may be larger than the picture; what lies beyond
+// the border then shows the window's background.
+class TMolduraImagem : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const QRect imagem = childrenRect();
+        if (imagem.isEmpty())
+            return;
+        QPainter pintor(this);
+        pintor.fillRect(imagem.adjusted(-3, -3, 3, 3), palette().color(QPalette::WindowText));
+    }
+};
 
 template <class T>
 T* nomeia(T* controle, const char* nome)
@@ -189,6 +215,52 @@ TStringGrid* grade(QWidget* pai, const char* nome, int colunas, int linhas, int 
     return g;
 }
 
+// The text area of an edit, inside its frame and the margins the edit keeps around its
+// text and caret.
+int larguraDoTexto(const QLineEdit* e)
+{
+    QStyleOptionFrame opcao;
+    opcao.initFrom(e);
+    opcao.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opcao, e);
+    const QRect area = e->style()->subElementRect(QStyle::SE_LineEditContents, &opcao, e);
+    constexpr int margensDoTexto = 2 * 2 + 1;
+    return area.width() - e->textMargins().left() - e->textMargins().right() - margensDoTexto;
+}
+
+// Results are written smaller when they do not fit their boxes, down to this size.
+constexpr int menorFonte = 8;
+
+// The font of `pixels`, or the largest smaller one down to `menorFonte`, at which `texto`
+// takes at most `largura`.
+QFont fonteQueCabe(QFont fonte, int pixels, const QString& texto, int largura)
+{
+    for (; pixels > menorFonte; --pixels) {
+        fonte.setPixelSize(pixels);
+        if (QFontMetrics(fonte).horizontalAdvance(texto) <= largura)
+            return fonte;
+    }
+    fonte.setPixelSize(menorFonte);
+    return fonte;
+}
+
+// A value of the results page shows whole in its box, in the box's own font when it fits
+// and smaller when it does not. One too long even then starts at its first digit and
+// shows whole in the box's tip.
+void mostraInteiro(QLabel* rotulo, const QString& texto, int pixels)
+{
+    rotulo->setFont(fonteQueCabe(rotulo->font(), pixels, texto, rotulo->width()));
+    rotulo->setText(texto);
+    rotulo->setToolTip(QFontMetrics(rotulo->font()).horizontalAdvance(texto) > rotulo->width() ? texto : QString());
+}
+
+void mostraInteiro(QLineEdit* e, const QString& texto, int pixels)
+{
+    e->setFont(fonteQueCabe(e->font(), pixels, texto, larguraDoTexto(e)));
+    e->setText(texto);
+    e->setCursorPosition(0);
+    e->setToolTip(QFontMetrics(e->font()).horizontalAdvance(texto) > larguraDoTexto(e) ? texto : QString());
+}
+
 // Enabled road edits are white, disabled ones grey like a button.
 void pintaEdicao(QLineEdit* e, bool habilitada)
 {
@@ -223,6 +295,11 @@ QString q(const std::string& texto)
 std::string s(const QString& texto)
 {
     return texto.toStdString();
+}
+
+std::optional<QString> q(const std::optional<std::string>& texto)
+{
+    return texto ? std::optional<QString>(q(*texto)) : std::nullopt;
 }
 
 } // namespace
@@ -329,8 +406,9 @@ void TFEntdados::criaSecaoCanal()
 {
     QFrame* p = PnCanal;
     sbCanal = botaoAba(p, "sbCanal", QStringLiteral("Canal"), 2);
+    // Two pixels narrower than drawn, so its right edge keeps inside the panel's frame.
     LblEdtComprimentoTerraco = edicao(p, "LblEdtComprimentoTerraco", QStringLiteral("Comprimento do Terraço (m):"),
-                                      QRect(302, 14, 50, 21));
+                                      QRect(302, 14, 46, 21));
     LblEdtComprimentoTerraco->hide();
     LblPerfilDaSecaoTransversal = rotulo(p, QStringLiteral("Perfil da seção transversal:"), 10, 55,
                                          "LblPerfilDaSecaoTransversal");
@@ -359,21 +437,25 @@ void TFEntdados::criaSecaoAreaDeContribuicao()
                                       "RadioGTipoDeLevantamento");
     RadioGTipoDeLevantamento->setGeometry(10, 58, 191, 87);
     RadioGTipoDeLevantamento->setFont(fonteEstreita());
+    // Narrower margins than the group's own, so "utilizando trena (distância média)" shows whole.
+    RadioGTipoDeLevantamento->layout()->setContentsMargins(4, 4, 2, 4);
     RadioGTipoDeLevantamento->setItemIndex(levantamentoIrradiacao);
 
     NoteAreaDeContribuicao = nomeia(new QStackedWidget(p), "NoteAreaDeContribuicao");
-    NoteAreaDeContribuicao->setGeometry(207, 63, 210, 180);
+    // The survey notebook and the road group end two pixels above their drawn height, on
+    // the panel's inner edge.
+    NoteAreaDeContribuicao->setGeometry(207, 63, 210, 178);
     NoteAreaDeContribuicao->hide();
     auto* mira = nomeia(new QWidget, "mira");
     NoteAreaDeContribuicao->addWidget(mira);
     PnAreaContribucaoMira = painel(mira, "PnAreaContribucaoMira");
-    PnAreaContribucaoMira->setGeometry(0, 0, 210, 180);
-    SGridMira = grade(PnAreaContribucaoMira, "SGridMira", 5, 12, 1, 1, QRect(0, 0, 210, 180));
+    PnAreaContribucaoMira->setGeometry(0, 0, 210, 178);
+    SGridMira = grade(PnAreaContribucaoMira, "SGridMira", 5, 12, 1, 1, QRect(0, 0, 210, 178));
     auto* trena = nomeia(new QWidget, "trena");
     trena->setProperty("HelpContext", 1);
     NoteAreaDeContribuicao->addWidget(trena);
     PnAreaContribucaoTrena = painel(trena, "PnAreaContribucaoTrena");
-    PnAreaContribucaoTrena->setGeometry(0, 0, 210, 180);
+    PnAreaContribucaoTrena->setGeometry(0, 0, 210, 178);
     rotulo(PnAreaContribucaoTrena, QStringLiteral("Distância entre"), 15, 0);
     rotulo(PnAreaContribucaoTrena, QStringLiteral("terraços(m) :"), 33, 12);
     SGridTrena = grade(PnAreaContribucaoTrena, "SGridTrena", 1, 10, 0, 0, QRect(110, 3, 85, 164));
@@ -384,7 +466,7 @@ void TFEntdados::criaSecaoAreaDeContribuicao()
 void TFEntdados::criaEstrada()
 {
     GroupBox1 = nomeia(new QGroupBox(QStringLiteral("Estrada"), PnAreaDeContribuicao), "GroupBox1");
-    GroupBox1->setGeometry(10, 151, 191, 93);
+    GroupBox1->setGeometry(10, 151, 191, 91);
     RadioButtonNaoContribui = opcao(GroupBox1, "RadioButtonNaoContribui", QStringLiteral("não contribui"),
                                     QRect(5, 16, 113, 17));
     RadioButtonNaoContribui->setChecked(true);
@@ -396,9 +478,17 @@ void TFEntdados::criaEstrada()
     EdtAreaContibuicaoSemiELargura->setGeometry(145, 35, 40, 21);
     EdtAreaContibuicaoComprimento = nomeia(new QLineEdit(GroupBox1), "EdtAreaContibuicaoComprimento");
     EdtAreaContibuicaoComprimento->setGeometry(145, 62, 40, 21);
+    // The label ends just before its edit, however wide the font draws it.
     Label4 = rotulo(GroupBox1, QStringLiteral("Comprimento(m):"), 61, 65, "Label4");
+    Label4->move(std::min(61, EdtAreaContibuicaoComprimento->x() - 3 - Label4->width()), 65);
     pintaEdicao(EdtAreaContibuicaoSemiELargura, false);
     pintaEdicao(EdtAreaContibuicaoComprimento, false);
+    // The controls were drawn for a title that sits on the frame's top line; where the
+    // style puts the line under the title, they move down as much, to stay inside it.
+    constexpr int topoDesenhado = 16;
+    const int desce = std::max(0, GroupBox1->contentsRect().top() - topoDesenhado);
+    for (QWidget* controle : GroupBox1->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        controle->move(controle->x(), controle->y() + desce);
 }
 
 void TFEntdados::criaSecaoPerfilDaCrista()
@@ -414,14 +504,17 @@ void TFEntdados::criaSecaoPerfilDaCrista()
     rotulo(p, QStringLiteral("Pontos"), 37, 130);
     rotulo(p, QStringLiteral("da"), 47, 142);
     rotulo(p, QStringLiteral("crista"), 41, 154);
-    SGridCristaMeio = grade(p, "SGridCristaMeio", 3, 10, 0, 1, QRect(76, 86, 168, 129));
+    SGridCristaMeio = grade(p, "SGridCristaMeio", 3, 10, 0, 1, QRect(76, 86, 168, 127));
     SGridCristaMeio->setProperty("Tag", 2);
-    rotuloLateral(p, QStringLiteral("Extremidade"), 7, 220);
-    rotuloLateral(p, QStringLiteral("Fim"), 27, 231);
-    SGridCristaFim = grade(p, "SGridCristaFim", 3, 1, 0, 1, QRect(76, 216, 206, 28));
+    // The far end's grid and names stand two pixels higher than drawn, so the grid's
+    // bottom keeps inside the panel.
+    rotuloLateral(p, QStringLiteral("Extremidade"), 7, 218);
+    rotuloLateral(p, QStringLiteral("Fim"), 27, 229);
+    SGridCristaFim = grade(p, "SGridCristaFim", 3, 1, 0, 1, QRect(76, 214, 206, 28));
     SGridCristaFim->setProperty("Tag", 1);
-    SpeedButton5 = botaoRapido(p, "SpeedButton5", QStringLiteral("+"), QRect(248, 86, 23, 22));
-    SpeedButton6 = botaoRapido(p, "SpeedButton6", QStringLiteral("-"), QRect(248, 108, 23, 22));
+    // Three pixels left of where they were drawn: the section is 270 wide.
+    SpeedButton5 = botaoRapido(p, "SpeedButton5", QStringLiteral("+"), QRect(245, 86, 23, 22));
+    SpeedButton6 = botaoRapido(p, "SpeedButton6", QStringLiteral("-"), QRect(245, 108, 23, 22));
 }
 
 void TFEntdados::criaSecaoSolo()
@@ -440,12 +533,8 @@ void TFEntdados::criaPainelImagem()
     RButtonSecaoTrapComDegrau = opcao(PnDireita, "RButtonSecaoTrapComDegrau", QStringLiteral("com degrau"),
                                       QRect(192, 92, 89, 17));
     RButtonSecaoTrapComDegrau->hide();
-    PnBordaImage = painel(PnDireita, "PnBordaImage");
+    PnBordaImage = nomeia(new TMolduraImagem(PnDireita), "PnBordaImage");
     PnBordaImage->setGeometry(11, 20, 436, 319);
-    PnBordaImage->setAutoFillBackground(true);
-    QPalette cores = PnBordaImage->palette();
-    cores.setColor(QPalette::Window, cores.color(QPalette::WindowText));
-    PnBordaImage->setPalette(cores);
     Image1 = nomeia(new QLabel(PnBordaImage), "Image1");
     Image1->move(3, 3);
     Image1->resize(0, 0);
@@ -475,9 +564,9 @@ void TFEntdados::criaPaginaResultados()
     LblRAcEstrada = rotulo(p, QStringLiteral("-"), 180, 43, "LblRAcEstrada");
     LblRAcEstrada->resize(50, LblRAcEstrada->height());
     LblEdtRCotaCrista = resultado(p, "LblEdtRCotaCrista", QStringLiteral("Cota mais baixa da crista - CBC (m):"),
-                                  QRect(474, 43, 40, 21), TPosicao::lpLeft, 11);
+                                  QRect(474, 43, 40, 21), TPosicao::lpLeft, pixelsJanela);
     LblEdtRCotaBigode = resultado(p, "LblEdtRCotaBigode", QStringLiteral("Cota da extremidade - CE (m):"),
-                                  QRect(700, 43, 40, 21), TPosicao::lpLeft, 11);
+                                  QRect(700, 43, 40, 21), TPosicao::lpLeft, pixelsJanela);
     Chart1 = nomeia(new TGrafico(p), "Chart1");
     Chart1->setGeometry(231, 66, 513, 377);
 
@@ -489,16 +578,19 @@ void TFEntdados::criaPaginaResultados()
         g->setColWidths(1, 55);
     }
 
-    LblEdtRVe = resultado(p, "LblEdtRVe", QStringLiteral("       Ve(m³)"), QRect(70, 301, 70, 24), TPosicao::lpAbove, 13);
-    LblEdtRVn = resultado(p, "LblEdtRVn", QStringLiteral("       Vn(m³)"), QRect(155, 301, 70, 24), TPosicao::lpAbove, 13);
-    LblEdtVeVn = resultado(p, "LblEdtVeVn", QStringLiteral("ER(%):"), QRect(70, 324, 155, 24), TPosicao::lpLeft, 13);
+    LblEdtRVe = resultado(p, "LblEdtRVe", QStringLiteral("       Ve(m³)"), QRect(70, 301, 70, 24), TPosicao::lpAbove,
+                          pixelsResultados);
+    LblEdtRVn = resultado(p, "LblEdtRVn", QStringLiteral("       Vn(m³)"), QRect(155, 301, 70, 24), TPosicao::lpAbove,
+                          pixelsResultados);
+    LblEdtVeVn = resultado(p, "LblEdtVeVn", QStringLiteral("ER(%):"), QRect(70, 324, 155, 24), TPosicao::lpLeft,
+                           pixelsResultados);
     LblEdtAvaliacao = resultado(p, "LblEdtAvaliacao", QStringLiteral("Avaliação:"), QRect(70, 347, 155, 24),
-                                TPosicao::lpLeft, 13);
+                                TPosicao::lpLeft, pixelsResultados);
     Label13 = rotulo(p, QStringLiteral("Observação:"), 5, 382, "Label13");
     MemObs = nomeia(new QPlainTextEdit(p), "MemObs");
     MemObs->setGeometry(70, 370, 155, 70);
     MemObs->setReadOnly(true);
-    MemObs->setFont(fonteJanela(13));
+    MemObs->setFont(fonteJanela(pixelsResultados));
     MemObs->setProperty("Tag", 0);
 
     Button2 = botao(p, "Button2", QStringLiteral("Gerar relatório"), QRect(498, 8, 80, 25));
@@ -700,7 +792,7 @@ void TFEntdados::ajustaPainelAba(int tag, bool abre)
         if (abre) {
             defineLarguraPnEsquerda(aba.larguraPnEsquerda);
             if (aba.imagem)
-                carregaImagem(QString::fromUtf8(aba.imagem));
+                carregaImagem(imagemDeAbertura(tag));
         }
         if (tag == 2 && abre) {
             RButtonSecaoTrapComDegrau->show();
@@ -732,6 +824,23 @@ void TFEntdados::carregaImagem(const QString& nome)
     const QPixmap imagem = TImagensGuia::carrega(nome, this);
     Image1->setPixmap(imagem);
     Image1->resize(imagem.size());
+}
+
+// The picture a section shows as it opens: the survey area's follows the method in force.
+QString TFEntdados::imagemDeAbertura(int tag) const
+{
+    if (tag == 3 && RadioGTipoDeLevantamento->ItemIndex() == levantamentoTrena)
+        return QStringLiteral("Area_Espacamento_Medio.bmp");
+    return QString::fromUtf8(abas[static_cast<std::size_t>(tag - 1)].imagem);
+}
+
+// A control's picture shows only while its section is open: switches that the program
+// runs for a closed section (reading a project, filling a grid) leave the picture of the
+// section on show.
+void TFEntdados::carregaImagemDaAba(int tag, const QString& nome)
+{
+    if (abaAberta == tag)
+        carregaImagem(nome);
 }
 
 void TFEntdados::ajustaPanelImage()
@@ -791,18 +900,17 @@ void TFEntdados::BttCalculaClick()
 
 void TFEntdados::mostraResultado(const TResultadoAvaliacao& r)
 {
-    LblRLES->setText(q(r.LblRLES));
-    LblRLESestrada->setText(q(r.LblRLESestrada));
-    LblRAc->setText(q(r.LblRAc));
-    LblRAcEstrada->setText(q(r.LblRAcEstrada));
-    LblEdtRCotaCrista->setText(q(r.LblEdtRCotaCrista));
-    LblEdtRCotaBigode->setText(q(r.LblEdtRCotaBigode));
+    for (const auto& [rotulo, texto] : {std::pair{LblRLES, &r.LblRLES}, std::pair{LblRLESestrada, &r.LblRLESestrada},
+                                        std::pair{LblRAc, &r.LblRAc}, std::pair{LblRAcEstrada, &r.LblRAcEstrada}})
+        mostraInteiro(rotulo, q(*texto), pixelsJanela);
+    mostraInteiro(LblEdtRCotaCrista, q(r.LblEdtRCotaCrista), pixelsJanela);
+    mostraInteiro(LblEdtRCotaBigode, q(r.LblEdtRCotaBigode), pixelsJanela);
     SGridResultadosAr->defineGrade(r.SGridResultadosAr);
     SGridRMedia->defineGrade(r.SGridRMedia);
-    LblEdtRVe->setText(q(r.LblEdtRVe));
-    LblEdtRVn->setText(q(r.LblEdtRVn));
-    LblEdtVeVn->setText(q(r.LblEdtVeVn));
-    LblEdtAvaliacao->setText(q(r.LblEdtAvaliacao));
+    mostraInteiro(LblEdtRVe, q(r.LblEdtRVe), pixelsResultados);
+    mostraInteiro(LblEdtRVn, q(r.LblEdtRVn), pixelsResultados);
+    mostraInteiro(LblEdtVeVn, q(r.LblEdtVeVn), pixelsResultados);
+    mostraInteiro(LblEdtAvaliacao, q(r.LblEdtAvaliacao), pixelsResultados);
     MemObs->setPlainText(q(r.MemObs));
     MemObs->setProperty("Tag", r.MemObsTag);
     cotasCrista = r.cotasCrista;
@@ -857,13 +965,13 @@ void TFEntdados::TipoSecaoChange()
             SGridCanalSecao->setColWidths(c, 56);
         SGridCanalSecao->setColWidths(4, 0);
         SGridCanalSecao->setColWidths(5, 0);
-        carregaImagem(QStringLiteral("Triang.bmp"));
+        carregaImagemDaAba(2, QStringLiteral("Triang.bmp"));
     } else if (CBTipoSecao->currentIndex() == secaoTrapezoidal) {
         RButtonSecaoTrapComDegrau->show();
         RButtonSecaoTrapComum->show();
         for (int c = 1; c < SGridCanalSecao->ColCount(); ++c)
             SGridCanalSecao->setColWidths(c, 40);
-        carregaImagem(QStringLiteral("Trapez.bmp"));
+        carregaImagemDaAba(2, QStringLiteral("Trapez.bmp"));
         RButtonSecaoTrapComum->setChecked(true);
     }
     ajustaPanelImage();
@@ -872,9 +980,9 @@ void TFEntdados::TipoSecaoChange()
 void TFEntdados::mudaSecaoTrapezoidalClick()
 {
     if (RButtonSecaoTrapComDegrau->isChecked())
-        carregaImagem(QStringLiteral("Trapez_Degrau.bmp"));
+        carregaImagemDaAba(2, QStringLiteral("Trapez_Degrau.bmp"));
     else if (RButtonSecaoTrapComum->isChecked())
-        carregaImagem(QStringLiteral("Trapez.bmp"));
+        carregaImagemDaAba(2, QStringLiteral("Trapez.bmp"));
 }
 
 void TFEntdados::TipoLevantamentoClick()
@@ -883,9 +991,9 @@ void TFEntdados::TipoLevantamentoClick()
     if (metodo >= 0 && metodo < NoteAreaDeContribuicao->count())
         NoteAreaDeContribuicao->setCurrentIndex(metodo);
     if (metodo == levantamentoIrradiacao)
-        carregaImagem(QStringLiteral("Area_Figura_inicial.bmp"));
+        carregaImagemDaAba(3, QStringLiteral("Area_Figura_inicial.bmp"));
     else if (metodo == levantamentoTrena)
-        carregaImagem(QStringLiteral("Area_Espacamento_Medio.bmp"));
+        carregaImagemDaAba(3, QStringLiteral("Area_Espacamento_Medio.bmp"));
 }
 
 void TFEntdados::AreaContribuicaoEstradaClick()
@@ -894,30 +1002,30 @@ void TFEntdados::AreaContribuicaoEstradaClick()
     pintaEdicao(EdtAreaContibuicaoSemiELargura, contribui);
     pintaEdicao(EdtAreaContibuicaoComprimento, contribui);
     if (contribui) {
-        carregaImagem(QStringLiteral("Area_e_estrada.bmp"));
+        carregaImagemDaAba(3, QStringLiteral("Area_e_estrada.bmp"));
     } else {
         EdtAreaContibuicaoSemiELargura->clear();
         EdtAreaContibuicaoComprimento->clear();
-        carregaImagem(RadioGTipoDeLevantamento->ItemIndex() == levantamentoIrradiacao
-                          ? QStringLiteral("Area_Figura_inicial.bmp")
-                          : QStringLiteral("Area_Espacamento_Medio.bmp"));
+        carregaImagemDaAba(3, RadioGTipoDeLevantamento->ItemIndex() == levantamentoIrradiacao
+                                  ? QStringLiteral("Area_Figura_inicial.bmp")
+                                  : QStringLiteral("Area_Espacamento_Medio.bmp"));
     }
     ajustaPanelImage();
 }
 
 void TFEntdados::EdtAreaContibuicaoSemiELarguraEnter()
 {
-    carregaImagem(QStringLiteral("Area_e_estrada.bmp"));
+    carregaImagemDaAba(3, QStringLiteral("Area_e_estrada.bmp"));
 }
 
 void TFEntdados::EdtAreaContibuicaoComprimentoEnter()
 {
-    carregaImagem(QStringLiteral("Area_e_estrada.bmp"));
+    carregaImagemDaAba(3, QStringLiteral("Area_e_estrada.bmp"));
 }
 
 void TFEntdados::ImagemComprimentoClick()
 {
-    carregaImagem(QStringLiteral("Comprimento_do_terraco.bmp"));
+    carregaImagemDaAba(2, QStringLiteral("Comprimento_do_terraco.bmp"));
     ajustaPanelImage();
 }
 
@@ -952,12 +1060,25 @@ void TFEntdados::ligaRegrasDeEntrada()
     criaMenuGrades();
     auto* filtroEdicoes = new TFiltroTeclas([this](QObject* remetente, QChar& tecla) { apenasDouble(remetente, tecla); },
                                             this);
+    // Typed keys meet the key filters; every change, pasted and dropped text included, then
+    // meets the same rules over the whole text.
     for (QLineEdit* e : std::initializer_list<QLineEdit*>{LblEdtK, LblEdtA, LblEdtB, LblEdtC, LblEdtComprimentoTerraco,
                                                           EdtAreaContibuicaoSemiELargura, EdtAreaContibuicaoComprimento,
-                                                          LblEdtSoloTIE})
+                                                          LblEdtSoloTIE}) {
         filtroEdicoes->instala(e);
-    for (TStringGrid* g : {SGridCanalSecao, SGridMira, SGridTrena, SGridCristaInicio, SGridCristaMeio, SGridCristaFim})
+        TFiltroInsercao::instala(e, [](const QString& antes, const QString& depois) {
+            return q(alteracaoDecimal(s(antes), s(depois), configuracaoRegional().DecimalSeparator));
+        });
+    }
+    TFiltroInsercao::instala(LblEdtTr, [](const QString& antes, const QString& depois) {
+        return q(alteracaoTexto(s(antes), s(depois)));
+    });
+    for (TStringGrid* g : {SGridCanalSecao, SGridMira, SGridTrena, SGridCristaInicio, SGridCristaMeio, SGridCristaFim}) {
         g->setOnKeyPress([this](QObject*, QChar& tecla) { SGridKeyPress(tecla); });
+        g->setOnInsercao([](const QString& antes, const QString& depois) {
+            return q(alteracaoGrade(s(antes), s(depois), configuracaoRegional().DecimalSeparator));
+        });
+    }
     for (TStringGrid* g : {SGridCristaInicio, SGridCristaMeio, SGridCristaFim}) {
         connect(g, &TStringGrid::SelectCell, this, [this, g](int coluna, int) { SgridCristaSelectCell(g, coluna); });
         connect(g, &TStringGrid::DrawCell, this, [this, g](int coluna, int linha, const QRect& area, QPainter* canvas) {
@@ -1031,9 +1152,9 @@ void TFEntdados::SGridCristaInicioClick(QObject* sender)
 {
     const int tag = sender ? sender->property("Tag").toInt() : 0;
     if (tag == 1)
-        carregaImagem(QStringLiteral("Cotas_das_extremidades_do_terraco.bmp"));
+        carregaImagemDaAba(4, QStringLiteral("Cotas_das_extremidades_do_terraco.bmp"));
     else if (tag == 2)
-        carregaImagem(QStringLiteral("Cotas_da_crista.bmp"));
+        carregaImagemDaAba(4, QStringLiteral("Cotas_da_crista.bmp"));
 }
 
 void TFEntdados::SgridCanalSelectCell(int coluna)
@@ -1049,14 +1170,14 @@ void TFEntdados::SgridCanalSelectCell(int coluna)
     }
     const QString imagem = imagemColunaCanal(familia, coluna);
     if (!imagem.isEmpty())
-        carregaImagem(imagem);
+        carregaImagemDaAba(2, imagem);
     ajustaPanelImage();
 }
 
 void TFEntdados::SgridAreaContribuicaoSelectCell(int coluna)
 {
     if (coluna >= 1 && coluna <= static_cast<int>(std::size(imagensMira)))
-        carregaImagem(QString::fromUtf8(imagensMira[static_cast<std::size_t>(coluna - 1)]));
+        carregaImagemDaAba(3, QString::fromUtf8(imagensMira[static_cast<std::size_t>(coluna - 1)]));
     ajustaPanelImage();
 }
 

@@ -290,6 +290,8 @@ private:
     void alinhaAbas();
     void preparaGrades();
     void iniciaProgramaTerraco();
+    QString imagemDeAbertura(int tag) const;
+    void carregaImagemDaAba(int tag, const QString& nome);
     void aplicaEfeito(const TEfeitoTipoSecao& efeito);
     void aplicaEfeito(const TEfeitoLarguraColunas& efeito);
     void aplicaEfeito(const TEfeitoEstrada& efeito);

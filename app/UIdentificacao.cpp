@@ -1,7 +1,9 @@
 #include "UIdentificacao.h"
 
+#include "RegrasEntrada.h"
 #include "TAjudaAplicacao.h"
 #include "TAplicacao.h"
+#include "TFiltroInsercao.h"
 #include "TFontePadrao.h"
 #include "UEntDados.h"
 #include "UnitMorlin.h"
@@ -60,6 +62,11 @@ QLineEdit* TFIdentificacao::campo(const char* nome, const QString& rotulo, int t
     auto* edicao = new QLineEdit(this);
     edicao->setObjectName(QLatin1String(nome));
     edicao->setGeometry(esquerdaCampo, topo, larguraCampo, 21);
+    // The texts go into the project file: only characters it can hold get in.
+    TFiltroInsercao::instala(edicao, [](const QString& antes, const QString& depois) -> std::optional<QString> {
+        const std::optional<std::string> aceito = alteracaoTexto(antes.toStdString(), depois.toStdString());
+        return aceito ? std::optional<QString>(QString::fromStdString(*aceito)) : std::nullopt;
+    });
 
     auto* legenda = new QLabel(rotulo, this);
     legenda->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

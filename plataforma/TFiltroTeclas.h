@@ -4,7 +4,8 @@
 // swallows it by setting it to the null character. Only typed characters are judged
 // (printable text and backspace, handed over as the character 8); editing keys such as
 // the arrows, Delete, Tab, Home and End and shortcuts such as Ctrl+C and Ctrl+V pass
-// untouched, and so does pasted text.
+// untouched. Text that comes in by other roads (pasted, dropped) is judged by the
+// insertion filter (TFiltroInsercao).
 #include <QObject>
 
 #include <functional>

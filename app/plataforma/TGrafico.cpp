@@ -1,16 +1,29 @@
 #include "TGrafico.h"
 
+#include "Utils.h"
+
+#include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
+#include <QGraphicsItem>
 #include <QLegend>
 #include <QLineSeries>
-#include <QLocale>
-#include <QValueAxis>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace {
+
+// The legend's look: a stretch of each line long enough to show its dashes, then the title.
+constexpr qreal larguraTraco = 24;
+constexpr qreal espacoTracoTitulo = 6;
+constexpr qreal espacoEntreItens = 14;
+constexpr qreal margemLateralLegenda = 8;
+constexpr qreal margemInferiorLegenda = 4;
+// Room around the plot, its titles and labels; the legend's rows come on top of the last.
+constexpr QMargins margensGrafico(20, 16, 20, 10);
 
 QFont fonteGrafico(bool negrito)
 {
@@ -21,16 +34,32 @@ QFont fonteGrafico(bool negrito)
     return fonte;
 }
 
-QValueAxis* criaEixo(const QString& titulo)
+QChart* criaGrafico()
 {
-    auto* eixo = new QValueAxis;
+    auto* grafico = new QChart;
+    grafico->setTitle(QStringLiteral("Seções do canal do Terraço"));
+    grafico->setTitleFont(fonteGrafico(true));
+    grafico->setTitleBrush(Qt::black);
+    grafico->setBackgroundBrush(Qt::white);
+    grafico->setBackgroundRoundness(0);
+    grafico->setDropShadowEnabled(false);
+    grafico->setPlotAreaBackgroundVisible(false);
+    // The chart's own legend lays its entries in one row and cuts the titles that do not
+    // fit; ours wraps them into as many rows as they need.
+    grafico->legend()->setAlignment(Qt::AlignBottom);
+    grafico->legend()->hide();
+    return grafico;
+}
+
+QCategoryAxis* criaEixo(const QString& titulo)
+{
+    auto* eixo = new QCategoryAxis;
+    eixo->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     eixo->setTitleText(titulo);
     eixo->setGridLineVisible(false);
     eixo->setMinorGridLineVisible(false);
     eixo->setLabelsColor(Qt::black);
     eixo->setLinePenColor(Qt::black);
-    eixo->setLabelFormat(QStringLiteral("%.2f"));
-    eixo->setTickType(QValueAxis::TicksDynamic);
     eixo->setTitleFont(fonteGrafico(true));
     eixo->setLabelsFont(fonteGrafico(false));
     return eixo;
@@ -47,9 +76,17 @@ double passoRedondo(double faixa)
     return 10 * potencia;
 }
 
+// Two decimals, or as many as a finer step needs to tell its marks apart.
+unsigned char casasDoPasso(double passo)
+{
+    return static_cast<unsigned char>(std::clamp(-static_cast<int>(std::floor(std::log10(passo))), 2, 15));
+}
+
 // The axis runs from the smallest to the largest value, its marks at round values; a
-// range that holds a single value is stretched so its line still shows.
-void defineFaixa(QValueAxis* eixo, double menor, double maior, double passoMinimo = 0)
+// range that holds a single value is stretched so its line still shows. Each mark's value
+// is its step count times the step and its text is written here, so the mark at zero
+// reads "0,00" however the range falls around it.
+void defineFaixa(QCategoryAxis* eixo, double menor, double maior, double passoMinimo = 0)
 {
     if (menor > maior) {
         menor = 0;
@@ -58,10 +95,19 @@ void defineFaixa(QValueAxis* eixo, double menor, double maior, double passoMinim
         menor -= 0.5;
         maior += 0.5;
     }
+    for (const QString& rotulo : eixo->categoriesLabels())
+        eixo->remove(rotulo);
     eixo->setRange(menor, maior);
+    eixo->setStartValue(menor);
     const double passo = std::max(passoRedondo(maior - menor), passoMinimo);
-    eixo->setTickAnchor(std::floor(menor / passo) * passo);
-    eixo->setTickInterval(passo);
+    const unsigned char casas = casasDoPasso(passo);
+    constexpr double folga = 1e-9;
+    const auto primeiro = static_cast<long long>(std::ceil(menor / passo - folga));
+    const auto ultimo = static_cast<long long>(std::floor(maior / passo + folga));
+    for (long long k = primeiro; k <= ultimo; ++k) {
+        const double valor = k == 0 ? 0.0 : static_cast<double>(k) * passo;
+        eixo->append(QString::fromStdString(formataNumero(casas, valor)), std::clamp(valor, menor, maior));
+    }
 }
 
 QColor corDaLinha(TCor cor)
@@ -90,36 +136,127 @@ Qt::PenStyle estiloDaLinha(TEstiloLinha estilo)
 
 } // namespace
 
+// The legend at the foot of the chart. It belongs to the chart, so it goes wherever the
+// chart is drawn; its entries flow in rows, each row centred, and the chart keeps that
+// much room free under its axes.
+class TLegendaGrafico : public QGraphicsItem {
+public:
+    explicit TLegendaGrafico(QChart* grafico)
+        : QGraphicsItem(grafico)
+        , grafico_(grafico)
+    {
+        setZValue(10);
+    }
+
+    const std::vector<TGrafico::TItemLegenda>& itens() const { return itens_; }
+    qreal altura() const { return limites_.height(); }
+
+    void dispoe()
+    {
+        prepareGeometryChange();
+        itens_.clear();
+        const QFontMetricsF medidas(fonteGrafico(false));
+        const qreal larguraUtil = grafico_->size().width() - 2 * margemLateralLegenda;
+        const qreal alturaLinha = medidas.height() + 2;
+        std::vector<std::vector<TGrafico::TItemLegenda>> linhas(1);
+        qreal larguraLinha = 0;
+        for (const QAbstractSeries* serie : grafico_->series()) {
+            const qreal largura =
+                larguraTraco + espacoTracoTitulo + std::ceil(medidas.horizontalAdvance(serie->name()));
+            const qreal avanco = linhas.back().empty() ? largura : espacoEntreItens + largura;
+            if (!linhas.back().empty() && larguraLinha + avanco > larguraUtil) {
+                linhas.emplace_back();
+                larguraLinha = 0;
+            }
+            larguraLinha += linhas.back().empty() ? largura : espacoEntreItens + largura;
+            linhas.back().push_back({serie->name(), QRectF(0, 0, largura, alturaLinha)});
+        }
+        if (linhas.back().empty())
+            linhas.pop_back();
+        const qreal altura = static_cast<qreal>(linhas.size()) * alturaLinha;
+        const qreal topoLegenda = grafico_->size().height() - margemInferiorLegenda - altura;
+        qreal topo = topoLegenda;
+        for (auto& linha : linhas) {
+            qreal largura = -espacoEntreItens;
+            for (const auto& item : linha)
+                largura += espacoEntreItens + item.area.width();
+            qreal x = (grafico_->size().width() - largura) / 2;
+            for (auto& item : linha) {
+                item.area.moveTo(x, topo);
+                x += item.area.width() + espacoEntreItens;
+                itens_.push_back(item);
+            }
+            topo += alturaLinha;
+        }
+        limites_ = QRectF(0, topoLegenda, grafico_->size().width(), altura);
+        update();
+    }
+
+    QRectF boundingRect() const override { return limites_; }
+
+    void paint(QPainter* pintor, const QStyleOptionGraphicsItem*, QWidget*) override
+    {
+        const auto series = grafico_->series();
+        pintor->setFont(fonteGrafico(false));
+        for (std::size_t i = 0; i < itens_.size() && i < static_cast<std::size_t>(series.size()); ++i) {
+            const QRectF& area = itens_[i].area;
+            const auto* linha = qobject_cast<const QLineSeries*>(series.at(static_cast<qsizetype>(i)));
+            if (linha) {
+                QPen caneta = linha->pen();
+                caneta.setWidth(2);
+                pintor->setPen(caneta);
+                const qreal meio = area.center().y();
+                pintor->drawLine(QPointF(area.left(), meio), QPointF(area.left() + larguraTraco, meio));
+            }
+            pintor->setPen(Qt::black);
+            pintor->drawText(area.adjusted(larguraTraco + espacoTracoTitulo, 0, 0, 0),
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, itens_[i].titulo);
+        }
+    }
+
+private:
+    QChart* grafico_;
+    std::vector<TGrafico::TItemLegenda> itens_;
+    QRectF limites_;
+};
+
 TGrafico::TGrafico(QWidget* pai)
-    : QChartView(pai)
+    : QChartView(criaGrafico(), pai)
     , eixoX_(criaEixo(QStringLiteral("Distância(m)")))
     , eixoY_(criaEixo(QStringLiteral("Cotas(m)")))
+    , legenda_(new TLegendaGrafico(chart()))
 {
-    auto* grafico = new QChart;
-    grafico->setTitle(QStringLiteral("Seções do canal do Terraço"));
-    grafico->setTitleFont(fonteGrafico(true));
-    grafico->setTitleBrush(Qt::black);
-    grafico->setBackgroundBrush(Qt::white);
-    grafico->setBackgroundRoundness(0);
-    grafico->setDropShadowEnabled(false);
-    grafico->setPlotAreaBackgroundVisible(false);
-    grafico->setLocalizeNumbers(true);
-    grafico->setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    grafico->legend()->setAlignment(Qt::AlignBottom);
-    grafico->legend()->setFont(fonteGrafico(false));
-    grafico->addAxis(eixoX_, Qt::AlignBottom);
-    grafico->addAxis(eixoY_, Qt::AlignLeft);
-    setChart(grafico);
+    chart()->addAxis(eixoX_, Qt::AlignBottom);
+    chart()->addAxis(eixoY_, Qt::AlignLeft);
     setRenderHint(QPainter::Antialiasing);
     setBackgroundBrush(Qt::white);
     defineFaixa(eixoX_, 0, 1);
     defineFaixa(eixoY_, 0, 1, 0.2);
+    connect(chart(), &QGraphicsWidget::geometryChanged, this, &TGrafico::atualizaLegenda);
+    atualizaLegenda();
+}
+
+QValueAxis* TGrafico::eixoDistancia() const
+{
+    return eixoX_;
+}
+
+QValueAxis* TGrafico::eixoCotas() const
+{
+    return eixoY_;
+}
+
+QStringList TGrafico::rotulosDoEixo(QValueAxis* eixo)
+{
+    auto* categorias = qobject_cast<QCategoryAxis*>(eixo);
+    return categorias ? categorias->categoriesLabels() : QStringList();
 }
 
 void TGrafico::limpaSeries()
 {
     chart()->removeAllSeries();
     ajustaEixos();
+    atualizaLegenda();
 }
 
 void TGrafico::mostraLinhas(const std::vector<TLinhaGrafico>& linhas)
@@ -146,6 +283,7 @@ int TGrafico::adicionaSerie(const QString& titulo, const QColor& cor, Qt::PenSty
     serie->setPen(caneta);
     serie->attachAxis(eixoX_);
     serie->attachAxis(eixoY_);
+    atualizaLegenda();
     return quantidadeSeries() - 1;
 }
 
@@ -170,6 +308,11 @@ QLineSeries* TGrafico::serie(int indice) const
     return static_cast<QLineSeries*>(series.at(indice));
 }
 
+std::vector<TGrafico::TItemLegenda> TGrafico::itensLegenda() const
+{
+    return legenda_->itens();
+}
+
 void TGrafico::ajustaEixos()
 {
     constexpr double infinito = std::numeric_limits<double>::infinity();
@@ -184,4 +327,13 @@ void TGrafico::ajustaEixos()
     defineFaixa(eixoX_, menorX, maiorX);
     // Elevations are read to the decimetre pair at the finest.
     defineFaixa(eixoY_, menorY, maiorY, 0.2);
+}
+
+// The chart's plot keeps clear of the legend's rows.
+void TGrafico::atualizaLegenda()
+{
+    legenda_->dispoe();
+    QMargins margens = margensGrafico;
+    margens.setBottom(margens.bottom() + static_cast<int>(std::ceil(legenda_->altura())));
+    chart()->setMargins(margens);
 }

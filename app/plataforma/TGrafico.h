@@ -5,12 +5,15 @@
 
 #include <QChartView>
 #include <QColor>
+#include <QRectF>
 #include <QString>
 
 #include <vector>
 
+class QCategoryAxis;
 class QLineSeries;
 class QValueAxis;
+class TLegendaGrafico;
 
 class TGrafico : public QChartView {
 public:
@@ -27,12 +30,24 @@ public:
 
     int quantidadeSeries() const;
     QLineSeries* serie(int indice) const;
-    QValueAxis* eixoDistancia() const { return eixoX_; }
-    QValueAxis* eixoCotas() const { return eixoY_; }
+    QValueAxis* eixoDistancia() const;
+    QValueAxis* eixoCotas() const;
+    // The texts of an axis' marks, from its start to its end.
+    static QStringList rotulosDoEixo(QValueAxis* eixo);
+
+    // One entry of the legend under the plot: a stretch of the series' line and its
+    // whole title, where it stands in the chart.
+    struct TItemLegenda {
+        QString titulo;
+        QRectF area;
+    };
+    std::vector<TItemLegenda> itensLegenda() const;
 
 private:
     void ajustaEixos();
+    void atualizaLegenda();
 
-    QValueAxis* eixoX_;
-    QValueAxis* eixoY_;
+    QCategoryAxis* eixoX_;
+    QCategoryAxis* eixoY_;
+    TLegendaGrafico* legenda_;
 };

@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -92,7 +93,7 @@ protected:
 };
 
 // Draws the cells as usual and then lets the grid's DrawCell draw over them; hands the
-// cell editors the grid's key handler.
+// cell editors the grid's key handler and judge of changes.
 class TDelegadoGrade : public QStyledItemDelegate {
 public:
     explicit TDelegadoGrade(TStringGrid* grade)
@@ -105,7 +106,7 @@ public:
     {
         QWidget* editor = QStyledItemDelegate::createEditor(pai, opcao, indice);
         if (editor)
-            grade_->instalaFiltroTeclas(editor);
+            grade_->instalaFiltros(editor);
         return editor;
     }
 
@@ -363,15 +364,25 @@ void TStringGrid::setOnKeyPress(TFiltroTeclas::TManipulador manipulador)
 {
     delete filtroTeclas_;
     filtroTeclas_ = new TFiltroTeclas(std::move(manipulador), this);
-    instalaFiltroTeclas(this);
+    filtroTeclas_->instala(this);
     if (QWidget* editor = indexWidget(currentIndex()))
-        instalaFiltroTeclas(editor);
+        filtroTeclas_->instala(editor);
 }
 
-void TStringGrid::instalaFiltroTeclas(QWidget* alvo)
+void TStringGrid::setOnInsercao(TFiltroInsercao::TJuiz juiz)
+{
+    juizInsercao_ = std::move(juiz);
+    if (auto* editor = qobject_cast<QLineEdit*>(indexWidget(currentIndex())))
+        TFiltroInsercao::instala(editor, juizInsercao_);
+}
+
+void TStringGrid::instalaFiltros(QWidget* editor)
 {
     if (filtroTeclas_)
-        filtroTeclas_->instala(alvo);
+        filtroTeclas_->instala(editor);
+    auto* edicao = qobject_cast<QLineEdit*>(editor);
+    if (edicao && juizInsercao_)
+        TFiltroInsercao::instala(edicao, juizInsercao_);
 }
 
 void TStringGrid::mousePressEvent(QMouseEvent* evento)

@@ -2,6 +2,7 @@
 // A grid of texts addressed (column, row) from 0 with its fixed header rows and
 // columns counted in, as the data-entry grids are described. The fixed row and
 // column are the view's headers, so they stay in place while the cells scroll.
+#include "TFiltroInsercao.h"
 #include "TFiltroTeclas.h"
 #include "TGradeTexto.h"
 
@@ -67,6 +68,9 @@ public:
     // Every character typed into the grid or into a cell's editor goes to `manipulador`
     // first (TFiltroTeclas).
     void setOnKeyPress(TFiltroTeclas::TManipulador manipulador);
+    // Every change the user makes to a cell's text in its editor, pasted or dropped text
+    // included, goes to `juiz` (TFiltroInsercao).
+    void setOnInsercao(TFiltroInsercao::TJuiz juiz);
 
     // The menu a right click on the grid opens; none by default.
     QMenu* PopupMenu() const { return menu_; }
@@ -92,7 +96,7 @@ private:
     void aplicaCabecalhos();
     QTableWidgetItem* itemDaCelula(int coluna, int linha) const;
     void copiaLinha(int de, int para);
-    void instalaFiltroTeclas(QWidget* alvo);
+    void instalaFiltros(QWidget* editor);
 
     friend class TDelegadoGrade;
 
@@ -105,6 +109,7 @@ private:
     TCabecalhoGrade* cabecalhoColunas_;
     TCantoGrade* canto_;
     TFiltroTeclas* filtroTeclas_ = nullptr;
+    TFiltroInsercao::TJuiz juizInsercao_;
     QMenu* menu_ = nullptr;
 };
 

@@ -105,6 +105,11 @@ bool TCodigoWindows1252::utf8Valido(std::string_view bytes)
     return true;
 }
 
+bool TCodigoWindows1252::representa(char32_t c)
+{
+    return c == U'?' || byte1252(c) != '?';
+}
+
 std::string TCodigoWindows1252::deUtf8(std::string_view texto)
 {
     std::string saida;

@@ -18,4 +18,8 @@ public:
     // One byte per character. A character the code page cannot hold, and every byte
     // of a malformed UTF-8 sequence, becomes "?".
     static std::string deUtf8(std::string_view texto);
+
+    // Whether the code page holds the character, so that it goes into a file and comes
+    // back as itself.
+    static bool representa(char32_t c);
 };

@@ -99,7 +99,8 @@ TEST_F(TFEntdadosDados, EscreverNaoRodaNenhumaChave)
     EXPECT_EQ(j.NoteAreaDeContribuicao->currentWidget()->objectName(), QStringLiteral("trena"));
     EXPECT_TRUE(j.EdtAreaContibuicaoSemiELargura->isEnabled());
     EXPECT_EQ(j.EdtAreaContibuicaoSemiELargura->text(), QStringLiteral("3"));
-    EXPECT_EQ(j.imagemAtual(), QStringLiteral("Area_e_estrada.bmp"));
+    // Their pictures belong to sections that are closed: the open one keeps its own.
+    EXPECT_EQ(j.imagemAtual(), QStringLiteral("Precipitacao.bmp"));
 }
 
 TEST_F(TFEntdadosDados, TipoDeSecaoEscondeEMostraAsColunasDoFundo)

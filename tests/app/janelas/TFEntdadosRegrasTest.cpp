@@ -168,10 +168,10 @@ TEST_F(TFEntdadosRegras, TeclasDeEdicaoEAtalhosContinuamValendo)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("3,25"));
     QTest::keyClick(j.LblEdtB, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(j.LblEdtB->text(), QStringLiteral("3,25"));
-    // Pasted text is not typed: it goes in as it is.
-    QGuiApplication::clipboard()->setText(QStringLiteral("-7,123456"));
+    // Pasted text meets the typing rules: a minus sign refuses the whole paste.
+    QGuiApplication::clipboard()->setText(QStringLiteral("-7,12"));
     QTest::keyClick(j.LblEdtA, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(j.LblEdtA->text(), QStringLiteral("-7,123456"));
+    EXPECT_EQ(j.LblEdtA->text(), QString());
 }
 
 TEST_F(TFEntdadosRegras, PeriodoDeRetornoNaoTemFiltro)

@@ -55,3 +55,11 @@ TEST(TCodigoWindows1252, Utf8BemFormado)
                                   "\x80"})
         EXPECT_FALSE(TCodigoWindows1252::utf8Valido(mau)) << mau;
 }
+
+TEST(TCodigoWindows1252, SabeQuaisCaracteresCabem)
+{
+    for (char32_t c : {U'a', U'?', U'ç', U'Ã', U'º', U'°', U'€', U'“', U'™', U'Ÿ', U'\u00A0', U'ÿ'})
+        EXPECT_TRUE(TCodigoWindows1252::representa(c)) << static_cast<unsigned>(c);
+    for (char32_t c : {U'Ł', U'ő', U'→', U'日', U'😀', U'\u0100', U'\u2212'})
+        EXPECT_FALSE(TCodigoWindows1252::representa(c)) << static_cast<unsigned>(c);
+}
