@@ -97,18 +97,6 @@ int tag(const QObject* objeto)
     return objeto->property("Tag").toInt();
 }
 
-// The help context of the focused control, or of the nearest control around it that has one.
-std::uint32_t contextoDoFoco()
-{
-    for (const QWidget* controle = QApplication::focusWidget(); controle != nullptr;
-         controle = controle->parentWidget()) {
-        const int contexto = controle->property("HelpContext").toInt();
-        if (contexto != 0)
-            return static_cast<std::uint32_t>(contexto);
-    }
-    return 0;
-}
-
 } // namespace
 
 TFPrincipal::TFPrincipal(QWidget* pai)
@@ -403,7 +391,7 @@ void TFPrincipal::Timer1Timer()
 
 void TFPrincipal::Action1Execute()
 {
-    const std::uint32_t contexto = contextoDoFoco();
+    const std::uint32_t contexto = TAjudaAplicacao::contextoDoControle(QApplication::focusWidget());
     TAjudaAplicacao::HelpContext(contexto != 0 ? contexto : contextoConteudo);
 }
 

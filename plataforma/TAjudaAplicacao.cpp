@@ -1,5 +1,8 @@
 #include "TAjudaAplicacao.h"
 
+#include <QVariant>
+#include <QWidget>
+
 #include <utility>
 
 namespace {
@@ -28,4 +31,14 @@ void TAjudaAplicacao::HelpCommand(std::uint16_t comando, std::uint32_t dados)
     if (manipulador())
         manipulador()(comando, dados, chamarAjuda);
     // There is no help of the platform's own to fall back on.
+}
+
+std::uint32_t TAjudaAplicacao::contextoDoControle(const QWidget* controle)
+{
+    for (; controle != nullptr; controle = controle->parentWidget()) {
+        const int contexto = controle->property("HelpContext").toInt();
+        if (contexto != 0)
+            return static_cast<std::uint32_t>(contexto);
+    }
+    return 0;
 }

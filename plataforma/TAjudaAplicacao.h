@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <functional>
 
+class QWidget;
+
 class TAjudaAplicacao {
 public:
     // Command, data, and the flag that says whether the platform's own help should run.
@@ -14,4 +16,8 @@ public:
     static void HelpContext(std::uint32_t contexto);
     // Any help command with its data.
     static void HelpCommand(std::uint16_t comando, std::uint32_t dados);
+
+    // The help context a control stands for (its "HelpContext" property), or that of the
+    // nearest control around it that has one; 0 when none has, or with no control.
+    static std::uint32_t contextoDoControle(const QWidget* controle);
 };

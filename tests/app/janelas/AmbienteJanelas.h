@@ -1,6 +1,7 @@
 #pragma once
 // What the window tests share: every dialog, message box, browser, printer and help call
 // is answered or recorded here, so no test waits for a person or reaches the system.
+#include "EsperaEventos.h"
 #include "TAjudaAplicacao.h"
 #include "TCaixaMensagem.h"
 #include "TImpressora.h"
@@ -14,7 +15,6 @@
 #include "hh.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
@@ -47,19 +47,6 @@ inline std::intptr_t htmlHelpFalso(std::intptr_t, const char* arquivo, unsigned 
 
 // Stands for a loaded help control: never called, never freed.
 inline int controleFalso;
-
-// Processes events until `condicao` holds or the time runs out.
-inline bool esperaAte(const std::function<bool()>& condicao, int milissegundos = 3000)
-{
-    QDeadlineTimer prazo(milissegundos);
-    while (!condicao()) {
-        if (prazo.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    return true;
-}
 
 // Runs `abre`, which shows a modal dialog and waits for it, while `examina` is handed the
 // dialog once it is on the screen; `examina` must close it.

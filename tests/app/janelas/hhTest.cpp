@@ -205,9 +205,9 @@ TEST_F(AjudaMorlin, CadaContextoDoProgramaMostraOSeuTopico)
         {7, QStringLiteral("Consulta à equação de chuvas intensas"), {}},
         {32, QStringLiteral("Latitude e longitude do local"), {}},
         {1, QStringLiteral("Glossário de termos e grandezas"), {}},
-        {2, QStringLiteral("Escolha da estação, da localidade ou do ponto"), QStringLiteral("ponto")},
-        {4, QStringLiteral("Escolha da estação, da localidade ou do ponto"), QStringLiteral("localidade")},
-        {6, QStringLiteral("Escolha da estação, da localidade ou do ponto"), QStringLiteral("estacao")},
+        {2, QStringLiteral("Localização do ponto"), {}},
+        {4, QStringLiteral("Mapa, localidades e coordenadas"), {}},
+        {6, QStringLiteral("Lista de estações pluviográficas"), {}},
         {9, QStringLiteral("Relatório da equação de chuvas"), {}},
         {0, QStringLiteral("Consulta à equação de chuvas intensas"), {}},
     };

@@ -1,0 +1,740 @@
+#include "FoConsulta.h"
+
+#include "CoordenadasConsulta.h"
+#include "FoSobreNimbra.h"
+#include "TAjudaAplicacao.h"
+#include "TAplicacao.h"
+#include "TFiltroTeclas.h"
+#include "TFontePadrao.h"
+#include "TImagem.h"
+#include "TListBox.h"
+#include "TMaskEdit.h"
+#include "TMudancaEstado.h"
+#include "TPosicaoEixos.h"
+#include "TRestauracao.h"
+#include "TextoCoordenada.h"
+#include "UnBD.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int larguraCliente = 742;
+constexpr int alturaCliente = 544;
+constexpr int ladoMapa = 450;
+
+// Help contexts of the controls, for F1.
+constexpr int contextoParametros = 1;
+constexpr int contextoLocalizacao = 2;
+constexpr int contextoMapaLocalidades = 4;
+constexpr int contextoEstacoes = 6;
+constexpr int contextoConsulta = 7;
+constexpr int contextoRelatorio = 9;
+
+// Help commands the menu hands to the application's help handler.
+constexpr std::uint16_t HELP_FINDER = 11;
+constexpr std::uint16_t HELP_PARTIALKEY = 261;
+
+const std::string chamadorAtivacao = "FormActivate";
+const QString legendaAutor = QStringLiteral("Autor");
+const QString mapaBrasil = QStringLiteral(":/imagens/MapaBrasil.bmp");
+
+std::string& pastaDadosDefinida()
+{
+    static std::string pasta;
+    return pasta;
+}
+
+// The hourglass over the whole program while a state comes on show.
+class TCursorEspera {
+public:
+    TCursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TCursorEspera() { QApplication::restoreOverrideCursor(); }
+    TCursorEspera(const TCursorEspera&) = delete;
+    TCursorEspera& operator=(const TCursorEspera&) = delete;
+};
+
+// Chamador names the first showing while it runs the state change, whatever way that ends.
+class TChamadorAtivacao {
+public:
+    TChamadorAtivacao() { Chamador = chamadorAtivacao; }
+    ~TChamadorAtivacao() { Chamador.clear(); }
+    TChamadorAtivacao(const TChamadorAtivacao&) = delete;
+    TChamadorAtivacao& operator=(const TChamadorAtivacao&) = delete;
+};
+
+template <class T>
+T* nomeia(T* controle, const char* nome)
+{
+    controle->setObjectName(QLatin1String(nome));
+    return controle;
+}
+
+QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, int x, int y, bool negrito = false)
+{
+    auto* r = nomeia(new QLabel(texto, pai), nome);
+    if (negrito) {
+        QFont fonte = r->font();
+        fonte.setBold(true);
+        r->setFont(fonte);
+    }
+    r->move(x, y);
+    r->adjustSize();
+    return r;
+}
+
+QFrame* painel(QWidget* pai, const char* nome, const QRect& area, bool branco)
+{
+    auto* p = nomeia(new QFrame(pai), nome);
+    p->setGeometry(area);
+    if (branco) {
+        p->setAutoFillBackground(true);
+        QPalette paleta = p->palette();
+        paleta.setColor(QPalette::Window, Qt::white);
+        p->setPalette(paleta);
+    } else {
+        p->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    }
+    return p;
+}
+
+QPushButton* botao(QWidget* pai, const char* nome, const QString& texto, const QRect& area)
+{
+    auto* b = nomeia(new QPushButton(texto, pai), nome);
+    b->setGeometry(area);
+    return b;
+}
+
+// A line of the crosshair: drawn, never in the way of the picture's mouse events.
+QFrame* eixo(QWidget* pai, const char* nome, const QRect& area)
+{
+    auto* e = nomeia(new QFrame(pai), nome);
+    e->setGeometry(area);
+    e->setAutoFillBackground(true);
+    QPalette paleta = e->palette();
+    paleta.setColor(QPalette::Window, Qt::black);
+    e->setPalette(paleta);
+    e->setCursor(Qt::CrossCursor);
+    e->setEnabled(false);
+    e->setAttribute(Qt::WA_TransparentForMouseEvents);
+    e->hide();
+    return e;
+}
+
+// A coordinate label beside the crosshair: bold on white.
+QLabel* rotuloEixo(QWidget* pai, const char* nome, int x, int y)
+{
+    QLabel* r = rotulo(pai, nome, QStringLiteral("0000"), x, y, true);
+    r->setAutoFillBackground(true);
+    QPalette paleta = r->palette();
+    paleta.setColor(QPalette::Window, Qt::white);
+    r->setPalette(paleta);
+    r->hide();
+    return r;
+}
+
+// The caption of one parameter in its white box.
+QLabel* parametro(QWidget* pai, const char* nome, const QRect& area)
+{
+    auto* r = nomeia(new QLabel(pai), nome);
+    r->setGeometry(area);
+    r->setFrameStyle(QFrame::Box | QFrame::Plain);
+    r->setAutoFillBackground(true);
+    QPalette paleta = r->palette();
+    paleta.setColor(QPalette::Window, Qt::white);
+    r->setPalette(paleta);
+    r->setAlignment(Qt::AlignCenter);
+    r->setWordWrap(true);
+    return r;
+}
+
+void defineContexto(QWidget* controle, int contexto)
+{
+    controle->setProperty("HelpContext", contexto);
+}
+
+// The label's text, moved to where it stands.
+void mostraEm(QLabel* r, const TPosicao& p)
+{
+    r->move(p.Esquerda, p.Topo);
+    r->adjustSize();
+}
+
+QString paraQt(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+} // namespace
+
+// ---- Construction ---------------------------------------------------------------
+
+TfrmFoConsulta::TfrmFoConsulta(QWidget* dono)
+    : QDialog(dono, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , BD(pastaDados())
+{
+    setObjectName(QStringLiteral("frmFoConsulta"));
+    setWindowTitle(paraQt(LegendaConsulta));
+    setFont(TFontePadrao::fonte());
+    setProperty("HelpContext", 0);
+
+    auto* disposicao = new QVBoxLayout(this);
+    disposicao->setContentsMargins(0, 0, 0, 0);
+    disposicao->setSpacing(0);
+    disposicao->setSizeConstraint(QLayout::SetFixedSize);
+    criaMenu();
+    disposicao->setMenuBar(MainMenu1);
+    auto* area = new QWidget(this);
+    area->setFixedSize(larguraCliente, alturaCliente);
+    disposicao->addWidget(area);
+
+    criaMapa(area);
+    criaListas(area);
+    criaBotoes(area);
+    criaPonto(area);
+    criaParametros(area);
+    setTabOrder(Estados, LBEstacao);
+    setTabOrder(LBEstacao, LBLocalidade);
+    setTabOrder(LBLocalidade, Autor);
+    setTabOrder(Autor, PrecLaAux);
+    setTabOrder(PrecLaAux, PrecLoAux);
+    setTabOrder(PrecLoAux, Calculalalo);
+    setTabOrder(Calculalalo, BtnRelat);
+    setTabOrder(BtnRelat, BtnAjuda);
+    setTabOrder(BtnAjuda, BtnCancel);
+    setTabOrder(BtnCancel, BtnOk);
+    ligaEventos();
+
+    adjustSize();
+    if (screen() != nullptr)
+        move(screen()->availableGeometry().center() - rect().center());
+
+    // A stations file that cannot be read is reported, and the window opens all the same.
+    TAplicacao::executa([this] { FormCreate(); });
+}
+
+void TfrmFoConsulta::criaMenu()
+{
+    MainMenu1 = nomeia(new QMenuBar(this), "MainMenu1");
+    MapadoBrasil1 = nomeia(MainMenu1->addAction(QStringLiteral("&Mapa do Brasil")), "MapadoBrasil1");
+    Relatrio1 = nomeia(MainMenu1->addAction(QStringLiteral("&Relatório")), "Relatrio1");
+    Ajuda1 = nomeia(MainMenu1->addMenu(QStringLiteral("&Ajuda")), "Ajuda1");
+    Contedo1 = nomeia(Ajuda1->addAction(QStringLiteral("&Conteúdo")), "Contedo1");
+    N2 = nomeia(Ajuda1->addSeparator(), "N2");
+    ObterAjudaSobre1 = nomeia(Ajuda1->addAction(QStringLiteral("Obter Ajuda Sobre ...")), "ObterAjudaSobre1");
+    N1 = nomeia(Ajuda1->addSeparator(), "N1");
+    Sobre1 = nomeia(Ajuda1->addAction(QStringLiteral("&Sobre o Nimbra 2.1")), "Sobre1");
+}
+
+void TfrmFoConsulta::criaMapa(QWidget* area)
+{
+    Panel3 = painel(area, "Panel3", QRect(0, 0, 457, 456), false);
+    defineContexto(Panel3, contextoMapaLocalidades);
+    Notebook1 = nomeia(new QStackedWidget(Panel3), "Notebook1");
+    Notebook1->setGeometry(3, 3, ladoMapa, ladoMapa);
+
+    auto* brasil = new QWidget;
+    Notebook1->addWidget(brasil);
+    Panel8 = painel(brasil, "Panel8", QRect(0, 0, ladoMapa, ladoMapa), true);
+    BrasilBMP = nomeia(new TImagem(Panel8), "BrasilBMP");
+    BrasilBMP->setGeometry(0, 0, ladoMapa, ladoMapa);
+    BrasilBMP->setCursor(Qt::PointingHandCursor);
+    BrasilBMP->carregaArquivo(mapaBrasil);
+    NomeCid = rotulo(Panel8, "NomeCid", QStringLiteral("NomeCid"), 30, 335, true);
+    NomeCid->hide();
+    LabelLatitude = rotulo(Panel8, "LabelLatitude", QStringLiteral("0000"), 91, 352, true);
+    LabelLongitude = rotulo(Panel8, "LabelLongitude", QStringLiteral("0000"), 91, 366, true);
+    LatCid = rotulo(Panel8, "LatCid", QStringLiteral("Latitude:"), 30, 351);
+    LatCid->hide();
+    LonCid = rotulo(Panel8, "LonCid", QStringLiteral("Longitude:"), 30, 365);
+    LonCid->hide();
+
+    auto* estados = new QWidget;
+    Notebook1->addWidget(estados);
+    Panel1 = painel(estados, "Panel1", QRect(0, 0, ladoMapa, ladoMapa), true);
+    EstadoBMP = nomeia(new TImagem(Panel1), "EstadoBMP");
+    EstadoBMP->setGeometry(0, 0, ladoMapa, ladoMapa);
+    EstadoBMP->setCursor(Qt::CrossCursor);
+    EstadoBMP->hide();
+    EixoX = eixo(Panel1, "EixoX", QRect(0, 224, ladoMapa, 1));
+    EixoY = eixo(Panel1, "EixoY", QRect(224, 0, 1, ladoMapa));
+    LabelLat = rotuloEixo(Panel1, "LabelLat", 72, 44);
+    LabelLon = rotuloEixo(Panel1, "LabelLon", 72, 58);
+    Notebook1->setCurrentIndex(paginaEstados);
+}
+
+void TfrmFoConsulta::criaListas(QWidget* area)
+{
+    Estados = nomeia(new QComboBox(area), "Estados");
+    Estados->setGeometry(514, 7, 182, Estados->sizeHint().height());
+    for (const std::string& nome : NomesEstados)
+        Estados->addItem(paraQt(nome));
+    Estados->setToolTip(QStringLiteral("Estados"));
+    defineContexto(Estados, contextoConsulta);
+    rotulo(area, "", QStringLiteral("&Estados :"), 466, 11)->setBuddy(Estados);
+
+    Panel4 = painel(area, "Panel4", QRect(463, 44, 278, 352), false);
+    rotulo(Panel4, "", QStringLiteral("Es&tações :"), 4, 6)->setBuddy(Estados);
+    LBEstacao = nomeia(new TListBox(Panel4), "LBEstacao");
+    LBEstacao->setGeometry(4, 22, 269, 130);
+    LBEstacao->setItemHeight(13);
+    LBEstacao->setToolTip(QStringLiteral("Estações"));
+    defineContexto(LBEstacao, contextoEstacoes);
+
+    LLocalidades = rotulo(Panel4, "LLocalidades", QStringLiteral("&Localidades :"), 4, 162);
+    LLocalidades->setBuddy(Estados);
+    // The notice lies in the locality list's place, seen when a state has no localities.
+    lAviso = nomeia(new QLabel(Panel4), "lAviso");
+    lAviso->setGeometry(23, 210, 233, 68);
+    lAviso->setWordWrap(true);
+    lAviso->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Narrowed, so that the whole notice fits its fixed box whichever face the system gives.
+    QFont fonteAviso = lAviso->font();
+    fonteAviso.setPixelSize(13);
+    fonteAviso.setStretch(QFont::SemiCondensed);
+    lAviso->setFont(fonteAviso);
+    lAviso->setText(QStringLiteral("Dados obtidos por desagragação da chuva de um dia em chuvas de menor duração, "
+                                   "segundo metodologia proposta pelo DAEE-CETESB."));
+    lAviso->hide();
+    LBLocalidade = nomeia(new TListBox(Panel4), "LBLocalidade");
+    LBLocalidade->setGeometry(4, 179, 269, 130);
+    LBLocalidade->setItemHeight(13);
+    LBLocalidade->setToolTip(QStringLiteral("Localidades"));
+    defineContexto(LBLocalidade, contextoMapaLocalidades);
+
+    Autor = botao(Panel4, "Autor", legendaAutor, QRect(43, 316, 192, 28));
+    Autor->setCursor(Qt::PointingHandCursor);
+}
+
+void TfrmFoConsulta::criaBotoes(QWidget* area)
+{
+    BtnRelat = botao(area, "BtnRelat", QStringLiteral("&Relatório"), QRect(495, 402, 100, 28));
+    defineContexto(BtnRelat, contextoRelatorio);
+    BtnAjuda = botao(area, "BtnAjuda", QStringLiteral("&Ajuda"), QRect(631, 402, 100, 28));
+    defineContexto(BtnAjuda, contextoConsulta);
+    BtnCancel = botao(area, "BtnCancel", QStringLiteral("&Cancelar"), QRect(631, 446, 100, 28));
+    BtnOk = botao(area, "BtnOk", QStringLiteral("&Fechar"), QRect(631, 489, 100, 28));
+    BtnOk->setDefault(true);
+}
+
+void TfrmFoConsulta::criaPonto(QWidget* area)
+{
+    GroupBox2 = nomeia(new QGroupBox(area), "GroupBox2");
+    GroupBox2->setGeometry(4, 457, 331, 65);
+    GroupBox2->setToolTip(QStringLiteral("Localização"));
+    defineContexto(GroupBox2, contextoLocalizacao);
+
+    PrecLaAux = nomeia(new TMaskEdit(GroupBox2), "PrecLaAux");
+    PrecLaAux->setGeometry(24, 31, 69, 21);
+    PrecLaAux->setToolTip(QStringLiteral("Latitude"));
+    defineContexto(PrecLaAux, contextoMapaLocalidades);
+    Label18 = rotulo(GroupBox2, "Label18", QStringLiteral("Latit&ude :"), 24, 12);
+    Label18->setBuddy(PrecLaAux);
+
+    PrecLoAux = nomeia(new TMaskEdit(GroupBox2), "PrecLoAux");
+    PrecLoAux->setGeometry(120, 31, 69, 21);
+    PrecLoAux->setToolTip(QStringLiteral("Longitude"));
+    defineContexto(PrecLoAux, contextoMapaLocalidades);
+    Label17 = rotulo(GroupBox2, "Label17", QStringLiteral("L&ongitude :"), 120, 12);
+    Label17->setBuddy(PrecLoAux);
+
+    Calculalalo = botao(GroupBox2, "Calculalalo", QStringLiteral("&Calcular"), QRect(213, 21, 96, 28));
+}
+
+void TfrmFoConsulta::criaParametros(QWidget* area)
+{
+    Precipitacao = nomeia(new QGroupBox(QStringLiteral(" Parâmetros da Equação IDF "), area), "Precipitacao");
+    Precipitacao->setGeometry(342, 457, 267, 65);
+    Precipitacao->setToolTip(
+        QStringLiteral("Parâmetros da equação intensidade-duração-freqüência da precipitação"));
+    defineContexto(Precipitacao, contextoParametros);
+    Label1 = rotulo(Precipitacao, "Label1", QStringLiteral("K:"), 33, 20);
+    Label2 = rotulo(Precipitacao, "Label2", QStringLiteral("a:"), 157, 20);
+    Label4 = rotulo(Precipitacao, "Label4", QStringLiteral("b:"), 34, 44);
+    Label3 = rotulo(Precipitacao, "Label3", QStringLiteral("c:"), 157, 44);
+    PrecK = parametro(Precipitacao, "PrecK", QRect(47, 15, 65, 22));
+    PrecA = parametro(Precipitacao, "PrecA", QRect(169, 15, 65, 22));
+    PrecB = parametro(Precipitacao, "PrecB", QRect(47, 40, 65, 21));
+    PrecC = parametro(Precipitacao, "PrecC", QRect(169, 39, 65, 22));
+}
+
+void TfrmFoConsulta::ligaEventos()
+{
+    TAplicacao::liga(Estados, &QComboBox::activated, this, [this] { EstadosClick(); });
+    TAplicacao::liga(LBEstacao, &TListBox::Click, this, [this] { LBEstacaoClick(); });
+    TAplicacao::liga(LBLocalidade, &TListBox::Click, this, [this] { LBLocalidadeClick(); });
+    TAplicacao::liga(Calculalalo, &QPushButton::clicked, this, [this] { CalculalaloClick(); });
+    connect(EstadoBMP, &TImagem::MouseMove, this, [this](Qt::KeyboardModifiers, int X, int Y) {
+        TAplicacao::executa([&] { EstadoBMPMouseMove(X, Y); });
+    });
+    auto* teclas = new TFiltroTeclas([this](QObject*, QChar& tecla) { PrecLaAuxKeyPress(tecla); }, this);
+    teclas->instala(PrecLaAux);
+    teclas->instala(PrecLoAux);
+
+    TAplicacao::liga(BtnOk, &QPushButton::clicked, this, [this] { BtnOkClick(); });
+    TAplicacao::liga(BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
+    TAplicacao::liga(BtnAjuda, &QPushButton::clicked, this, [this] { BtnAjudaClick(); });
+    TAplicacao::liga(Contedo1, &QAction::triggered, this, [this] { Contedo1Click(); });
+    TAplicacao::liga(ObterAjudaSobre1, &QAction::triggered, this, [this] { ObterAjudaSobre1Click(); });
+    TAplicacao::liga(Sobre1, &QAction::triggered, this, [this] { Sobre1Click(); });
+
+    // F1 opens the help of the control in use, or the window's own.
+    auto* f1 = new QAction(this);
+    f1->setShortcut(QKeySequence(Qt::Key_F1));
+    f1->setShortcutContext(Qt::WindowShortcut);
+    addAction(f1);
+    TAplicacao::liga(f1, &QAction::triggered, this, [this] {
+        TAjudaAplicacao::HelpContext(TAjudaAplicacao::contextoDoControle(focusWidget() ? focusWidget() : this));
+    });
+}
+
+std::string TfrmFoConsulta::pastaDados()
+{
+    return pastaDadosDefinida().empty() ? pastaDadosNimbra() : pastaDadosDefinida();
+}
+
+void TfrmFoConsulta::definePastaDados(const std::string& pasta)
+{
+    pastaDadosDefinida() = pasta;
+}
+
+// ---- Creation and activation ----------------------------------------------------
+
+void TfrmFoConsulta::FormCreate()
+{
+    PrimeiraAtivacao = true;
+    ShowAbout = false;
+    setWindowIcon(QApplication::windowIcon());
+    Estados->setCurrentIndex(0);
+    // Every state keeps its place in the table even when the file cannot be read: the
+    // window then opens with no stations at all.
+    BD.Estacoes.assign(NumeroEstados, {});
+    BD.leEstacoes();
+    Autoria.clear();
+}
+
+// The first showing only: a message box, the about window, the source window or another
+// program taking the focus and giving it back never run the restore again over what the
+// user has picked since.
+void TfrmFoConsulta::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
+    if (!ativacaoPendente_)
+        return;
+    ativacaoPendente_ = false;
+    QMetaObject::invokeMethod(this, [this] { TAplicacao::executa([this] { FormActivate(); }); },
+                              Qt::QueuedConnection);
+}
+
+void TfrmFoConsulta::FormActivate()
+{
+    Estados->setCurrentIndex(Estado.Indice());
+    {
+        const TChamadorAtivacao ativacao;
+        EstadosClick();
+    }
+    const TRestauracao r = restauracao(IndEstacao, IndLocalidade, estacoesDoEstado().size(),
+                                       BD.Localidades.size(), !TxtLatitude.empty() && !TxtLongitude.empty());
+    LBEstacao->setItemIndex(r.PosicaoEstacao);
+    LBLocalidade->setItemIndex(r.PosicaoLocalidade);
+    switch (r.Escolha) {
+    case TEscolhaRestaurada::Estacao:
+        LBEstacaoClick();
+        break;
+    case TEscolhaRestaurada::Localidade:
+        LBLocalidadeClick();
+        break;
+    case TEscolhaRestaurada::Ponto:
+        PrecLaAux->setText(paraQt(TxtLatitude));
+        PrecLoAux->setText(paraQt(TxtLongitude));
+        CalculalaloClick();
+        break;
+    case TEscolhaRestaurada::Nenhuma:
+        break;
+    }
+    if (PrimeiraAtivacao && ShowAbout) {
+        mostraSobre();
+        PrimeiraAtivacao = false;
+    }
+}
+
+// ---- The state change -----------------------------------------------------------
+
+void TfrmFoConsulta::EstadosClick()
+{
+    const int anterior = Estado.Indice();
+    const int escolhido = Estados->currentIndex();
+    if (mudaEstado(escolhido, true))
+        return;
+    Estados->setCurrentIndex(anterior);
+    if (!mudaEstado(anterior, true))
+        mudaEstado(anterior, false);
+    throw Exception(mudancaEstado(escolhido, pastaDados()).MensagemSemFigura);
+}
+
+bool TfrmFoConsulta::mudaEstado(int indice, bool comFigura)
+{
+    {
+        const TCursorEspera espera;
+        limpaTela();
+        const TMudancaEstado mudanca = mudancaEstado(indice, pastaDados());
+        if (mudanca.Limites)
+            LimitesMapa = *mudanca.Limites;
+        Estado.setIndice(static_cast<std::int16_t>(indice));
+        BD.Localidades.clear();
+        setWindowTitle(paraQt(mudanca.Legenda));
+        Autor->setEnabled(true);
+        const TMapaEstado mapa =
+            mudanca.Mapa == TMapaEstado::Proprio && !comFigura ? TMapaEstado::Brasil : mudanca.Mapa;
+        switch (mapa) {
+        case TMapaEstado::Proprio:
+            Notebook1->setCurrentIndex(paginaEstados);
+            habilitaPonto(true);
+            if (!QFileInfo::exists(paraQt(mudanca.Figura)))
+                return false;
+            EstadoBMP->carregaArquivo(paraQt(mudanca.Figura));
+            BD.leLocalidades(indice);
+            EstadoBMP->show();
+            break;
+        case TMapaEstado::Anterior:
+            Autor->setText(QString());
+            Autor->setEnabled(false);
+            break;
+        case TMapaEstado::Brasil:
+            Notebook1->setCurrentIndex(paginaBrasil);
+            habilitaPonto(false);
+            EixoX->hide();
+            EixoY->hide();
+            LabelLat->clear();
+            LabelLon->clear();
+            EstadoBMP->hide();
+            break;
+        }
+        preencheListas();
+    }
+    // A state the user chooses opens on its first station.
+    if (Chamador != chamadorAtivacao && !estacoesDoEstado().empty())
+        LBEstacaoClick();
+    return true;
+}
+
+void TfrmFoConsulta::habilitaPonto(bool habilitado)
+{
+    PrecLoAux->setEnabled(habilitado);
+    PrecLaAux->setEnabled(habilitado);
+    Calculalalo->setEnabled(habilitado);
+}
+
+const std::vector<TEstacao>& TfrmFoConsulta::estacoesDoEstado() const
+{
+    return BD.Estacoes.at(static_cast<std::size_t>(Estado.Indice()));
+}
+
+// The lists show the records in file order, which is the order of their names: a
+// position is the record's index.
+void TfrmFoConsulta::preencheListas()
+{
+    if (BD.Localidades.empty()) {
+        LBLocalidade->hide();
+        LLocalidades->hide();
+    } else {
+        LBLocalidade->show();
+        LLocalidades->show();
+        LBLocalidade->clear();
+        for (const TLocalidade& localidade : BD.Localidades)
+            LBLocalidade->addItem(paraQt(localidade.Nome));
+        LBLocalidade->setItemIndex(0);
+    }
+    LBEstacao->clear();
+    for (const TEstacao& estacao : estacoesDoEstado())
+        LBEstacao->addItem(paraQt(estacao.Nome));
+    LBEstacao->setItemIndex(0);
+}
+
+void TfrmFoConsulta::limpaTela()
+{
+    EixoX->hide();
+    EixoY->hide();
+    for (QLabel* r : {LabelLat, LabelLon}) {
+        r->clear();
+        r->hide();
+    }
+    for (QLabel* r : {PrecK, PrecA, PrecB, PrecC})
+        r->clear();
+    PrecLaAux->setText(paraQt(CoordenadaZero));
+    PrecLoAux->setText(paraQt(CoordenadaZero));
+    for (QLabel* r : {NomeCid, LatCid, LonCid, LabelLatitude, LabelLongitude})
+        r->hide();
+}
+
+// ---- Closing and help -----------------------------------------------------------
+
+void TfrmFoConsulta::BtnOkClick()
+{
+    IndEstacao = static_cast<std::int16_t>(LBEstacao->ItemIndex());
+    IndLocalidade = static_cast<std::int16_t>(LBLocalidade->ItemIndex());
+    Autoria = Autor->text() == legendaAutor ? std::string() : Autor->text().toStdString();
+    done(mrOk);
+}
+
+void TfrmFoConsulta::BtnCancelClick()
+{
+    done(mrCancel);
+}
+
+void TfrmFoConsulta::reject()
+{
+    done(mrCancel);
+}
+
+void TfrmFoConsulta::BtnAjudaClick()
+{
+    TAjudaAplicacao::HelpContext(contextoConsulta);
+}
+
+void TfrmFoConsulta::Contedo1Click()
+{
+    TAjudaAplicacao::HelpCommand(HELP_FINDER, 0);
+}
+
+// The search gets an empty key, which no data can carry but none.
+void TfrmFoConsulta::ObterAjudaSobre1Click()
+{
+    TAjudaAplicacao::HelpCommand(HELP_PARTIALKEY, 0);
+}
+
+void TfrmFoConsulta::Sobre1Click()
+{
+    mostraSobre();
+}
+
+void TfrmFoConsulta::mostraSobre()
+{
+    auto* sobre = new TfrmFoSobreNimbra(this);
+    frmFoSobreNimbra = sobre;
+    sobre->exec();
+    delete sobre;
+}
+
+// ---- Coordinates and the state picture ------------------------------------------
+
+void TfrmFoConsulta::setLatitude(const std::string& texto)
+{
+    LatitudeDec = latitudeAceita(texto, LimitesMapa, !EstadoBMP->isHidden());
+    TxtLatitude = texto;
+}
+
+void TfrmFoConsulta::setLongitude(const std::string& texto)
+{
+    LongitudeDec = longitudeAceita(texto, LimitesMapa, !EstadoBMP->isHidden());
+    TxtLongitude = texto;
+}
+
+void TfrmFoConsulta::setLatitudeDec(double v)
+{
+    if (!LimitesMapa.contemLatitude(v))
+        return;
+    LatitudeDec = v;
+    TxtLatitude = formataCoordenada(v);
+}
+
+void TfrmFoConsulta::setLongitudeDec(double v)
+{
+    if (!LimitesMapa.contemLongitude(v))
+        return;
+    LongitudeDec = v;
+    TxtLongitude = formataCoordenada(v);
+}
+
+void TfrmFoConsulta::pontoDasCoordenadas()
+{
+    const std::optional<double> x = LimitesMapa.colunaDaLongitude(LongitudeDec);
+    const std::optional<double> y = LimitesMapa.linhaDaLatitude(LatitudeDec);
+    if (!x || !y)
+        return;
+    PontoX = *x;
+    PontoY = *y;
+}
+
+void TfrmFoConsulta::posicionaEixos()
+{
+    posicionaEixosEm(pixelMaisProximo(PontoX), pixelMaisProximo(PontoY));
+}
+
+void TfrmFoConsulta::posicionaEixosEm(int X, int Y)
+{
+    const TPosicaoEixos p = posicaoEixos(X, Y);
+    EixoY->move(p.EixoYEsquerda, EixoY->y());
+    EixoX->move(EixoX->x(), p.EixoXTopo);
+    mostraEm(LabelLon, p.LabelLon);
+    mostraEm(LabelLat, p.LabelLat);
+    EixoY->show();
+    EixoX->show();
+    LabelLon->show();
+    LabelLat->show();
+}
+
+void TfrmFoConsulta::mostraCidade()
+{
+    for (QLabel* r : {NomeCid, LatCid, LonCid, LabelLatitude, LabelLongitude}) {
+        r->adjustSize();
+        r->show();
+    }
+    EixoY->hide();
+    EixoX->hide();
+    LabelLon->show();
+    LabelLat->show();
+    mostraEm(LabelLat, LabelLatCidade);
+    mostraEm(LabelLon, LabelLonCidade);
+}
+
+void TfrmFoConsulta::EstadoBMPMouseMove(int X, int Y)
+{
+    const std::optional<QRgb> pixel = EstadoBMP->Pixels(X, Y);
+    std::optional<TCor> cor;
+    if (pixel)
+        cor = TCor{static_cast<std::uint8_t>(qRed(*pixel)), static_cast<std::uint8_t>(qGreen(*pixel)),
+                   static_cast<std::uint8_t>(qBlue(*pixel))};
+    const bool sobreEstado = pertenceAoEstado(cor);
+    EstadoBMP->setCursor(sobreEstado ? Qt::CrossCursor : Qt::ArrowCursor);
+    if (const std::optional<TTextosPonto> textos = textosDoPixel(sobreEstado, X, Y, LimitesMapa)) {
+        PrecLaAux->setText(paraQt(textos->Latitude));
+        PrecLoAux->setText(paraQt(textos->Longitude));
+    }
+}
+
+void TfrmFoConsulta::PrecLaAuxKeyPress(QChar&)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{NomeCid, LatCid, LonCid, LabelLatitude, LabelLongitude, EixoX,
+                                                     EixoY, LabelLon, LabelLat})
+        w->hide();
+}
+
+// ---- The picks ------------------------------------------------------------------
+
+void TfrmFoConsulta::LBEstacaoClick()
+{
+    IndEstacao = static_cast<std::int16_t>(LBEstacao->ItemIndex());
+}
+
+void TfrmFoConsulta::LBLocalidadeClick()
+{
+    IndLocalidade = static_cast<std::int16_t>(LBLocalidade->ItemIndex());
+}
+
+void TfrmFoConsulta::CalculalaloClick()
+{
+    LBEstacao->setItemIndex(-1);
+    LBLocalidade->setItemIndex(-1);
+}

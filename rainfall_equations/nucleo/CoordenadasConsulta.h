@@ -1,0 +1,34 @@
+#pragma once
+// The point of the consultation window: the coordinate texts it takes for its point and
+// what its edits read while the mouse moves over a state picture.
+#include "CoresMapaBrasil.h"
+#include "TLimitesMapa.h"
+
+#include <optional>
+#include <string>
+
+// A pixel of a state picture belongs to the state when it is exactly pure blue; a
+// position outside the picture (no colour) does not.
+inline constexpr TCor CorAreaEstado{0, 0, 255};
+bool pertenceAoEstado(std::optional<TCor> cor);
+
+// The degrees of a latitude (longitude) text the window may keep. While the state picture
+// is on show (`comLimites`) a value outside the bounds raises Exception
+// "Latitude <texto> não definida." ("Longitude <texto> não definida."), the text as given;
+// the bounds themselves are inside. A piece that is not a number raises EConvertError
+// (see leCoordenada).
+double latitudeAceita(const std::string& texto, const TLimitesMapa& limites, bool comLimites);
+double longitudeAceita(const std::string& texto, const TLimitesMapa& limites, bool comLimites);
+
+struct TTextosPonto {
+    std::string Latitude;
+    std::string Longitude;
+
+    bool operator==(const TTextosPonto&) const = default;
+};
+
+// What the two edits read with the mouse on picture pixel (X, Y): its coordinates, each
+// truncated to whole seconds, when the pixel is on the state (`sobreEstado`), the zero
+// text when it is not. Nothing on the state while the bounds are still all zero: the
+// edits then keep what they read.
+std::optional<TTextosPonto> textosDoPixel(bool sobreEstado, int X, int Y, const TLimitesMapa& limites);
