@@ -1,5 +1,6 @@
 #include "../nucleo/TerracoRealista.h"
 #include "AmbienteJanelas.h"
+#include "DigitacaoTerraco.h"
 #include "ConfiguracaoRegional.h"
 #include "TDialogoArquivo.h"
 #include "TGravadorProjeto.h"
@@ -115,62 +116,6 @@ protected:
     }
 
     void abreSecao(QToolButton* botao) { QTest::mouseClick(botao, Qt::LeftButton); }
-
-    // Types into a cell as the user does: the first key opens the cell's editor, the
-    // rest goes to the editor, Enter keeps the text.
-    static void digitaNaCelula(TStringGrid* grade, int coluna, int linha, const QString& texto)
-    {
-        grade->setCurrentCell(linha - grade->FixedRows(), coluna - grade->FixedCols());
-        QTest::keyClick(grade, texto.at(0).toLatin1());
-        auto* editor = grade->findChild<QLineEdit*>();
-        ASSERT_NE(editor, nullptr) << grade->objectName().toStdString();
-        QTest::keyClicks(editor, texto.mid(1));
-        QTest::keyClick(editor, Qt::Key_Return);
-        // The editor hands its text over from the event loop.
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ASSERT_EQ(grade->Cells(coluna, linha), texto) << grade->objectName().toStdString();
-    }
-
-    // Every value cell of `textos` that holds a text, typed into the same cell of `grade`.
-    static void digitaGrade(TStringGrid* grade, const TGradeTexto& textos)
-    {
-        for (int r = grade->FixedRows(); r < textos.RowCount(); ++r)
-            for (int c = grade->FixedCols(); c < textos.ColCount(); ++c)
-                if (!textos.Cells(c, r).empty())
-                    digitaNaCelula(grade, c, r, QString::fromStdString(textos.Cells(c, r)));
-    }
-
-    static void digita(QLineEdit* edicao, const std::string& texto)
-    {
-        QTest::keyClicks(edicao, QString::fromStdString(texto));
-    }
-
-    // The whole realistic terrace typed through the controls, section by section.
-    void digitaTerraco()
-    {
-        TFEntdados* j = FEntdados;
-        const TDadosTerraco d = terracoRealista();
-        digita(j->LblEdtTr, d.LblEdtTr);
-        digita(j->LblEdtK, d.LblEdtK);
-        digita(j->LblEdtA, d.LblEdtA);
-        digita(j->LblEdtB, d.LblEdtB);
-        digita(j->LblEdtC, d.LblEdtC);
-        abreSecao(j->sbCanal);
-        digita(j->LblEdtComprimentoTerraco, d.LblEdtComprimentoTerraco);
-        digitaGrade(j->SGridCanalSecao, d.SGridCanalSecao);
-        abreSecao(j->sbAreaDeContribuicao);
-        digitaGrade(j->SGridMira, d.SGridMira);
-        QTest::mouseClick(j->RadioButtonContribui, Qt::LeftButton, {}, QPoint(5, 8));
-        digita(j->EdtAreaContibuicaoSemiELargura, d.EdtAreaContibuicaoSemiELargura);
-        digita(j->EdtAreaContibuicaoComprimento, d.EdtAreaContibuicaoComprimento);
-        abreSecao(j->sbPerfilDaCrista);
-        digitaGrade(j->SGridCristaInicio, d.SGridCristaInicio);
-        digitaGrade(j->SGridCristaMeio, d.SGridCristaMeio);
-        digitaGrade(j->SGridCristaFim, d.SGridCristaFim);
-        abreSecao(j->sbSolo);
-        digita(j->LblEdtSoloTIE, d.LblEdtSoloTIE);
-    }
 };
 
 // ---- "Calcular" ---------------------------------------------------------------------------
@@ -178,7 +123,7 @@ protected:
 TEST_F(ComandosProjeto, TerracoDigitadoAteOVeredito)
 {
     novoProjeto();
-    digitaTerraco();
+    digitaTerraco(FEntdados);
     EXPECT_EQ(FEntdados->lerDados(), terracoRealista());
 
     QTest::mouseClick(FEntdados->BttCalcula, Qt::LeftButton);
