@@ -1,9 +1,14 @@
 #include "FoConsulta.h"
 
 #include "CoordenadasConsulta.h"
+#include "CoresMapaBrasil.h"
+#include "FoAutor.h"
+#include "FontesDados.h"
 #include "FoSobreNimbra.h"
+#include "RelatorioNimbra.h"
 #include "TAjudaAplicacao.h"
 #include "TAplicacao.h"
+#include "TCaixaMensagem.h"
 #include "TFiltroTeclas.h"
 #include "TFontePadrao.h"
 #include "TImagem.h"
@@ -26,6 +31,8 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <string_view>
 
 namespace {
 
@@ -174,6 +181,30 @@ QString paraQt(const std::string& utf8)
 {
     return QString::fromStdString(utf8);
 }
+
+QString paraQt(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// The colour of a picture pixel; nothing outside the picture.
+std::optional<TCor> corDoPixel(const TImagem* figura, int X, int Y)
+{
+    const std::optional<QRgb> pixel = figura->Pixels(X, Y);
+    if (!pixel)
+        return std::nullopt;
+    return TCor{static_cast<std::uint8_t>(qRed(*pixel)), static_cast<std::uint8_t>(qGreen(*pixel)),
+                static_cast<std::uint8_t>(qBlue(*pixel))};
+}
+
+// CliqueSimulado holds while "&Calcular" clicks the picture itself, whatever way that ends.
+class TCliqueSimulado {
+public:
+    TCliqueSimulado() { CliqueSimulado = true; }
+    ~TCliqueSimulado() { CliqueSimulado = false; }
+    TCliqueSimulado(const TCliqueSimulado&) = delete;
+    TCliqueSimulado& operator=(const TCliqueSimulado&) = delete;
+};
 
 } // namespace
 
@@ -378,6 +409,19 @@ void TfrmFoConsulta::ligaEventos()
     connect(EstadoBMP, &TImagem::MouseMove, this, [this](Qt::KeyboardModifiers, int X, int Y) {
         TAplicacao::executa([&] { EstadoBMPMouseMove(X, Y); });
     });
+    connect(EstadoBMP, &TImagem::MouseUp, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
+        TAplicacao::executa([&] { EstadoBMPMouseUp(X, Y); });
+    });
+    connect(BrasilBMP, &TImagem::MouseMove, this, [this](Qt::KeyboardModifiers, int X, int Y) {
+        TAplicacao::executa([&] { BrasilBMPMouseMove(X, Y); });
+    });
+    connect(BrasilBMP, &TImagem::MouseUp, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
+        TAplicacao::executa([&] { BrasilBMPMouseUp(X, Y); });
+    });
+    TAplicacao::liga(MapadoBrasil1, &QAction::triggered, this, [this] { MapadoBrasil1Click(); });
+    TAplicacao::liga(Autor, &QPushButton::clicked, this, [this] { AutorClick(); });
+    TAplicacao::liga(BtnRelat, &QPushButton::clicked, this, [this] { BtnRelatClick(); });
+    TAplicacao::liga(Relatrio1, &QAction::triggered, this, [this] { BtnRelatClick(); });
     auto* teclas = new TFiltroTeclas([this](QObject*, QChar& tecla) { PrecLaAuxKeyPress(tecla); }, this);
     teclas->instala(PrecLaAux);
     teclas->instala(PrecLoAux);
@@ -522,6 +566,7 @@ bool TfrmFoConsulta::mudaEstado(int indice, bool comFigura)
             break;
         }
         preencheListas();
+        mostraAviso();
     }
     // A state the user chooses opens on its first station.
     if (Chamador != chamadorAtivacao && !estacoesDoEstado().empty())
@@ -582,6 +627,11 @@ void TfrmFoConsulta::limpaTela()
 
 void TfrmFoConsulta::BtnOkClick()
 {
+    // Closing now would hand back no equation at all: the user picks one or cancels.
+    if (!haEquacao(legendasMostradas())) {
+        TCaixaMensagem::mostra(paraQt(MensagemSemEquacao), this);
+        return;
+    }
     IndEstacao = static_cast<std::int16_t>(LBEstacao->ItemIndex());
     IndLocalidade = static_cast<std::int16_t>(LBLocalidade->ItemIndex());
     Autoria = Autor->text() == legendaAutor ? std::string() : Autor->text().toStdString();
@@ -701,12 +751,7 @@ void TfrmFoConsulta::mostraCidade()
 
 void TfrmFoConsulta::EstadoBMPMouseMove(int X, int Y)
 {
-    const std::optional<QRgb> pixel = EstadoBMP->Pixels(X, Y);
-    std::optional<TCor> cor;
-    if (pixel)
-        cor = TCor{static_cast<std::uint8_t>(qRed(*pixel)), static_cast<std::uint8_t>(qGreen(*pixel)),
-                   static_cast<std::uint8_t>(qBlue(*pixel))};
-    const bool sobreEstado = pertenceAoEstado(cor);
+    const bool sobreEstado = pertenceAoEstado(corDoPixel(EstadoBMP, X, Y));
     EstadoBMP->setCursor(sobreEstado ? Qt::CrossCursor : Qt::ArrowCursor);
     if (const std::optional<TTextosPonto> textos = textosDoPixel(sobreEstado, X, Y, LimitesMapa)) {
         PrecLaAux->setText(paraQt(textos->Latitude));
@@ -723,18 +768,205 @@ void TfrmFoConsulta::PrecLaAuxKeyPress(QChar&)
 
 // ---- The picks ------------------------------------------------------------------
 
+TLegendasEquacao TfrmFoConsulta::legendasMostradas() const
+{
+    return {PrecK->text().toStdString(), PrecA->text().toStdString(), PrecB->text().toStdString(),
+            PrecC->text().toStdString()};
+}
+
+void TfrmFoConsulta::mostraParametros(const TEstacao& equacao)
+{
+    const TLegendasEquacao legendas = legendasEquacao(equacao);
+    PrecK->setText(paraQt(legendas.K));
+    PrecA->setText(paraQt(legendas.A));
+    PrecB->setText(paraQt(legendas.B));
+    PrecC->setText(paraQt(legendas.C));
+}
+
+bool TfrmFoConsulta::pontoNoEstado() const
+{
+    return pertenceAoEstado(corDoPixel(EstadoBMP, pixelMaisProximo(PontoX), pixelMaisProximo(PontoY)));
+}
+
+void TfrmFoConsulta::pontoForaDoEstado()
+{
+    for (QLabel* r : {PrecK, PrecA, PrecB, PrecC})
+        r->clear();
+    EixoY->hide();
+    EixoX->hide();
+    limpaRotulosEixos();
+}
+
+void TfrmFoConsulta::limpaRotulosEixos()
+{
+    // Shown or not, an empty label takes no room on the picture.
+    for (QLabel* r : {LabelLat, LabelLon}) {
+        r->clear();
+        r->adjustSize();
+    }
+}
+
+void TfrmFoConsulta::escondeEixos()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{EixoX, EixoY, LabelLat, LabelLon})
+        w->hide();
+}
+
+void TfrmFoConsulta::mostraAviso()
+{
+    lAviso->setVisible(mostraAvisoGoias(Estados->currentIndex(), Autor->text().toStdString()));
+}
+
 void TfrmFoConsulta::LBEstacaoClick()
 {
-    IndEstacao = static_cast<std::int16_t>(LBEstacao->ItemIndex());
+    const int posicao = LBEstacao->ItemIndex();
+    if (posicao < 0 || static_cast<std::size_t>(posicao) >= estacoesDoEstado().size())
+        return;
+    IndEstacao = static_cast<std::int16_t>(posicao);
+    LBLocalidade->setItemIndex(-1);
+    EstacaoAtual = estacoesDoEstado()[static_cast<std::size_t>(posicao)];
+    StrCidade = EstacaoAtual.Nome;
+    setLatitude(EstacaoAtual.Latitude);
+    setLongitude(EstacaoAtual.Longitude);
+    // Every station shows its own source, wherever it falls: the key of the pick before
+    // would be handed back with this station's equation.
+    Autor->setText(paraQt(semBrancosFinais(EstacaoAtual.Autor)));
+    mostraParametros(EstacaoAtual);
+    if (!EstadoBMP->isHidden()) {
+        PrecLaAux->setText(paraQt(TxtLatitude));
+        PrecLoAux->setText(paraQt(TxtLongitude));
+        pontoDasCoordenadas();
+        if (pontoNoEstado()) {
+            LabelLat->setText(paraQt(TxtLatitude));
+            LabelLon->setText(paraQt(TxtLongitude));
+            posicionaEixos();
+        } else {
+            escondeEixos();
+        }
+    } else {
+        NomeCid->setText(paraQt(semBrancosFinais(EstacaoAtual.Nome)));
+        LabelLatitude->setText(paraQt(TxtLatitude));
+        LabelLongitude->setText(paraQt(TxtLongitude));
+        mostraCidade();
+    }
+    mostraAviso();
 }
 
 void TfrmFoConsulta::LBLocalidadeClick()
 {
-    IndLocalidade = static_cast<std::int16_t>(LBLocalidade->ItemIndex());
+    const int posicao = LBLocalidade->ItemIndex();
+    if (posicao < 0 || static_cast<std::size_t>(posicao) >= BD.Localidades.size())
+        return;
+    IndLocalidade = static_cast<std::int16_t>(posicao);
+    LBEstacao->setItemIndex(-1);
+    const TLocalidade localidade = BD.Localidades[static_cast<std::size_t>(posicao)];
+    StrCidade = localidade.Nome;
+    setLatitude(localidade.Latitude);
+    setLongitude(localidade.Longitude);
+    BD.interpola(TxtLatitude, TxtLongitude, EstacaoAtual);
+    PrecLaAux->setText(paraQt(TxtLatitude));
+    PrecLoAux->setText(paraQt(TxtLongitude));
+    mostraParametros(EstacaoAtual);
+    // Interpolated wherever it falls: the source of the pick before is not this one's.
+    Autor->setText(paraQt(ChaveInterpolacao));
+    pontoDasCoordenadas();
+    if (pontoNoEstado()) {
+        LabelLat->setText(paraQt(TxtLatitude));
+        LabelLon->setText(paraQt(TxtLongitude));
+        posicionaEixos();
+    } else {
+        escondeEixos();
+    }
+}
+
+void TfrmFoConsulta::EstadoBMPMouseUp(int X, int Y)
+{
+    if (EstadoBMP->cursor().shape() != Qt::CrossCursor) {
+        escondeEixos();
+        return;
+    }
+    StrCidade = LocalNaoDefinido;
+    LBEstacao->setItemIndex(-1);
+    LBLocalidade->setItemIndex(-1);
+    for (QLabel* r : {NomeCid, LatCid, LonCid, LabelLatitude, LabelLongitude})
+        r->hide();
+    if (!CliqueSimulado) {
+        // A pixel of the state beyond the bounds of the picture has no coordinates the
+        // point may take: interpolating would give the equation of the point before.
+        const std::optional<TPontoGraus> ponto = pontoDoPixel(X, Y, LimitesMapa);
+        if (!ponto) {
+            pontoForaDoEstado();
+            return;
+        }
+        setLatitudeDec(ponto->Latitude);
+        setLongitudeDec(ponto->Longitude);
+    }
+    PrecLaAux->setText(paraQt(TxtLatitude));
+    LabelLat->setText(paraQt(TxtLatitude));
+    PrecLoAux->setText(paraQt(TxtLongitude));
+    LabelLon->setText(paraQt(TxtLongitude));
+    TEstacao interpolada;
+    BD.interpola(TxtLatitude, TxtLongitude, interpolada);
+    posicionaEixosEm(X, Y);
+    mostraParametros(interpolada);
+    Autor->setText(paraQt(ChaveInterpolacao));
 }
 
 void TfrmFoConsulta::CalculalaloClick()
 {
     LBEstacao->setItemIndex(-1);
     LBLocalidade->setItemIndex(-1);
+    setLatitude(PrecLaAux->Text().toStdString());
+    setLongitude(PrecLoAux->Text().toStdString());
+    pontoDasCoordenadas();
+    limpaRotulosEixos();
+    if (!pontoNoEstado()) {
+        pontoForaDoEstado();
+        return;
+    }
+    EstadoBMP->setCursor(Qt::CrossCursor);
+    const TCliqueSimulado simulado;
+    EstadoBMPMouseUp(pixelMaisProximo(PontoX), pixelMaisProximo(PontoY));
+}
+
+// ---- The map of Brazil ----------------------------------------------------------
+
+void TfrmFoConsulta::BrasilBMPMouseMove(int X, int Y)
+{
+    const std::optional<TCor> cor = corDoPixel(BrasilBMP, X, Y);
+    BrasilBMP->setCursor(cor && corSemEstado(*cor) ? Qt::ArrowCursor : Qt::PointingHandCursor);
+}
+
+void TfrmFoConsulta::BrasilBMPMouseUp(int X, int Y)
+{
+    if (const std::optional<TCor> cor = corDoPixel(BrasilBMP, X, Y))
+        if (const std::optional<int> estado = estadoDaCor(*cor))
+            Estados->setCurrentIndex(*estado);
+    EstadosClick();
+}
+
+void TfrmFoConsulta::MapadoBrasil1Click()
+{
+    if (limitesMapaDoEstado(Estados->currentIndex())) {
+        Estados->setCurrentIndex(0);
+        EstadosClick();
+    }
+    Notebook1->setCurrentIndex(paginaBrasil);
+}
+
+// ---- Source and report ----------------------------------------------------------
+
+void TfrmFoConsulta::AutorClick()
+{
+    TfrmFoAutor::mostraFonte(Autor->text(), this);
+}
+
+void TfrmFoConsulta::BtnRelatClick()
+{
+    const TValoresRelatorio valores{paraQt(StrCidade), paraQt(Estado.getNome()), paraQt(TxtLatitude),
+                                    paraQt(TxtLongitude), PrecK->text(), PrecA->text(), PrecB->text(),
+                                    PrecC->text(), Autor->text()};
+    const TElementosFigura elementos{EstadoBMP->figura(), LabelLat->text(), LabelLat->pos(), LabelLon->text(),
+                                     LabelLon->pos(), EixoX->y(), EixoX->width(), EixoY->x(), EixoY->height()};
+    imprimeRelatorioNimbra(valores, elementos, this);
 }

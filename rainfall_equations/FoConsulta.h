@@ -8,6 +8,7 @@
 // IndLocalidade), the point (setLatitude, setLongitude) and ShowAbout, then shows it. Its
 // first showing brings that choice back; on mrOk the choice is read from the same fields,
 // from Autoria and from the captions of PrecK, PrecA, PrecB and PrecC.
+#include "EquacaoConsulta.h"
 #include "TBDPrecipitacao.h"
 #include "TEstacao.h"
 #include "TEstado.h"
@@ -133,6 +134,8 @@ public:
     void EstadosClick();
     void preencheListas();
     void limpaTela();
+    // Keeps the list positions and the source key and closes with mrOk; with no equation
+    // on show the user is told so and the window stays open.
     void BtnOkClick();
     void BtnCancelClick();
     void BtnAjudaClick();
@@ -160,11 +163,40 @@ public:
     // Any key typed in either coordinate edit hides the crosshair and the place labels.
     void PrecLaAuxKeyPress(QChar& Key);
 
-    // The picks of a station, a locality and a typed point. The first showing runs them
-    // to bring a choice back, and a chosen state runs the station pick.
+    // The picks. Each shows the equation's K, a, b and c with 3 decimals, the key of its
+    // source on the Autor button and, where the point falls on the state, the crosshair.
+    // The first showing runs them to bring a choice back, and a chosen state runs the
+    // station pick. With nothing selected in the list, a list pick does nothing.
+    //
+    // A station: its own equation and source key. On the map of Brazil (a state without a
+    // picture) its name and coordinates go to the place block, and the notice on Goiás
+    // data shows for the stations of Goiás that cite that source.
     void LBEstacaoClick();
+    // A locality: the equation interpolated at its coordinates, "Interpolação".
     void LBLocalidadeClick();
+    // A click on the state picture, any button, at picture pixel (X, Y): with the cross
+    // cursor (the mouse was last over the state) the point "Não definida" at the pixel's
+    // coordinates, truncated to whole seconds, interpolated. A pixel beyond the bounds
+    // picks no point and empties the parameters; off the state only the crosshair goes.
+    void EstadoBMPMouseUp(int X, int Y);
+    // "&Calcular": the point typed in the edits, interpolated exactly as typed, through
+    // the click on its pixel (CliqueSimulado); off the state the parameters are emptied.
     void CalculalaloClick();
+
+    // The map of Brazil: the hand over a state that can be chosen, the arrow elsewhere; a
+    // click chooses the state of that colour, or the one chosen already again.
+    void BrasilBMPMouseMove(int X, int Y);
+    void BrasilBMPMouseUp(int X, int Y);
+    // Back to the map of Brazil; from a state with a picture, Acre is chosen.
+    void MapadoBrasil1Click();
+
+    // The full reference of the source on the Autor button.
+    void AutorClick();
+    // The report of the equation on show, with the picture of the state map.
+    void BtnRelatClick();
+
+    // The captions of PrecK, PrecA, PrecB and PrecC as shown.
+    TLegendasEquacao legendasMostradas() const;
 
     // Esc and the close box give mrCancel.
     void reject() override;
@@ -190,6 +222,15 @@ private:
     // not there. `comFigura` false shows a state with a picture on the map of Brazil.
     bool mudaEstado(int indice, bool comFigura);
     void habilitaPonto(bool habilitado);
+    void mostraParametros(const TEstacao& equacao);
+    // The rounded PontoX, PontoY falls on the state.
+    bool pontoNoEstado() const;
+    // A point with no equation: the parameters empty, the crosshair lines hidden and its
+    // labels without text.
+    void pontoForaDoEstado();
+    void limpaRotulosEixos();
+    void escondeEixos();
+    void mostraAviso();
     const std::vector<TEstacao>& estacoesDoEstado() const;
     void mostraSobre();
 

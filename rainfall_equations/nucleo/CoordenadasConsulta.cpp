@@ -24,6 +24,15 @@ double longitudeAceita(const std::string& texto, const TLimitesMapa& limites, bo
     return valor;
 }
 
+std::optional<TPontoGraus> pontoDoPixel(int X, int Y, const TLimitesMapa& limites)
+{
+    const std::optional<double> latitude = limites.latitudeDaLinha(Y);
+    const std::optional<double> longitude = limites.longitudeDaColuna(X);
+    if (!latitude || !longitude || !limites.contemLatitude(*latitude) || !limites.contemLongitude(*longitude))
+        return std::nullopt;
+    return TPontoGraus{*latitude, *longitude};
+}
+
 std::optional<TTextosPonto> textosDoPixel(bool sobreEstado, int X, int Y, const TLimitesMapa& limites)
 {
     if (!sobreEstado)

@@ -20,6 +20,19 @@ bool pertenceAoEstado(std::optional<TCor> cor);
 double latitudeAceita(const std::string& texto, const TLimitesMapa& limites, bool comLimites);
 double longitudeAceita(const std::string& texto, const TLimitesMapa& limites, bool comLimites);
 
+// The coordinates of a point, in degrees south and west.
+struct TPontoGraus {
+    double Latitude = 0.0;
+    double Longitude = 0.0;
+
+    bool operator==(const TPontoGraus&) const = default;
+};
+
+// The point a click on picture pixel (X, Y) picks: its coordinates when both lie within the
+// bounds (the bounds themselves included); nothing beyond them, or while the bounds are
+// still all zero.
+std::optional<TPontoGraus> pontoDoPixel(int X, int Y, const TLimitesMapa& limites);
+
 struct TTextosPonto {
     std::string Latitude;
     std::string Longitude;

@@ -270,8 +270,12 @@ TEST_F(AjudaMorlin, TopicosDizemOQueOProgramaFazHoje)
         {10025, QStringLiteral("os dados já digitados na Entrada de Dados ficam como estão")},
         {10015, QStringLiteral("Gerar relatório: abre o relatório de avaliação do cálculo mostrado")},
         {10018, QStringLiteral("O botão Consulta ainda não funciona nesta versão do programa")},
-        {7, QStringLiteral("ainda não funciona nesta versão do programa")},
-        {9, QStringLiteral("ainda não funciona nesta versão do programa")},
+        {7, QStringLiteral("Nesta versão do programa o botão Consulta da seção Precipitação ainda não abre "
+                           "esta janela")},
+        {7, QStringLiteral("Clique em Fechar (ou tecle Enter) para ficar com a equação mostrada")},
+        {9, QStringLiteral("que o botão Consulta da seção Precipitação ainda não abre nesta versão do "
+                           "programa")},
+        {9, QStringLiteral("a fonte da equação, com a referência completa")},
     };
     for (const auto& topico : presentes) {
         ASSERT_NE(pede(topico.contexto), 0);

@@ -4,6 +4,7 @@
 #include "ArquivosDeTeste.h"
 #include "EsperaEventos.h"
 #include "FoConsulta.h"
+#include "TImagem.h"
 #include "TAjudaAplicacao.h"
 #include "TCaixaMensagem.h"
 #include "TListBox.h"
@@ -12,8 +13,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -23,6 +26,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -54,6 +58,47 @@ inline void copiaDados(const arquivos::TPastaTeste& pasta, const std::vector<std
 {
     for (const std::string& nome : nomes)
         pasta.grava(nome, leArquivo(pastaDadosNimbra() + nome));
+}
+
+// Failures show texts as text.
+inline void PrintTo(const QString& texto, std::ostream* saida)
+{
+    *saida << '"' << texto.toStdString() << '"';
+}
+
+inline void PrintTo(const TLegendasEquacao& legendas, std::ostream* saida)
+{
+    *saida << "{K \"" << legendas.K << "\", a \"" << legendas.A << "\", b \"" << legendas.B << "\", c \""
+           << legendas.C << "\"}";
+}
+
+// The mouse moved to, or released over, picture pixel (x, y).
+inline void moveMouse(TImagem* figura, int x, int y)
+{
+    QMouseEvent movimento(QEvent::MouseMove, QPointF(x, y), figura->mapToGlobal(QPointF(x, y)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(figura, &movimento);
+}
+
+inline void soltaMouse(TImagem* figura, int x, int y, Qt::MouseButton botao = Qt::LeftButton)
+{
+    QMouseEvent soltura(QEvent::MouseButtonRelease, QPointF(x, y), figura->mapToGlobal(QPointF(x, y)), botao,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(figura, &soltura);
+}
+
+// The user clicks item `posicao` of a list on show.
+inline void clicaItem(QListWidget* lista, int posicao)
+{
+    QListWidgetItem* item = lista->item(posicao);
+    ASSERT_NE(item, nullptr) << posicao;
+    lista->scrollToItem(item);
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(item).center());
+}
+
+inline bool azul(const TImagem* figura, int x, int y)
+{
+    return figura->Pixels(x, y) == qRgb(0, 0, 255);
 }
 
 class ConsultaTest : public ::testing::Test {
@@ -129,10 +174,11 @@ protected:
     }
 
     // The user picks a state in the list.
-    void escolheEstado(int indice)
+    void escolheEstado(int indice) { escolheEstadoEm(*janela, indice); }
+    static void escolheEstadoEm(TfrmFoConsulta& j, int indice)
     {
-        janela->Estados->setCurrentIndex(indice);
-        emit janela->Estados->activated(indice);
+        j.Estados->setCurrentIndex(indice);
+        emit j.Estados->activated(indice);
     }
 
     QStringList itens(const QListWidget* lista) const

@@ -23,18 +23,6 @@ std::string mensagemDe(const std::function<void()>& acao)
     return "(nenhum erro)";
 }
 
-void moveMouse(TImagem* figura, int x, int y)
-{
-    QMouseEvent movimento(QEvent::MouseMove, QPointF(x, y), figura->mapToGlobal(QPointF(x, y)), Qt::NoButton,
-                          Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(figura, &movimento);
-}
-
-bool azul(const TImagem* figura, int x, int y)
-{
-    return figura->Pixels(x, y) == qRgb(0, 0, 255);
-}
-
 } // namespace
 
 TEST_F(ConsultaTest, SetLatitudeELongitudeComAFiguraNaTela)
@@ -210,6 +198,7 @@ TEST_F(ConsultaTest, TeclaNumCampoDeCoordenadaEscondeEixosERotulos)
         TMaskEdit* campo;
         Qt::Key tecla;
     } casos[] = {{j.PrecLaAux, Qt::Key_2}, {j.PrecLoAux, Qt::Key_A}, {j.PrecLoAux, Qt::Key_Backspace}};
+    j.PrecLaAux->setText(QString::fromStdString(CoordenadaZero));
     for (const auto& c : casos) {
         j.posicionaEixosEm(120, 200);
         j.mostraCidade();

@@ -1,4 +1,5 @@
 #include "AmbienteConsulta.h"
+#include "Utils.h"
 #include "FoSobreNimbra.h"
 #include "TImagem.h"
 #include "TListBox.h"
@@ -209,7 +210,11 @@ TEST_F(ConsultaTest, PrimeiraAtivacaoEmMinasGerais)
     EXPECT_EQ(j.IndEstacao, 0);
     for (QWidget* w : std::initializer_list<QWidget*>{j.PrecLaAux, j.PrecLoAux, j.Calculalalo, j.Autor})
         EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_EQ(j.Autor->text(), QStringLiteral("Autor"));
+    // The first station is on show with its own source.
+    const TEstacao& primeira = bd.Estacoes[12][0];
+    EXPECT_EQ(j.EstacaoAtual, primeira);
+    EXPECT_EQ(j.Autor->text().toStdString(), primeira.Autor);
+    EXPECT_EQ(j.PrecK->text().toStdString(), formataNumero(3, primeira.K));
     EXPECT_TRUE(Chamador.empty());
     EXPECT_TRUE(mensagens.isEmpty());
 }
@@ -322,9 +327,18 @@ TEST_F(ConsultaTest, FecharGuardaAsPosicoesEAFonte)
     TfrmFoConsulta& j = *janela;
     EXPECT_EQ(resultado, TfrmFoConsulta::mrOk);
     EXPECT_EQ(j.IndEstacao, 3);
-    EXPECT_EQ(j.IndLocalidade, 7);
-    // The source button still reads "Autor": no source is handed back.
-    EXPECT_EQ(j.Autoria, "");
+    // The station brought back cleared the locality list's selection.
+    EXPECT_EQ(j.IndLocalidade, -1);
+    EXPECT_EQ(j.Autoria, j.BD.Estacoes[12][3].Autor);
+
+    // While the source button reads "Autor" no source is handed back.
+    cria({.IndEstado = 12, .IndEstacao = 3});
+    EXPECT_EQ(executaModal([this] {
+                  janela->Autor->setText(QStringLiteral("Autor"));
+                  janela->BtnOk->click();
+              }),
+              TfrmFoConsulta::mrOk);
+    EXPECT_EQ(janela->Autoria, "");
 
     // A point picked on the map leaves both lists without a selection; the source button
     // reads the source key.

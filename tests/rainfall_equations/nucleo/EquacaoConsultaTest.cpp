@@ -1,0 +1,162 @@
+#include "ArquivosDeTeste.h"
+#include "ConfiguracaoRegional.h"
+#include "CoordenadasConsulta.h"
+#include "EquacaoConsulta.h"
+#include "Excecoes.h"
+#include "FontesDados.h"
+#include "InstalacaoNimbra.h"
+#include "PrecipitacaoExponencialNegativa.h"
+#include "UnBD.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace {
+
+std::string mensagemDe(const std::function<void()>& acao)
+{
+    try {
+        acao();
+    } catch (const EConvertError& e) {
+        return std::string("EConvertError: ") + e.what();
+    } catch (const Exception& e) {
+        return e.what();
+    }
+    return "(nenhum erro)";
+}
+
+// The format settings of the test, put back when it ends.
+class ComSeparador {
+public:
+    explicit ComSeparador(char decimal) : antes_(configuracaoRegional())
+    {
+        TConfiguracaoRegional c = antes_;
+        c.DecimalSeparator = decimal;
+        c.ThousandSeparator = decimal == ',' ? '.' : ',';
+        defineConfiguracaoRegional(c);
+    }
+    ~ComSeparador() { defineConfiguracaoRegional(antes_); }
+
+private:
+    TConfiguracaoRegional antes_;
+};
+
+} // namespace
+
+TEST(EquacaoConsulta, LegendasComTresCasasEmNotacaoBrasileiraEmQualquerConfiguracao)
+{
+    const TEstacao estacao{.Nome = "Viçosa", .K = 1234.5678, .A = 0.1, .B = 10.0005, .C = 0.0004};
+    for (char separador : {'.', ','}) {
+        const ComSeparador configuracao(separador);
+        EXPECT_EQ(legendasEquacao(estacao), (TLegendasEquacao{"1.234,568", "0,100", "10,001", "0,000"})) << separador;
+        // Read back, they are the shown values.
+        const TParametrosEquacao lidos = leParametrosEquacao({"1.234,568", "0,100", "10,001", "0,000"});
+        EXPECT_EQ(lidos, (TParametrosEquacao{1234.568, 0.1, 10.001, 0.0})) << separador;
+    }
+}
+
+TEST(EquacaoConsulta, HaEquacaoSoComAsQuatroLegendas)
+{
+    EXPECT_TRUE(haEquacao({"1,000", "0,100", "10,000", "0,800"}));
+    EXPECT_FALSE(haEquacao({}));
+    EXPECT_FALSE(haEquacao({"", "0,100", "10,000", "0,800"}));
+    EXPECT_FALSE(haEquacao({"1,000", "0,100", "10,000", ""}));
+}
+
+TEST(EquacaoConsulta, BrancosFinaisSaemUmAUm)
+{
+    const struct {
+        std::string texto;
+        std::string esperado;
+    } casos[] = {
+        {"ANEEL (2001)   ", "ANEEL (2001)"}, {"ANEEL (2001)", "ANEEL (2001)"}, {"   ", ""},
+        {"", ""},                             {"Goiás \t ", "Goiás \t"},       {" Goiás", " Goiás"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(semBrancosFinais(c.texto), c.esperado) << "[" << c.texto << "]";
+}
+
+TEST(EquacaoConsulta, AvisoDeGoiasSoComAChaveDaSuaFonte)
+{
+    EXPECT_TRUE(mostraAvisoGoias(8, std::string(ChaveFonteGoias)));
+    EXPECT_FALSE(mostraAvisoGoias(8, std::string(ChaveFonteGoias) + " "));
+    EXPECT_FALSE(mostraAvisoGoias(8, std::string(ChaveCompilacaoIDF)));
+    EXPECT_FALSE(mostraAvisoGoias(8, ""));
+    EXPECT_FALSE(mostraAvisoGoias(6, std::string(ChaveFonteGoias)));
+    EXPECT_FALSE(mostraAvisoGoias(12, std::string(ChaveFonteGoias)));
+}
+
+// Each caption is converted, then checked, before the next one is read: the first fault in
+// that order is the one reported.
+TEST(EquacaoConsulta, ParametrosLidosEConferidosNaOrdem)
+{
+    const struct {
+        TLegendasEquacao legendas;
+        std::string mensagem;
+    } casos[] = {
+        {{"", "", "", ""}, "EConvertError: '' is not a valid floating point value"},
+        {{"0,000", "", "", ""}, "O valor do parâmetro \"K\" deve ser maior que zero."},
+        {{"1,000", "x", "-1,000", ""}, "EConvertError: 'x' is not a valid floating point value"},
+        {{"1,000", "-0,100", "", ""}, "Erro. O parâmetro \"a\" tem que ser maior ou igual a zero."},
+        {{"1,000", "0,100", "-10,000", ""}, "Erro. O parâmetro \"b\" tem que ser maior ou igual a zero."},
+        {{"1,000", "0,100", "10,000", "-0,001"}, "Erro. O parâmetro \"c\" tem que ser maior ou igual a zero."},
+        {{"1,000", "0,100", "10,000", ""}, "EConvertError: '' is not a valid floating point value"},
+    };
+    const ComSeparador configuracao(',');
+    for (const auto& c : casos)
+        EXPECT_EQ(mensagemDe([&] { leParametrosEquacao(c.legendas); }), c.mensagem)
+            << c.legendas.K << " " << c.legendas.A;
+}
+
+TEST(EquacaoConsulta, ParametrosAplicadosGuardamOTempoDeRetorno)
+{
+    TPrecipitacaoExponencialNegativa equacao;
+    equacao.setTr(10);
+    aplicaParametros({1234.568, 0.1, 10.001, 0.0}, equacao);
+    EXPECT_EQ(equacao.K, 1234.568);
+    EXPECT_EQ(equacao.A, 0.1);
+    EXPECT_EQ(equacao.B, 10.001);
+    EXPECT_EQ(equacao.C, 0.0);
+    EXPECT_EQ(equacao.Tr, 10);
+}
+
+// The folder, then the stations file, then the localities file: the first missing one is
+// the one reported, whatever else is missing.
+TEST(InstalacaoNimbra, TresConferenciasNaOrdem)
+{
+    arquivos::TPastaTeste pasta;
+    const std::string dados = pasta.caminho() + "Nimbra/";
+    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), MensagemSemPastaDados);
+    std::filesystem::create_directory(dados);
+    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), MensagemSemEstacoes);
+    // A folder of that name is no stations file.
+    std::filesystem::create_directory(dados + ArquivoEstacoes);
+    std::filesystem::create_directory(dados + ArquivoLocalidades);
+    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), MensagemSemEstacoes);
+    std::filesystem::remove(dados + ArquivoEstacoes);
+    pasta.grava(std::string("Nimbra/") + ArquivoEstacoes, "");
+    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), MensagemSemLocalidades);
+    std::filesystem::remove(dados + ArquivoLocalidades);
+    pasta.grava(std::string("Nimbra/") + ArquivoLocalidades, "");
+    // Their content is the database's to judge when it reads them.
+    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), "(nenhum erro)");
+}
+
+TEST(CoordenadasConsulta, PontoDoPixelSoDentroDosLimites)
+{
+    // Bounds on whole seconds, so that a text can fall exactly on them.
+    const TLimitesMapa limites{40.0, 50.5, 15.0, 20.5, 16, 64, 420, 327};
+    EXPECT_EQ(pontoDoPixel(16, 64, limites), (TPontoGraus{15.0, 50.5}));
+    EXPECT_EQ(pontoDoPixel(436, 391, limites), (TPontoGraus{20.5, 40.0}));
+    const std::optional<TPontoGraus> meio = pontoDoPixel(226, 227, limites);
+    ASSERT_TRUE(meio);
+    EXPECT_EQ(meio->Latitude, *limites.latitudeDaLinha(227));
+    EXPECT_EQ(meio->Longitude, *limites.longitudeDaColuna(226));
+    for (const auto& [x, y] : {std::pair{15, 200}, std::pair{437, 200}, std::pair{200, 63}, std::pair{200, 392},
+                               std::pair{5, 5}})
+        EXPECT_FALSE(pontoDoPixel(x, y, limites)) << x << ", " << y;
+    EXPECT_FALSE(pontoDoPixel(226, 227, TLimitesMapa{}));
+}
