@@ -48,7 +48,12 @@ private:
 
 TEST(EquacaoConsulta, LegendasComTresCasasEmNotacaoBrasileiraEmQualquerConfiguracao)
 {
-    const TEstacao estacao{.Nome = "Viçosa", .K = 1234.5678, .A = 0.1, .B = 10.0005, .C = 0.0004};
+    TEstacao estacao;
+    estacao.Nome = "Viçosa";
+    estacao.K = 1234.5678;
+    estacao.A = 0.1;
+    estacao.B = 10.0005;
+    estacao.C = 0.0004;
     for (char separador : {'.', ','}) {
         const ComSeparador configuracao(separador);
         EXPECT_EQ(legendasEquacao(estacao), (TLegendasEquacao{"1.234,568", "0,100", "10,001", "0,000"})) << separador;
