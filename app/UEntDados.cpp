@@ -1,6 +1,9 @@
 #include "UEntDados.h"
 
 #include "ConfiguracaoRegional.h"
+#include "FoConsulta.h"
+#include "InstalacaoNimbra.h"
+#include "Nimbra21Comp.h"
 #include "RegrasEntrada.h"
 #include "TAjudaAplicacao.h"
 #include "TAplicacao.h"
@@ -10,11 +13,13 @@
 #include "TGrafico.h"
 #include "TImagensGuia.h"
 #include "TIniciaProcesso.h"
+#include "TInstaladorArquivosComuns.h"
 #include "TLabeledEdit.h"
 #include "TMaskEdit.h"
 #include "TPastaPrograma.h"
 #include "TRadioGroup.h"
 #include "TStringGrid.h"
+#include "TTextosConsulta.h"
 #include "URelatorioAvaliacao.h"
 
 #include <QComboBox>
@@ -317,6 +322,7 @@ TFEntdados::TFEntdados(QWidget* dono)
     NotePaginas->setGeometry(0, 0, larguraCliente, alturaCliente);
     criaPaginaEntrada();
     criaPaginaResultados();
+    Nimbra211 = nomeia(new TNimbra21(this), "Nimbra211");
     ligaEventos();
 }
 
@@ -609,6 +615,7 @@ void TFEntdados::ligaEventos()
     connect(BttCancela, &QPushButton::clicked, this, &TFEntdados::BttCancelaClick);
     connect(Button1, &QPushButton::clicked, this, &TFEntdados::voltarClick);
     TAplicacao::liga(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    TAplicacao::liga(BttConsulta, &QPushButton::clicked, this, [this] { chamaNimbra(); });
     connect(Button3, &QPushButton::clicked, this, &TFEntdados::ajudaRelatorioClick);
     connect(CBTipoSecao, &QComboBox::activated, this, &TFEntdados::TipoSecaoChange);
     // The option switches run when a button becomes checked, not when a checked one is
@@ -952,6 +959,51 @@ void TFEntdados::Button2Click()
     auto* relatorio = new TFRelatorioAvaliacao(this);
     FRelatorioAvaliacao = relatorio;
     relatorio->exec();
+}
+
+// ---- The rainfall-equation lookup ----------------------------------------------
+
+void TFEntdados::chamaNimbra()
+{
+    Nimbra211->IndEstado = EstadoConsulta;
+    try {
+        if (Nimbra211->executa())
+            copiaConsulta(*Nimbra211);
+    } catch (const EDadosNaoInstalados&) {
+        TCaixaMensagem::mostra(q(MensagemInstaleArquivos), this);
+        iniciaInstalador();
+    }
+}
+
+void TFEntdados::copiaConsulta(const TNimbra21& consulta)
+{
+    const TTextosConsulta textos = textosConsulta({.K = consulta.EquacaoIDF.K,
+                                                   .A = consulta.EquacaoIDF.A,
+                                                   .B = consulta.EquacaoIDF.B,
+                                                   .C = consulta.EquacaoIDF.C,
+                                                   .Latitude = consulta.Latitude,
+                                                   .Longitude = consulta.Longitude,
+                                                   .StrEstado = consulta.StrEstado,
+                                                   .StrCidade = consulta.StrCidade,
+                                                   .Autoria = consulta.Autoria()});
+    LblEdtK->setText(q(textos.LblEdtK));
+    LblEdtA->setText(q(textos.LblEdtA));
+    LblEdtB->setText(q(textos.LblEdtB));
+    LblEdtC->setText(q(textos.LblEdtC));
+    MELongitude->setText(q(textos.MELongitude));
+    estadoConsulta = textos.lugar.estadoConsulta;
+    localidadeConsulta = textos.lugar.localidadeConsulta;
+    estacaoConsulta = textos.lugar.estacaoConsulta;
+    meLatitude->setText(q(textos.meLatitude));
+}
+
+// The installer runs on its own; the program does not wait for it. One that cannot start
+// is said so, with the folder where the data belongs, for the user to put it there.
+void TFEntdados::iniciaInstalador()
+{
+    const std::string instalador = pastaPrograma() + NomeInstaladorArquivosComuns;
+    if (TIniciaProcesso::inicia(q(instalador)) != TIniciaProcesso::TResultado::iniciado)
+        TCaixaMensagem::mostra(q(mensagemInstaladorNaoIniciado(instalador, TfrmFoConsulta::pastaDados())), this);
 }
 
 // ---- Switches -------------------------------------------------------------------

@@ -30,6 +30,7 @@ class QToolButton;
 class TGrafico;
 class TLabeledEdit;
 class TMaskEdit;
+class TNimbra21;
 class TRadioGroup;
 class TStringGrid;
 
@@ -123,6 +124,19 @@ public:
 
     // "Gerar relatório": a new evaluation report of this window's project, shown modally.
     void Button2Click();
+
+    // "Consulta": K, a, b, c, the latitude and the longitude from the rainfall-equation
+    // database, and the place for the report. Every lookup opens on Minas Gerais; Cancel
+    // changes nothing. Shared data found missing is said so and its installer started;
+    // any other error leaves with its own message, the section as it was.
+    void chamaNimbra();
+    // Copies the choice `consulta` holds into the rainfall edits and the report's place:
+    // every text is made before any is written, so a value that cannot be written leaves
+    // them all as they were. The return period is the user's and stays.
+    void copiaConsulta(const TNimbra21& consulta);
+    // The rainfall-equation component of the lookup; its properties stay from one lookup
+    // to the next.
+    TNimbra21* Nimbra211;
 
     // Input rules and row commands
     // Key filter of the numeric edits: digits, one decimal separator ("," or "." typed
@@ -290,6 +304,7 @@ private:
     void alinhaAbas();
     void preparaGrades();
     void iniciaProgramaTerraco();
+    void iniciaInstalador();
     QString imagemDeAbertura(int tag) const;
     void carregaImagemDaAba(int tag, const QString& nome);
     void aplicaEfeito(const TEfeitoTipoSecao& efeito);

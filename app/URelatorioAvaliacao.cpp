@@ -38,6 +38,10 @@ constexpr int escalaImpressao = 3;
 
 const QColor azulCeu(166, 202, 240);
 
+// The labels' text, and the smallest a value may be written to fit its room.
+constexpr int pixelsRotulos = 13;
+constexpr int menorPixelsValor = 10;
+
 QFont fonteRelatorio(int pixels, bool negrito = false, bool sublinhado = false)
 {
     QFont fonte;
@@ -273,11 +277,13 @@ void TFRelatorioAvaliacao::criaPagina()
 void TFRelatorioAvaliacao::criaRotulos()
 {
     for (const TTitulo& t : titulos)
-        rotulo(Panel3, QString::fromUtf8(t.texto), t.esquerda, t.topo, fonteRelatorio(13, true, t.sublinhado));
+        rotulo(Panel3, QString::fromUtf8(t.texto), t.esquerda, t.topo,
+               fonteRelatorio(pixelsRotulos, true, t.sublinhado));
     for (const TCampo& c : campos) {
         if (c.legenda)
-            rotulo(Panel3, QString::fromUtf8(c.legenda), c.esquerdaLegenda, c.topo, fonteRelatorio(13, true));
-        QLabel* valor = rotulo(Panel3, QStringLiteral("-"), c.esquerdaValor, c.topo, fonteRelatorio(13));
+            rotulo(Panel3, QString::fromUtf8(c.legenda), c.esquerdaLegenda, c.topo,
+                   fonteRelatorio(pixelsRotulos, true));
+        QLabel* valor = rotulo(Panel3, QStringLiteral("-"), c.esquerdaValor, c.topo, fonteRelatorio(pixelsRotulos));
         valor->setObjectName(QLatin1String(c.nome));
         this->*c.rotulo = valor;
     }
@@ -316,8 +322,16 @@ void TFRelatorioAvaliacao::mostraTextos(const TTextosRelatorio& textos)
     for (const TCampo& c : campos) {
         QLabel* valor = this->*c.rotulo;
         valor->setText(QString::fromStdString(textos.*c.texto));
-        valor->adjustSize();
-        valor->resize(std::min(valor->width(), larguraDisponivel(c)), valor->height());
+        const int largura = larguraDisponivel(c);
+        // A value wider than its room is written smaller before it is cut: a number
+        // cut short would read as another number.
+        for (int pixels = pixelsRotulos; pixels >= menorPixelsValor; --pixels) {
+            valor->setFont(fonteRelatorio(pixels));
+            valor->adjustSize();
+            if (valor->width() <= largura)
+                break;
+        }
+        valor->resize(std::min(valor->width(), largura), valor->height());
     }
 }
 

@@ -133,6 +133,42 @@ TDigitos arredonda(long double valor, int casas)
     return d;
 }
 
+// The significant digits of |valor| rounded to `quantos`, an exact half away from zero,
+// and the power of ten of the first: |valor| is about 0.d1d2... times 10^(expoente + 1).
+struct TSignificativos {
+    std::string digitos;
+    int expoente = 0;
+};
+
+TSignificativos significativos(long double valor, int quantos)
+{
+    // Enough digits for the exact expansion of any double, so a tie is seen as one.
+    constexpr int precisao = 1100;
+    std::vector<char> texto(precisao + 64);
+    auto [fim, erro] = std::to_chars(texto.data(), texto.data() + texto.size(), std::fabs(valor),
+                                     std::chars_format::scientific, precisao);
+    if (erro != std::errc())
+        throw EOverflow("Estouro de ponto flutuante.");
+    const std::string exato(texto.data(), fim);
+    const std::size_t e = exato.find('e');
+    const std::string todos = exato.substr(0, 1) + exato.substr(2, e - 2);
+    TSignificativos s{todos.substr(0, static_cast<std::size_t>(quantos)), std::stoi(exato.substr(e + 1))};
+    if (todos[static_cast<std::size_t>(quantos)] >= '5') {
+        int i = quantos - 1;
+        while (i >= 0 && s.digitos[static_cast<std::size_t>(i)] == '9')
+            s.digitos[static_cast<std::size_t>(i--)] = '0';
+        if (i < 0) {
+            s.digitos.insert(s.digitos.begin(), '1');
+            s.digitos.pop_back();
+            ++s.expoente;
+        } else {
+            ++s.digitos[static_cast<std::size_t>(i)];
+        }
+    }
+    s.digitos.erase(s.digitos.find_last_not_of('0') + 1);
+    return s;
+}
+
 std::string agrupa(const std::string& inteiros, char separador)
 {
     std::string resultado;
@@ -177,6 +213,32 @@ int strToInt(const std::string& texto)
     if (i == inicio || i != texto.size() || valor > (negativo ? INT_MAX + 1LL : INT_MAX))
         throw EConvertError("'" + texto + "' is not a valid integer value");
     return static_cast<int>(negativo ? -valor : valor);
+}
+
+std::string floatToStr(long double valor)
+{
+    constexpr int precisao = 15;
+    if (!std::isfinite(valor))
+        throw EInvalidOp("Operação de ponto flutuante inválida.");
+    if (valor == 0.0L)
+        return "0";
+    const TSignificativos s = significativos(valor, precisao);
+    const char separador = configuracaoRegional().DecimalSeparator;
+    std::string texto = valor < 0.0L ? "-" : "";
+    const auto n = static_cast<int>(s.digitos.size());
+    if (s.expoente < -4 || s.expoente >= precisao) {
+        texto += s.digitos.substr(0, 1);
+        if (n > 1)
+            texto += separador + s.digitos.substr(1);
+        return texto + "E" + std::to_string(s.expoente);
+    }
+    if (s.expoente < 0)
+        return texto + "0" + separador + std::string(static_cast<std::size_t>(-s.expoente - 1), '0') + s.digitos;
+    const int inteiros = s.expoente + 1;
+    if (n <= inteiros)
+        return texto + s.digitos + std::string(static_cast<std::size_t>(inteiros - n), '0');
+    return texto + s.digitos.substr(0, static_cast<std::size_t>(inteiros)) + separador
+           + s.digitos.substr(static_cast<std::size_t>(inteiros));
 }
 
 std::string formatFixo(long double valor, int casas)

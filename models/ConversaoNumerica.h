@@ -27,6 +27,13 @@ std::string formatFloat(const std::string& padrao, long double valor);
 // (0.125 gives "0,13 ").
 std::string formatDuasCasas(long double valor);
 
+// The general format of a real: at most 15 significant digits, rounded to nearest with an
+// exact half away from zero, trailing zeros dropped, the current decimal separator and no
+// thousands separator ("1234,568", "10", "0,0001"). Values below 0.0001 or with more than
+// 15 integer digits are written with an exponent: "1E-5", "1,5E20", "-2,25E-7". An
+// infinity or a NaN raises EInvalidOp.
+std::string floatToStr(long double valor);
+
 // Fixed notation with the given decimals and the current decimal separator, no groups,
 // rounded as above. The building block of the two formats above.
 std::string formatFixo(long double valor, int casas);

@@ -6,8 +6,9 @@
 // Errors leave executa as exceptions carrying a Portuguese message (Exception or a class
 // derived from it), for the caller to show or to act on:
 // - the shared data folder (TfrmFoConsulta::pastaDados(), which tests point elsewhere
-//   with TfrmFoConsulta::definePastaDados) or one of its two files is not there: the
-//   messages of InstalacaoNimbra.h, checked in that order before any window is made;
+//   with TfrmFoConsulta::definePastaDados) or one of its two files is not there:
+//   EDadosNaoInstalados with the messages of InstalacaoNimbra.h, checked in that order
+//   before any window is made;
 // - IndEstado below 0: "É necessário entrar com um índice para o estado"; above 26:
 //   ENumeroEstado; a Latitude or Longitude that does not convert: EConvertError. The
 //   window is released unshown.

@@ -1,6 +1,5 @@
 #include "InstalacaoNimbra.h"
 
-#include "Excecoes.h"
 #include "UnBD.h"
 
 #include <filesystem>
@@ -25,9 +24,9 @@ bool ehArquivo(const std::string& caminho)
 void verificaInstalacaoNimbra(const std::string& pasta)
 {
     if (!ehPasta(pasta))
-        throw Exception(MensagemSemPastaDados);
+        throw EDadosNaoInstalados(MensagemSemPastaDados);
     if (!ehArquivo(pasta + ArquivoEstacoes))
-        throw Exception(MensagemSemEstacoes);
+        throw EDadosNaoInstalados(MensagemSemEstacoes);
     if (!ehArquivo(pasta + ArquivoLocalidades))
-        throw Exception(MensagemSemLocalidades);
+        throw EDadosNaoInstalados(MensagemSemLocalidades);
 }

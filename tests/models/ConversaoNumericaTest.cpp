@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -90,6 +91,45 @@ TEST_F(ConversaoNumerica, PadraoComMilhares)
     EXPECT_EQ(formatFloat("#,##0.0", 999.96L), "1.000,0");
 }
 
+// The general format: 15 significant digits, no trailing zeros, an exponent only below
+// 0.0001 or beyond 15 integer digits.
+TEST_F(ConversaoNumerica, FormatoGeralComQuinzeAlgarismos)
+{
+    const struct { long double valor; const char* texto; } casos[] = {
+        {1234.568L, "1234,568"},
+        {10224.81L, "10224,81"},
+        {0.187L, "0,187"},
+        {10.0L, "10"},
+        {0.8L, "0,8"},
+        {0.0L, "0"},
+        {-0.0L, "0"},
+        {-2.5L, "-2,5"},
+        {1.0L / 3.0L, "0,333333333333333"},
+        {2.0L / 3.0L, "0,666666666666667"},
+        {0.1, "0,1"},  // the double nearest 0.1, not 0.1 itself
+        {0.0001L, "0,0001"},
+        {0.00012345L, "0,00012345"},
+        {0.00001L, "1E-5"},
+        {-0.000025L, "-2,5E-5"},
+        {999999999999999.0L, "999999999999999"},
+        {1000000000000000.0L, "1E15"},
+        {1.5e20L, "1,5E20"},
+        // Rounding to 15 digits may carry into a sixteenth integer digit.
+        {9999999999999999.0L, "1E16"},
+        {99999.99999999999L, "100000"},
+        // An exact half of the last digit kept goes away from zero.
+        {1234567890123.125L, "1234567890123,13"},
+        {-1234567890123.125L, "-1234567890123,13"},
+        {0.5L, "0,5"},
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(floatToStr(caso.valor), caso.texto) << static_cast<double>(caso.valor);
+    EXPECT_EQ(floatToStr(1234.568), "1234,568");  // the double of three decimals reads back whole
+    EXPECT_THROW(floatToStr(std::numeric_limits<double>::infinity()), EInvalidOp);
+    EXPECT_THROW(floatToStr(-std::numeric_limits<double>::infinity()), EInvalidOp);
+    EXPECT_THROW(floatToStr(std::numeric_limits<double>::quiet_NaN()), EInvalidOp);
+}
+
 TEST_F(ConversaoNumerica, SeguemOSeparadorDoMomento)
 {
     TConfiguracaoRegional pontos;
@@ -98,6 +138,8 @@ TEST_F(ConversaoNumerica, SeguemOSeparadorDoMomento)
     defineConfiguracaoRegional(pontos);
     EXPECT_EQ(formatFloat("#,##0.000", 1234.5678L), "1,234.568");
     EXPECT_EQ(formatDuasCasas(0.125L), "0.13 ");
+    EXPECT_EQ(floatToStr(1234.568), "1234.568");
+    EXPECT_EQ(floatToStr(1.5e-7), "1.5E-7");
     EXPECT_DOUBLE_EQ(strToFloat("1.5"), 1.5);
     EXPECT_THROW(strToFloat("1,5"), EConvertError);
 }

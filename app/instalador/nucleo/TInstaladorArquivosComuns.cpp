@@ -1,5 +1,6 @@
 #include "TInstaladorArquivosComuns.h"
 
+#include "CaminhoExibido.h"
 #include "Excecoes.h"
 #include "TLeituraArquivo.h"
 #include "TLimitesMapa.h"
@@ -29,19 +30,6 @@ struct TArquivoCopia {
     std::string nome;
     std::string conteudo;
 };
-
-// The folder as the user would look for it: "..", "." and links resolved, no trailing
-// separator.
-std::string paraExibir(const fs::path& pasta)
-{
-    std::error_code erro;
-    fs::path exibida = fs::weakly_canonical(pasta, erro);
-    if (erro)
-        exibida = pasta.lexically_normal();
-    if (!exibida.has_filename() && exibida.has_relative_path())
-        exibida = exibida.parent_path();
-    return exibida.string();
-}
 
 std::string motivo(int erro)
 {
@@ -87,7 +75,7 @@ std::string lista(const std::vector<std::string>& nomes)
 
 std::string linhaPasta(const fs::path& pasta)
 {
-    return "\n\nPasta: " + paraExibir(pasta) + "\n\n";
+    return "\n\nPasta: " + caminhoExibido(pasta) + "\n\n";
 }
 
 void verificaCopia(const fs::path& origem)
@@ -160,7 +148,7 @@ void grava(const std::vector<TArquivoCopia>& copia, const fs::path& destino)
 std::string textoInstalados(const fs::path& origem, const fs::path& destino)
 {
     return "Os arquivos comuns do banco de dados de chuvas intensas foram instalados.\n\nArquivos: "
-           + lista(arquivosComunsNimbra()) + ".\nDe: " + paraExibir(origem) + "\nPara: " + paraExibir(destino);
+           + lista(arquivosComunsNimbra()) + ".\nDe: " + caminhoExibido(origem) + "\nPara: " + caminhoExibido(destino);
 }
 
 } // namespace
@@ -194,6 +182,6 @@ TResultadoInstalacao TInstaladorArquivosComuns::instala() const
     } catch (const EInstalacao& e) {
         return {false, e.Message()};
     } catch (const std::exception& e) {
-        return {false, NaoInstalados + "ocorreu um erro inesperado (" + e.what() + ").\n\nPasta: " + paraExibir(destino_)};
+        return {false, NaoInstalados + "ocorreu um erro inesperado (" + e.what() + ").\n\nPasta: " + caminhoExibido(destino_)};
     }
 }

@@ -1,5 +1,6 @@
 #include "../nucleo/TerracoRealista.h"
 #include "AmbienteJanelas.h"
+#include "ConsultaNaEntrada.h"
 #include "DigitacaoTerraco.h"
 #include "ConfiguracaoRegional.h"
 #include "TDialogoArquivo.h"
@@ -549,6 +550,34 @@ TEST_F(ComandosProjeto, SoMudancaDoProjetoContaComoTrabalhoNaoSalvo)
     FEntdados->BttCalcula->click();
     EXPECT_EQ(FEntdados->LblEdtAvaliacao->text(), "Terraço INADEQUADO!");
     saiSemPergunta("lido e calculado");
+}
+
+// A lookup confirmed changes K, a, b, c and the coordinates: unsaved work, as if typed. A
+// lookup cancelled changes nothing.
+TEST_F(ComandosProjeto, ConsultaConfirmadaEhTrabalhoNaoSalvo)
+{
+    const QString arquivo = gravaProjeto("p.txt", projetoRealista());
+    abre(arquivo);
+    ASSERT_TRUE(FEntdados);
+    EXPECT_EQ(consultaPelaEntrada(*FEntdados, [](TfrmFoConsulta& c) { c.BtnCancel->click(); }), 1);
+    FPrincipal->tbFechar->click();
+    EXPECT_TRUE(perguntas.isEmpty());
+    EXPECT_FALSE(FEntdados);
+
+    abre(arquivo);
+    ASSERT_TRUE(FEntdados);
+    EXPECT_EQ(consultaPelaEntrada(*FEntdados, [](TfrmFoConsulta& c) {
+                  clicaEstacao(c, "Lavras");
+                  c.BtnOk->click();
+              }),
+              1);
+    EXPECT_EQ(FEntdados->LblEdtK->text(), "10224,81");
+    respostas = {TCaixaMensagem::TResposta::Sim};
+    FPrincipal->tbFechar->click();
+    EXPECT_EQ(perguntas, QStringList{"Deseja salvar o projeto?"});
+    EXPECT_FALSE(FEntdados);
+    EXPECT_TRUE(conteudo(arquivo).contains("K:10224,81\r\n"));
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
 }
 
 // ---- What the commands switch -------------------------------------------------------------

@@ -1,4 +1,5 @@
 #include "AmbienteJanelas.h"
+#include "ConsultaNaEntrada.h"
 #include "DigitacaoTerraco.h"
 #include "TDialogoArquivo.h"
 #include "TGrafico.h"
@@ -277,6 +278,27 @@ TEST_F(RelatorioAvaliacao, TextoLongoNaoPassaSobreALegendaSeguinte)
     EXPECT_LT(r->LPMunicipio->geometry().right(), longitude->x());
     // A short value keeps its own width.
     EXPECT_EQ(r->Lk->width(), r->Lk->sizeHint().width());
+    r->Button2->click();
+}
+
+// The longest K of the database (Rondonópolis, MT) is written smaller to fit before "c :",
+// never cut short into another number; a short value keeps the labels' size.
+TEST_F(RelatorioAvaliacao, NumeroLongoEscritoMenorEmVezDeCortado)
+{
+    projetoCalculado();
+    FEntdados->LblEdtK->setText("14615,726");
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    const QLabel* c = nullptr;
+    for (QLabel* l : r->Panel3->findChildren<QLabel*>())
+        if (l->text() == QStringLiteral("c : "))
+            c = l;
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(r->Lk->text(), "14615,726");
+    EXPECT_EQ(r->Lk->width(), r->Lk->sizeHint().width());
+    EXPECT_LT(r->Lk->geometry().right(), c->x());
+    EXPECT_LT(r->Lk->font().pixelSize(), 13);
+    EXPECT_GE(r->Lk->font().pixelSize(), 10);
+    EXPECT_EQ(r->La->font().pixelSize(), 13);
     r->Button2->click();
 }
 
@@ -579,6 +601,65 @@ TEST_F(RelatorioAvaliacao, DaDigitacaoAoRelatorio)
     EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
 }
 
+// The rainfall equation looked up for a station of Minas Gerais reaches the report with
+// its place. The page is printed to a file kept beside the tests
+// (relatorio_consulta.pdf) for a person to look at.
+TEST_F(RelatorioAvaliacao, DaConsultaAoRelatorio)
+{
+    projetoNovo();
+    digitaTerraco(FEntdados);
+    QTest::mouseClick(FEntdados->sbPrecipitacao, Qt::LeftButton);
+    EXPECT_EQ(consultaPelaEntrada(*FEntdados, [](TfrmFoConsulta& c) {
+                  EXPECT_EQ(c.Estado.Indice(), 12);
+                  clicaEstacao(c, "Lavras");
+                  QTest::mouseClick(c.BtnOk, Qt::LeftButton);
+              }),
+              1);
+    EXPECT_EQ(FEntdados->LblEdtK->text(), "10224,81");
+    QTest::mouseClick(FEntdados->BttCalcula, Qt::LeftButton);
+    ASSERT_EQ(FEntdados->paginaAtiva(), "CapacidadeDeArmazenamento");
+    const QString avaliacao = FEntdados->LblEdtAvaliacao->text();
+    EXPECT_EQ(avaliacao, "Terraço INADEQUADO!");
+
+    const QString pdf = QDir::current().filePath("relatorio_consulta.pdf");
+    QFile::remove(pdf);
+    respostaDialogo = [&pdf](QPrinter& impressora) {
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(pdf);
+        return true;
+    };
+    bool mostrado = false;
+    noRelatorioModal([&](TFRelatorioAvaliacao& r) {
+        mostrado = true;
+        const struct {
+            QLabel* rotulo;
+            QString esperado;
+        } casos[] = {
+            {r.LPMunicipio, "Lavras"},
+            {r.LPEstado, "Minas Gerais"},
+            {r.LPLocalidade, "-"},
+            {r.LPLatitude, QString::fromUtf8("21°13'59\"")},
+            {r.LPLongitude, QString::fromUtf8("45°00'00\"")},
+            {r.LT, "10 anos"},
+            {r.Lk, "10224,81"},
+            {r.La, "0,187"},
+            {r.Lb, "56,281"},
+            {r.Lc, "1,149"},
+            {r.LRVeVn, FEntdados->LblEdtVeVn->text()},
+            {r.LRAvaliacao, avaliacao},
+        };
+        for (const auto& c : casos)
+            EXPECT_EQ(c.rotulo->text(), c.esperado) << c.rotulo->objectName().toStdString();
+        ASSERT_TRUE(esperaAte([&r] { return r.isVisible(); }));
+        r.Button1->click();
+        r.Button2->click();
+    });
+    QTest::mouseClick(FEntdados->Button2, Qt::LeftButton);
+    EXPECT_TRUE(mostrado);
+    EXPECT_EQ(paginasDoPdf(pdf), 1);
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
+}
+
 // ---- The report outlives its project's windows ---------------------------------------
 
 TEST_F(RelatorioAvaliacao, FecharOProjetoFechaORelatorio)
@@ -639,3 +720,4 @@ TEST_F(RelatorioAvaliacao, ProjetoFechadoComORelatorioModalAberto)
     ASSERT_TRUE(esperaAte([] { return !FEntdados; }));
     EXPECT_FALSE(FPrincipal->RelatriodeAvaliao1->isEnabled());
 }
+

@@ -259,7 +259,8 @@ TEST_F(AjudaMorlin, LigacoesEFigurasDosTopicosExistem)
 
 // The topics tell what the program does now: leaving and closing ask for unsaved work,
 // Save As asks before replacing a file, "Ok" of the identification keeps the data entry,
-// and what does not work yet says so.
+// "Consulta" opens the consultation and fills the rainfall section, and missing shared
+// data brings the installer.
 TEST_F(AjudaMorlin, TopicosDizemOQueOProgramaFazHoje)
 {
     const struct {
@@ -269,12 +270,17 @@ TEST_F(AjudaMorlin, TopicosDizemOQueOProgramaFazHoje)
         {10031, QStringLiteral("com alterações que ainda não foram salvas, o programa pergunta Deseja salvar o projeto?")},
         {10025, QStringLiteral("os dados já digitados na Entrada de Dados ficam como estão")},
         {10015, QStringLiteral("Gerar relatório: abre o relatório de avaliação do cálculo mostrado")},
-        {10018, QStringLiteral("O botão Consulta ainda não funciona nesta versão do programa")},
-        {7, QStringLiteral("Nesta versão do programa o botão Consulta da seção Precipitação ainda não abre "
-                           "esta janela")},
+        {10018, QStringLiteral("o botão Consulta abre a consulta à equação de chuvas intensas, sempre no "
+                               "estado de Minas Gerais")},
+        {10018, QStringLiteral("T não faz parte da consulta: continua como você o digitou")},
+        {10018, QStringLiteral("mostra a mensagem Instale os arquivos a seguir! e, quando ela é fechada, abre o "
+                               "instalador setupArquivosComuns.exe")},
+        {7, QStringLiteral("O botão Consulta da seção Precipitação abre esta janela, sempre no estado de Minas "
+                           "Gerais")},
         {7, QStringLiteral("Clique em Fechar (ou tecle Enter) para ficar com a equação mostrada")},
-        {9, QStringLiteral("que o botão Consulta da seção Precipitação ainda não abre nesta versão do "
-                           "programa")},
+        {7, QStringLiteral("Instale os arquivos a seguir!: faltam os arquivos do banco de dados de chuvas "
+                           "intensas")},
+        {9, QStringLiteral("que o botão Consulta da seção Precipitação abre")},
         {9, QStringLiteral("a fonte da equação, com a referência completa")},
     };
     for (const auto& topico : presentes) {
@@ -295,7 +301,8 @@ TEST_F(AjudaMorlin, TopicosDizemOQueOProgramaFazHoje)
         pagina->setSource(endereco);
         const QString texto = pagina->toPlainText().simplified();
         for (const char* antigo : {"sem perguntar", "Não pergunta", "não pergunta nada", "sem aviso",
-                                   "sempre pergunta", "Instale os arquivos"})
+                                   "sempre pergunta", "ainda não funciona", "ainda não abre",
+                                   "não estiver disponível"})
             EXPECT_FALSE(texto.contains(QString::fromUtf8(antigo))) << endereco.toString().toStdString() << ": " << antigo;
         for (QTextBlock bloco = pagina->document()->begin(); bloco.isValid(); bloco = bloco.next())
             for (auto trecho = bloco.begin(); !trecho.atEnd(); ++trecho) {

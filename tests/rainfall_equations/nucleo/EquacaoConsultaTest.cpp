@@ -22,6 +22,8 @@ std::string mensagemDe(const std::function<void()>& acao)
         acao();
     } catch (const EConvertError& e) {
         return std::string("EConvertError: ") + e.what();
+    } catch (const EDadosNaoInstalados& e) {
+        return std::string("EDadosNaoInstalados: ") + e.what();
     } catch (const Exception& e) {
         return e.what();
     }
@@ -134,16 +136,16 @@ TEST(InstalacaoNimbra, TresConferenciasNaOrdem)
 {
     arquivos::TPastaTeste pasta;
     const std::string dados = pasta.caminho() + "Nimbra/";
-    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), MensagemSemPastaDados);
+    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), "EDadosNaoInstalados: " + MensagemSemPastaDados);
     std::filesystem::create_directory(dados);
-    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), MensagemSemEstacoes);
+    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), "EDadosNaoInstalados: " + MensagemSemEstacoes);
     // A folder of that name is no stations file.
     std::filesystem::create_directory(dados + ArquivoEstacoes);
     std::filesystem::create_directory(dados + ArquivoLocalidades);
-    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), MensagemSemEstacoes);
+    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), "EDadosNaoInstalados: " + MensagemSemEstacoes);
     std::filesystem::remove(dados + ArquivoEstacoes);
     pasta.grava(std::string("Nimbra/") + ArquivoEstacoes, "");
-    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), MensagemSemLocalidades);
+    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), "EDadosNaoInstalados: " + MensagemSemLocalidades);
     std::filesystem::remove(dados + ArquivoLocalidades);
     pasta.grava(std::string("Nimbra/") + ArquivoLocalidades, "");
     // Their content is the database's to judge when it reads them.
