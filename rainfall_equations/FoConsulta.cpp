@@ -100,18 +100,22 @@ QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, int x, int 
     return r;
 }
 
+void pintaFundo(QWidget* controle, const QColor& cor)
+{
+    controle->setAutoFillBackground(true);
+    QPalette paleta = controle->palette();
+    paleta.setColor(QPalette::Window, cor);
+    controle->setPalette(paleta);
+}
+
 QFrame* painel(QWidget* pai, const char* nome, const QRect& area, bool branco)
 {
     auto* p = nomeia(new QFrame(pai), nome);
     p->setGeometry(area);
-    if (branco) {
-        p->setAutoFillBackground(true);
-        QPalette paleta = p->palette();
-        paleta.setColor(QPalette::Window, Qt::white);
-        p->setPalette(paleta);
-    } else {
+    if (branco)
+        pintaFundo(p, Qt::white);
+    else
         p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    }
     return p;
 }
 
@@ -127,10 +131,7 @@ QFrame* eixo(QWidget* pai, const char* nome, const QRect& area)
 {
     auto* e = nomeia(new QFrame(pai), nome);
     e->setGeometry(area);
-    e->setAutoFillBackground(true);
-    QPalette paleta = e->palette();
-    paleta.setColor(QPalette::Window, Qt::black);
-    e->setPalette(paleta);
+    pintaFundo(e, Qt::black);
     e->setCursor(Qt::CrossCursor);
     e->setEnabled(false);
     e->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -142,10 +143,7 @@ QFrame* eixo(QWidget* pai, const char* nome, const QRect& area)
 QLabel* rotuloEixo(QWidget* pai, const char* nome, int x, int y)
 {
     QLabel* r = rotulo(pai, nome, QStringLiteral("0000"), x, y, true);
-    r->setAutoFillBackground(true);
-    QPalette paleta = r->palette();
-    paleta.setColor(QPalette::Window, Qt::white);
-    r->setPalette(paleta);
+    pintaFundo(r, Qt::white);
     r->hide();
     return r;
 }
@@ -156,10 +154,7 @@ QLabel* parametro(QWidget* pai, const char* nome, const QRect& area)
     auto* r = nomeia(new QLabel(pai), nome);
     r->setGeometry(area);
     r->setFrameStyle(QFrame::Box | QFrame::Plain);
-    r->setAutoFillBackground(true);
-    QPalette paleta = r->palette();
-    paleta.setColor(QPalette::Window, Qt::white);
-    r->setPalette(paleta);
+    pintaFundo(r, Qt::white);
     r->setAlignment(Qt::AlignCenter);
     r->setWordWrap(true);
     return r;
@@ -168,6 +163,27 @@ QLabel* parametro(QWidget* pai, const char* nome, const QRect& area)
 void defineContexto(QWidget* controle, int contexto)
 {
     controle->setProperty("HelpContext", contexto);
+}
+
+// A list of stations or localities: rows 13 pixels high, with its hint and help context.
+TListBox* lista(QWidget* pai, const char* nome, const QRect& area, const QString& dica, int contexto)
+{
+    auto* l = nomeia(new TListBox(pai), nome);
+    l->setGeometry(area);
+    l->setItemHeight(13);
+    l->setToolTip(dica);
+    defineContexto(l, contexto);
+    return l;
+}
+
+// A coordinate edit of the typed point, with its hint and help context.
+TMaskEdit* edicaoCoordenada(QWidget* pai, const char* nome, const QRect& area, const QString& dica, int contexto)
+{
+    auto* e = nomeia(new TMaskEdit(pai), nome);
+    e->setGeometry(area);
+    e->setToolTip(dica);
+    defineContexto(e, contexto);
+    return e;
 }
 
 // The label's text, moved to where it stands.
@@ -317,11 +333,7 @@ void TfrmFoConsulta::criaListas(QWidget* area)
 
     Panel4 = painel(area, "Panel4", QRect(463, 44, 278, 352), false);
     rotulo(Panel4, "", QStringLiteral("Es&tações :"), 4, 6)->setBuddy(Estados);
-    LBEstacao = nomeia(new TListBox(Panel4), "LBEstacao");
-    LBEstacao->setGeometry(4, 22, 269, 130);
-    LBEstacao->setItemHeight(13);
-    LBEstacao->setToolTip(QStringLiteral("Estações"));
-    defineContexto(LBEstacao, contextoEstacoes);
+    LBEstacao = lista(Panel4, "LBEstacao", QRect(4, 22, 269, 130), QStringLiteral("Estações"), contextoEstacoes);
 
     LLocalidades = rotulo(Panel4, "LLocalidades", QStringLiteral("&Localidades :"), 4, 162);
     LLocalidades->setBuddy(Estados);
@@ -338,11 +350,8 @@ void TfrmFoConsulta::criaListas(QWidget* area)
     lAviso->setText(QStringLiteral("Dados obtidos por desagragação da chuva de um dia em chuvas de menor duração, "
                                    "segundo metodologia proposta pelo DAEE-CETESB."));
     lAviso->hide();
-    LBLocalidade = nomeia(new TListBox(Panel4), "LBLocalidade");
-    LBLocalidade->setGeometry(4, 179, 269, 130);
-    LBLocalidade->setItemHeight(13);
-    LBLocalidade->setToolTip(QStringLiteral("Localidades"));
-    defineContexto(LBLocalidade, contextoMapaLocalidades);
+    LBLocalidade = lista(Panel4, "LBLocalidade", QRect(4, 179, 269, 130), QStringLiteral("Localidades"),
+                         contextoMapaLocalidades);
 
     Autor = botao(Panel4, "Autor", legendaAutor, QRect(43, 316, 192, 28));
     Autor->setCursor(Qt::PointingHandCursor);
@@ -366,17 +375,13 @@ void TfrmFoConsulta::criaPonto(QWidget* area)
     GroupBox2->setToolTip(QStringLiteral("Localização"));
     defineContexto(GroupBox2, contextoLocalizacao);
 
-    PrecLaAux = nomeia(new TMaskEdit(GroupBox2), "PrecLaAux");
-    PrecLaAux->setGeometry(24, 31, 69, 21);
-    PrecLaAux->setToolTip(QStringLiteral("Latitude"));
-    defineContexto(PrecLaAux, contextoMapaLocalidades);
+    PrecLaAux = edicaoCoordenada(GroupBox2, "PrecLaAux", QRect(24, 31, 69, 21), QStringLiteral("Latitude"),
+                                 contextoMapaLocalidades);
     Label18 = rotulo(GroupBox2, "Label18", QStringLiteral("Latit&ude :"), 24, 12);
     Label18->setBuddy(PrecLaAux);
 
-    PrecLoAux = nomeia(new TMaskEdit(GroupBox2), "PrecLoAux");
-    PrecLoAux->setGeometry(120, 31, 69, 21);
-    PrecLoAux->setToolTip(QStringLiteral("Longitude"));
-    defineContexto(PrecLoAux, contextoMapaLocalidades);
+    PrecLoAux = edicaoCoordenada(GroupBox2, "PrecLoAux", QRect(120, 31, 69, 21), QStringLiteral("Longitude"),
+                                 contextoMapaLocalidades);
     Label17 = rotulo(GroupBox2, "Label17", QStringLiteral("L&ongitude :"), 120, 12);
     Label17->setBuddy(PrecLoAux);
 
