@@ -838,16 +838,7 @@ void TfrmFoConsulta::LBEstacaoClick()
     Autor->setText(paraQt(semBrancosFinais(EstacaoAtual.Autor)));
     mostraParametros(EstacaoAtual);
     if (!EstadoBMP->isHidden()) {
-        PrecLaAux->setText(paraQt(TxtLatitude));
-        PrecLoAux->setText(paraQt(TxtLongitude));
-        pontoDasCoordenadas();
-        if (pontoNoEstado()) {
-            LabelLat->setText(paraQt(TxtLatitude));
-            LabelLon->setText(paraQt(TxtLongitude));
-            posicionaEixos();
-        } else {
-            escondeEixos();
-        }
+        mostraPontoNoMapa();
     } else {
         NomeCid->setText(paraQt(semBrancosFinais(EstacaoAtual.Nome)));
         LabelLatitude->setText(paraQt(TxtLatitude));
@@ -869,11 +860,16 @@ void TfrmFoConsulta::LBLocalidadeClick()
     setLatitude(localidade.Latitude);
     setLongitude(localidade.Longitude);
     BD.interpola(TxtLatitude, TxtLongitude, EstacaoAtual);
-    PrecLaAux->setText(paraQt(TxtLatitude));
-    PrecLoAux->setText(paraQt(TxtLongitude));
     mostraParametros(EstacaoAtual);
     // Interpolated wherever it falls: the source of the pick before is not this one's.
     Autor->setText(paraQt(ChaveInterpolacao));
+    mostraPontoNoMapa();
+}
+
+void TfrmFoConsulta::mostraPontoNoMapa()
+{
+    PrecLaAux->setText(paraQt(TxtLatitude));
+    PrecLoAux->setText(paraQt(TxtLongitude));
     pontoDasCoordenadas();
     if (pontoNoEstado()) {
         LabelLat->setText(paraQt(TxtLatitude));

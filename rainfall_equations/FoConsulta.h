@@ -225,6 +225,8 @@ private:
     void mostraParametros(const TEstacao& equacao);
     // The rounded PontoX, PontoY falls on the state.
     bool pontoNoEstado() const;
+    // The current point in the two edits, with the crosshair on it when it lies on the state.
+    void mostraPontoNoMapa();
     // A point with no equation: the parameters empty, the crosshair lines hidden and its
     // labels without text.
     void pontoForaDoEstado();
