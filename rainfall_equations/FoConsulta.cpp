@@ -524,15 +524,16 @@ void TfrmFoConsulta::EstadosClick()
 {
     const int anterior = Estado.Indice();
     const int escolhido = Estados->currentIndex();
-    if (mudaEstado(escolhido, true))
+    const std::optional<std::string> falha = mudaEstado(escolhido, true);
+    if (!falha)
         return;
     Estados->setCurrentIndex(anterior);
-    if (!mudaEstado(anterior, true))
+    if (mudaEstado(anterior, true))
         mudaEstado(anterior, false);
-    throw Exception(mudancaEstado(escolhido, pastaDados()).MensagemSemFigura);
+    throw Exception(*falha);
 }
 
-bool TfrmFoConsulta::mudaEstado(int indice, bool comFigura)
+std::optional<std::string> TfrmFoConsulta::mudaEstado(int indice, bool comFigura)
 {
     {
         const TCursorEspera espera;
@@ -551,8 +552,14 @@ bool TfrmFoConsulta::mudaEstado(int indice, bool comFigura)
             Notebook1->setCurrentIndex(paginaEstados);
             habilitaPonto(true);
             if (!QFileInfo::exists(paraQt(mudanca.Figura)))
-                return false;
-            EstadoBMP->carregaArquivo(paraQt(mudanca.Figura));
+                return mudanca.MensagemSemFigura;
+            // A picture that is there but cannot be read is as good as none: the state
+            // would be shown over the picture and the bounds of another.
+            try {
+                EstadoBMP->carregaArquivo(paraQt(mudanca.Figura));
+            } catch (const EInOutError&) {
+                return mudanca.MensagemFiguraIlegivel;
+            }
             BD.leLocalidades(indice);
             EstadoBMP->show();
             break;
@@ -576,7 +583,7 @@ bool TfrmFoConsulta::mudaEstado(int indice, bool comFigura)
     // A state the user chooses opens on its first station.
     if (Chamador != chamadorAtivacao && !estacoesDoEstado().empty())
         LBEstacaoClick();
-    return true;
+    return std::nullopt;
 }
 
 void TfrmFoConsulta::habilitaPonto(bool habilitado)

@@ -18,6 +18,7 @@
 #include <QPointer>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -128,9 +129,10 @@ public:
     // kept position, or the point. Runs once, when the window is first shown.
     void FormActivate();
     // The state selected in Estados comes on show with its map, lists and, unless the
-    // first showing runs it, its first station. A state picture that is not there takes
-    // the window back to the state before, once; when that picture is gone too, the state
-    // before is shown on the map of Brazil. Either way the user is told once.
+    // first showing runs it, its first station. A state picture that is not there, or that
+    // cannot be read, takes the window back to the state before, once; when that picture
+    // fails too, the state before is shown on the map of Brazil. Either way the user is
+    // told once.
     void EstadosClick();
     void preencheListas();
     void limpaTela();
@@ -218,9 +220,10 @@ private:
     void criaPonto(QWidget* area);
     void criaParametros(QWidget* area);
     void ligaEventos();
-    // The state change for `indice`; false, with the change half done, when its picture is
-    // not there. `comFigura` false shows a state with a picture on the map of Brazil.
-    bool mudaEstado(int indice, bool comFigura);
+    // The state change for `indice`; with the change half done, the message for the user
+    // when its picture is not there or cannot be read. `comFigura` false shows a state
+    // with a picture on the map of Brazil.
+    std::optional<std::string> mudaEstado(int indice, bool comFigura);
     void habilitaPonto(bool habilitado);
     void mostraParametros(const TEstacao& equacao);
     // The rounded PontoX, PontoY falls on the state.
