@@ -9,6 +9,7 @@
 // first showing brings that choice back; on mrOk the choice is read from the same fields,
 // from Autoria and from the captions of PrecK, PrecA, PrecB and PrecC.
 #include "EquacaoConsulta.h"
+#include "TEscolhaConsulta.h"
 #include "TBDPrecipitacao.h"
 #include "TEstacao.h"
 #include "TEstado.h"
@@ -164,11 +165,17 @@ public:
     void EstadoBMPMouseMove(int X, int Y);
     // Any key typed in either coordinate edit hides the crosshair and the place labels.
     void PrecLaAuxKeyPress(QChar& Key);
+    // The user left the coordinate edit `campo` ("Latitude", "Longitude") after typing in
+    // it: a text typed in part is refused with a message naming the field, and the edit
+    // takes the focus back.
+    void coordenadaDeixada(TMaskEdit* edicao, const std::string& campo);
 
     // The picks. Each shows the equation's K, a, b and c with 3 decimals, the key of its
     // source on the Autor button and, where the point falls on the state, the crosshair.
-    // The first showing runs them to bring a choice back, and a chosen state runs the
-    // station pick. With nothing selected in the list, a list pick does nothing.
+    // A pick is worked out whole first (TEscolhaConsulta): one that fails tells the user
+    // why and leaves no equation and no source on show, and nothing else of the window
+    // changes. The first showing runs them to bring a choice back, and a chosen state
+    // runs the station pick. With nothing selected in the list, a list pick does nothing.
     //
     // A station: its own equation and source key. On the map of Brazil (a state without a
     // picture) its name and coordinates go to the place block, and the notice on Goiás
@@ -181,8 +188,9 @@ public:
     // coordinates, truncated to whole seconds, interpolated. A pixel beyond the bounds
     // picks no point and empties the parameters; off the state only the crosshair goes.
     void EstadoBMPMouseUp(int X, int Y);
-    // "&Calcular": the point typed in the edits, interpolated exactly as typed, through
-    // the click on its pixel (CliqueSimulado); off the state the parameters are emptied.
+    // "&Calcular": the point typed in the edits, interpolated exactly as typed, with the
+    // crosshair on its pixel; off the state the parameters are emptied. A coordinate
+    // typed in part or outside the bounds is refused with a message naming it.
     void CalculalaloClick();
 
     // The map of Brazil: the hand over a state that can be chosen, the arrow elsewhere; a
@@ -226,15 +234,19 @@ private:
     std::optional<std::string> mudaEstado(int indice, bool comFigura);
     void habilitaPonto(bool habilitado);
     void mostraParametros(const TEstacao& equacao);
-    // The rounded PontoX, PontoY falls on the state.
-    bool pontoNoEstado() const;
-    // The current point in the two edits, with the crosshair on it when it lies on the state.
-    void mostraPontoNoMapa();
-    // A point with no equation: the parameters empty, the crosshair lines hidden and its
-    // labels without text.
-    void pontoForaDoEstado();
+    void limpaParametros();
+    // The picks over what the window holds now.
+    TEscolhaConsulta escolhas() const;
+    // Shows a pick whole and gives it; a failed one shows no equation, tells the user and
+    // gives nothing.
+    const TEscolha* mostraEscolha(const TResultadoEscolha& resultado);
+    void mostraSemEquacao();
+    void mostraNoMapaDoBrasil();
+    // The point in the two edits, with the crosshair on `cruz` or hidden.
+    void mostraNoMapaDoEstado(const std::optional<TPixel>& cruz);
     void limpaRotulosEixos();
     void escondeEixos();
+    void escondeCidade();
     void mostraAviso();
     const std::vector<TEstacao>& estacoesDoEstado() const;
     void mostraSobre();
@@ -253,5 +265,3 @@ inline double PontoY = 0.0;
 inline TLimitesMapa LimitesMapa;
 // "FormActivate" while the first showing runs the state change; empty otherwise.
 inline std::string Chamador;
-// True while "&Calcular" clicks the state picture itself.
-inline bool CliqueSimulado = false;

@@ -58,7 +58,7 @@ void verificaPasta(const std::string& pasta)
     if (!t)
         throw EDadosNaoInstalados(MensagemSemPastaDados);
     if (*t != S_IFDIR)
-        ilegivel(NomePasta, pasta, "um arquivo ocupa o lugar da pasta", ENOTDIR);
+        ilegivel(NomePasta, pasta, motivo(ENOTDIR), ENOTDIR);
 }
 
 // Only a regular file is the database; a folder of that name is as good as none.

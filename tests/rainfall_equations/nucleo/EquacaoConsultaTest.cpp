@@ -215,7 +215,7 @@ TEST(InstalacaoNimbra, PastaOuArquivoIlegivelNaoEhPastaAusente)
     pasta.grava("Nimbra", "não sou uma pasta");
     EXPECT_EQ(erro(pasta.caminho() + "Nimbra/"),
               "Erro. Não foi possível ler a pasta contendo o banco de dados (" + (raiz / "Nimbra").string()
-                  + "): um arquivo ocupa o lugar da pasta.");
+                  + "): um arquivo ocupa o lugar de uma das pastas do caminho.");
 
     std::filesystem::create_symlink(raiz / "Ciclo", raiz / "Ciclo");
     EXPECT_EQ(erro(pasta.caminho() + "Ciclo/"),
