@@ -865,7 +865,6 @@ const TEscolha* TfrmFoConsulta::mostraEscolha(const TResultadoEscolha& resultado
         mostraNoMapaDoBrasil();
     else
         mostraNoMapaDoEstado(escolha->Cruz);
-    mostraAviso();
     return escolha;
 }
 
@@ -919,6 +918,7 @@ void TfrmFoConsulta::LBEstacaoClick()
     IndEstacao = static_cast<std::int16_t>(posicao);
     LBLocalidade->setItemIndex(-1);
     EstacaoAtual = estacao;
+    mostraAviso();
 }
 
 void TfrmFoConsulta::LBLocalidadeClick()
