@@ -1,8 +1,16 @@
 #include "TMaskEdit.h"
 
+#include <QFocusEvent>
+
 namespace {
 
 constexpr QChar vazio = u'_';
+
+bool saidaDoUsuario(Qt::FocusReason motivo)
+{
+    return motivo == Qt::TabFocusReason || motivo == Qt::BacktabFocusReason || motivo == Qt::MouseFocusReason
+           || motivo == Qt::ShortcutFocusReason;
+}
 
 } // namespace
 
@@ -19,4 +27,11 @@ QString TMaskEdit::Text() const
     QString texto = displayText();
     texto.replace(vazio, u' ');
     return texto;
+}
+
+void TMaskEdit::focusOutEvent(QFocusEvent* evento)
+{
+    QLineEdit::focusOutEvent(evento);
+    if (isModified() && saidaDoUsuario(evento->reason()))
+        emit Saida();
 }

@@ -213,15 +213,6 @@ std::optional<TCor> corDoPixel(const TImagem* figura, int X, int Y)
                 static_cast<std::uint8_t>(qBlue(*pixel))};
 }
 
-// CliqueSimulado holds while "&Calcular" clicks the picture itself, whatever way that ends.
-class TCliqueSimulado {
-public:
-    TCliqueSimulado() { CliqueSimulado = true; }
-    ~TCliqueSimulado() { CliqueSimulado = false; }
-    TCliqueSimulado(const TCliqueSimulado&) = delete;
-    TCliqueSimulado& operator=(const TCliqueSimulado&) = delete;
-};
-
 } // namespace
 
 // ---- Construction ---------------------------------------------------------------
@@ -430,6 +421,11 @@ void TfrmFoConsulta::ligaEventos()
     auto* teclas = new TFiltroTeclas([this](QObject*, QChar& tecla) { PrecLaAuxKeyPress(tecla); }, this);
     teclas->instala(PrecLaAux);
     teclas->instala(PrecLoAux);
+    // After the focus has moved: the message box must not open inside the focus change.
+    connect(PrecLaAux, &TMaskEdit::Saida, this, [this] { coordenadaDeixada(PrecLaAux, "Latitude"); },
+            Qt::QueuedConnection);
+    connect(PrecLoAux, &TMaskEdit::Saida, this, [this] { coordenadaDeixada(PrecLoAux, "Longitude"); },
+            Qt::QueuedConnection);
 
     TAplicacao::liga(BtnOk, &QPushButton::clicked, this, [this] { BtnOkClick(); });
     TAplicacao::liga(BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
@@ -524,15 +520,16 @@ void TfrmFoConsulta::EstadosClick()
 {
     const int anterior = Estado.Indice();
     const int escolhido = Estados->currentIndex();
-    if (mudaEstado(escolhido, true))
+    const std::optional<std::string> falha = mudaEstado(escolhido, true);
+    if (!falha)
         return;
     Estados->setCurrentIndex(anterior);
-    if (!mudaEstado(anterior, true))
+    if (mudaEstado(anterior, true))
         mudaEstado(anterior, false);
-    throw Exception(mudancaEstado(escolhido, pastaDados()).MensagemSemFigura);
+    throw Exception(*falha);
 }
 
-bool TfrmFoConsulta::mudaEstado(int indice, bool comFigura)
+std::optional<std::string> TfrmFoConsulta::mudaEstado(int indice, bool comFigura)
 {
     {
         const TCursorEspera espera;
@@ -551,8 +548,14 @@ bool TfrmFoConsulta::mudaEstado(int indice, bool comFigura)
             Notebook1->setCurrentIndex(paginaEstados);
             habilitaPonto(true);
             if (!QFileInfo::exists(paraQt(mudanca.Figura)))
-                return false;
-            EstadoBMP->carregaArquivo(paraQt(mudanca.Figura));
+                return mudanca.MensagemSemFigura;
+            // A picture that is there but cannot be read is as good as none: the state
+            // would be shown over the picture and the bounds of another.
+            try {
+                EstadoBMP->carregaArquivo(paraQt(mudanca.Figura));
+            } catch (const EInOutError&) {
+                return mudanca.MensagemFiguraIlegivel;
+            }
             BD.leLocalidades(indice);
             EstadoBMP->show();
             break;
@@ -576,7 +579,7 @@ bool TfrmFoConsulta::mudaEstado(int indice, bool comFigura)
     // A state the user chooses opens on its first station.
     if (Chamador != chamadorAtivacao && !estacoesDoEstado().empty())
         LBEstacaoClick();
-    return true;
+    return std::nullopt;
 }
 
 void TfrmFoConsulta::habilitaPonto(bool habilitado)
@@ -764,6 +767,19 @@ void TfrmFoConsulta::EstadoBMPMouseMove(int X, int Y)
     }
 }
 
+void TfrmFoConsulta::coordenadaDeixada(TMaskEdit* edicao, const std::string& campo)
+{
+    // "&Calcular" refuses the text itself, and "&Cancelar" needs no whole coordinate; a
+    // pick since the edit was left has put a whole one there.
+    if (focusWidget() == Calculalalo || focusWidget() == BtnCancel || !edicao->isModified())
+        return;
+    const std::optional<std::string> incompleta = coordenadaIncompleta(campo, edicao->Text().toStdString());
+    if (!incompleta)
+        return;
+    edicao->setFocus(Qt::OtherFocusReason);
+    TCaixaMensagem::mostra(paraQt(*incompleta), this);
+}
+
 void TfrmFoConsulta::PrecLaAuxKeyPress(QChar&)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{NomeCid, LatCid, LonCid, LabelLatitude, LabelLongitude, EixoX,
@@ -788,20 +804,6 @@ void TfrmFoConsulta::mostraParametros(const TEstacao& equacao)
     PrecC->setText(paraQt(legendas.C));
 }
 
-bool TfrmFoConsulta::pontoNoEstado() const
-{
-    return pertenceAoEstado(corDoPixel(EstadoBMP, pixelMaisProximo(PontoX), pixelMaisProximo(PontoY)));
-}
-
-void TfrmFoConsulta::pontoForaDoEstado()
-{
-    for (QLabel* r : {PrecK, PrecA, PrecB, PrecC})
-        r->clear();
-    EixoY->hide();
-    EixoX->hide();
-    limpaRotulosEixos();
-}
-
 void TfrmFoConsulta::limpaRotulosEixos()
 {
     // Shown or not, an empty label takes no room on the picture.
@@ -817,9 +819,92 @@ void TfrmFoConsulta::escondeEixos()
         w->hide();
 }
 
+void TfrmFoConsulta::escondeCidade()
+{
+    for (QLabel* r : {NomeCid, LatCid, LonCid, LabelLatitude, LabelLongitude})
+        r->hide();
+}
+
 void TfrmFoConsulta::mostraAviso()
 {
     lAviso->setVisible(mostraAvisoGoias(Estados->currentIndex(), Autor->text().toStdString()));
+}
+
+TEscolhaConsulta TfrmFoConsulta::escolhas() const
+{
+    const auto interpola = [this](const std::string& latitude, const std::string& longitude) {
+        TEstacao equacao;
+        BD.interpola(latitude, longitude, equacao);
+        return equacao;
+    };
+    return {interpola, LimitesMapa, !EstadoBMP->isHidden(),
+            [this](int X, int Y) { return pertenceAoEstado(corDoPixel(EstadoBMP, X, Y)); }};
+}
+
+const TEscolha* TfrmFoConsulta::mostraEscolha(const TResultadoEscolha& resultado)
+{
+    const auto* escolha = std::get_if<TEscolha>(&resultado);
+    if (escolha == nullptr) {
+        mostraSemEquacao();
+        TCaixaMensagem::mostra(paraQt(std::get<TFalhaEscolha>(resultado).Mensagem), this);
+        return nullptr;
+    }
+    StrCidade = escolha->Cidade;
+    TxtLatitude = escolha->Ponto.TxtLatitude;
+    TxtLongitude = escolha->Ponto.TxtLongitude;
+    LatitudeDec = escolha->Ponto.LatitudeDec;
+    LongitudeDec = escolha->Ponto.LongitudeDec;
+    PontoX = escolha->PontoX.value_or(PontoX);
+    PontoY = escolha->PontoY.value_or(PontoY);
+    if (escolha->Equacao)
+        mostraParametros(*escolha->Equacao);
+    else
+        limpaParametros();
+    Autor->setText(paraQt(escolha->Fonte));
+    if (escolha->NoMapaDoBrasil)
+        mostraNoMapaDoBrasil();
+    else
+        mostraNoMapaDoEstado(escolha->Cruz);
+    return escolha;
+}
+
+void TfrmFoConsulta::mostraSemEquacao()
+{
+    limpaParametros();
+    Autor->setText(legendaAutor);
+    escondeEixos();
+    limpaRotulosEixos();
+    escondeCidade();
+    mostraAviso();
+}
+
+void TfrmFoConsulta::limpaParametros()
+{
+    for (QLabel* r : {PrecK, PrecA, PrecB, PrecC})
+        r->clear();
+}
+
+void TfrmFoConsulta::mostraNoMapaDoBrasil()
+{
+    NomeCid->setText(paraQt(semBrancosFinais(StrCidade)));
+    LabelLatitude->setText(paraQt(TxtLatitude));
+    LabelLongitude->setText(paraQt(TxtLongitude));
+    mostraCidade();
+}
+
+void TfrmFoConsulta::mostraNoMapaDoEstado(const std::optional<TPixel>& cruz)
+{
+    escondeCidade();
+    PrecLaAux->setText(paraQt(TxtLatitude));
+    PrecLoAux->setText(paraQt(TxtLongitude));
+    if (!cruz) {
+        escondeEixos();
+        limpaRotulosEixos();
+        return;
+    }
+    LabelLat->setText(paraQt(TxtLatitude));
+    LabelLon->setText(paraQt(TxtLongitude));
+    posicionaEixosEm(cruz->X, cruz->Y);
 }
 
 void TfrmFoConsulta::LBEstacaoClick()
@@ -827,24 +912,12 @@ void TfrmFoConsulta::LBEstacaoClick()
     const int posicao = LBEstacao->ItemIndex();
     if (posicao < 0 || static_cast<std::size_t>(posicao) >= estacoesDoEstado().size())
         return;
+    const TEstacao estacao = estacoesDoEstado()[static_cast<std::size_t>(posicao)];
+    if (mostraEscolha(escolhas().estacao(estacao)) == nullptr)
+        return;
     IndEstacao = static_cast<std::int16_t>(posicao);
     LBLocalidade->setItemIndex(-1);
-    EstacaoAtual = estacoesDoEstado()[static_cast<std::size_t>(posicao)];
-    StrCidade = EstacaoAtual.Nome;
-    setLatitude(EstacaoAtual.Latitude);
-    setLongitude(EstacaoAtual.Longitude);
-    // Every station shows its own source, wherever it falls: the key of the pick before
-    // would be handed back with this station's equation.
-    Autor->setText(paraQt(semBrancosFinais(EstacaoAtual.Autor)));
-    mostraParametros(EstacaoAtual);
-    if (!EstadoBMP->isHidden()) {
-        mostraPontoNoMapa();
-    } else {
-        NomeCid->setText(paraQt(semBrancosFinais(EstacaoAtual.Nome)));
-        LabelLatitude->setText(paraQt(TxtLatitude));
-        LabelLongitude->setText(paraQt(TxtLongitude));
-        mostraCidade();
-    }
+    EstacaoAtual = estacao;
     mostraAviso();
 }
 
@@ -853,31 +926,12 @@ void TfrmFoConsulta::LBLocalidadeClick()
     const int posicao = LBLocalidade->ItemIndex();
     if (posicao < 0 || static_cast<std::size_t>(posicao) >= BD.Localidades.size())
         return;
+    const TEscolha* escolha = mostraEscolha(escolhas().localidade(BD.Localidades[static_cast<std::size_t>(posicao)]));
+    if (escolha == nullptr)
+        return;
     IndLocalidade = static_cast<std::int16_t>(posicao);
     LBEstacao->setItemIndex(-1);
-    const TLocalidade localidade = BD.Localidades[static_cast<std::size_t>(posicao)];
-    StrCidade = localidade.Nome;
-    setLatitude(localidade.Latitude);
-    setLongitude(localidade.Longitude);
-    BD.interpola(TxtLatitude, TxtLongitude, EstacaoAtual);
-    mostraParametros(EstacaoAtual);
-    // Interpolated wherever it falls: the source of the pick before is not this one's.
-    Autor->setText(paraQt(ChaveInterpolacao));
-    mostraPontoNoMapa();
-}
-
-void TfrmFoConsulta::mostraPontoNoMapa()
-{
-    PrecLaAux->setText(paraQt(TxtLatitude));
-    PrecLoAux->setText(paraQt(TxtLongitude));
-    pontoDasCoordenadas();
-    if (pontoNoEstado()) {
-        LabelLat->setText(paraQt(TxtLatitude));
-        LabelLon->setText(paraQt(TxtLongitude));
-        posicionaEixos();
-    } else {
-        escondeEixos();
-    }
+    EstacaoAtual = *escolha->Equacao;
 }
 
 void TfrmFoConsulta::EstadoBMPMouseUp(int X, int Y)
@@ -886,48 +940,24 @@ void TfrmFoConsulta::EstadoBMPMouseUp(int X, int Y)
         escondeEixos();
         return;
     }
-    StrCidade = LocalNaoDefinido;
+    const TPontoConsulta atual{TxtLatitude, TxtLongitude, LatitudeDec, LongitudeDec};
+    if (mostraEscolha(escolhas().clique({X, Y}, atual)) == nullptr)
+        return;
     LBEstacao->setItemIndex(-1);
     LBLocalidade->setItemIndex(-1);
-    for (QLabel* r : {NomeCid, LatCid, LonCid, LabelLatitude, LabelLongitude})
-        r->hide();
-    if (!CliqueSimulado) {
-        // A pixel of the state beyond the bounds of the picture has no coordinates the
-        // point may take: interpolating would give the equation of the point before.
-        const std::optional<TPontoGraus> ponto = pontoDoPixel(X, Y, LimitesMapa);
-        if (!ponto) {
-            pontoForaDoEstado();
-            return;
-        }
-        setLatitudeDec(ponto->Latitude);
-        setLongitudeDec(ponto->Longitude);
-    }
-    PrecLaAux->setText(paraQt(TxtLatitude));
-    LabelLat->setText(paraQt(TxtLatitude));
-    PrecLoAux->setText(paraQt(TxtLongitude));
-    LabelLon->setText(paraQt(TxtLongitude));
-    TEstacao interpolada;
-    BD.interpola(TxtLatitude, TxtLongitude, interpolada);
-    posicionaEixosEm(X, Y);
-    mostraParametros(interpolada);
-    Autor->setText(paraQt(ChaveInterpolacao));
 }
 
 void TfrmFoConsulta::CalculalaloClick()
 {
+    const TEscolha* escolha =
+        mostraEscolha(escolhas().pontoDigitado(PrecLaAux->Text().toStdString(), PrecLoAux->Text().toStdString()));
+    if (escolha == nullptr)
+        return;
     LBEstacao->setItemIndex(-1);
     LBLocalidade->setItemIndex(-1);
-    setLatitude(PrecLaAux->Text().toStdString());
-    setLongitude(PrecLoAux->Text().toStdString());
-    pontoDasCoordenadas();
-    limpaRotulosEixos();
-    if (!pontoNoEstado()) {
-        pontoForaDoEstado();
-        return;
-    }
-    EstadoBMP->setCursor(Qt::CrossCursor);
-    const TCliqueSimulado simulado;
-    EstadoBMPMouseUp(pixelMaisProximo(PontoX), pixelMaisProximo(PontoY));
+    // The point is on the state: a click without moving the mouse picks there again.
+    if (escolha->Cruz)
+        EstadoBMP->setCursor(Qt::CrossCursor);
 }
 
 // ---- The map of Brazil ----------------------------------------------------------
@@ -967,7 +997,11 @@ void TfrmFoConsulta::BtnRelatClick()
     const TValoresRelatorio valores{paraQt(StrCidade), paraQt(Estado.getNome()), paraQt(TxtLatitude),
                                     paraQt(TxtLongitude), PrecK->text(), PrecA->text(), PrecB->text(),
                                     PrecC->text(), Autor->text()};
-    const TElementosFigura elementos{EstadoBMP->figura(), LabelLat->text(), LabelLat->pos(), LabelLon->text(),
-                                     LabelLon->pos(), EixoX->y(), EixoX->width(), EixoY->x(), EixoY->height()};
+    // Only the state's own map: the picture kept from another state, or none, is not it.
+    std::optional<TElementosFigura> elementos;
+    if (limitesMapaDoEstado(Estado.Indice()) && !EstadoBMP->isHidden())
+        elementos = TElementosFigura{EstadoBMP->figura(), LabelLat->text(), LabelLat->pos(), LabelLon->text(),
+                                     LabelLon->pos(),     EixoX->y(),      EixoX->width(),  EixoY->x(),
+                                     EixoY->height()};
     imprimeRelatorioNimbra(valores, elementos, this);
 }

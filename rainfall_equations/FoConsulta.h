@@ -9,6 +9,7 @@
 // first showing brings that choice back; on mrOk the choice is read from the same fields,
 // from Autoria and from the captions of PrecK, PrecA, PrecB and PrecC.
 #include "EquacaoConsulta.h"
+#include "TEscolhaConsulta.h"
 #include "TBDPrecipitacao.h"
 #include "TEstacao.h"
 #include "TEstado.h"
@@ -18,6 +19,7 @@
 #include <QPointer>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -128,9 +130,10 @@ public:
     // kept position, or the point. Runs once, when the window is first shown.
     void FormActivate();
     // The state selected in Estados comes on show with its map, lists and, unless the
-    // first showing runs it, its first station. A state picture that is not there takes
-    // the window back to the state before, once; when that picture is gone too, the state
-    // before is shown on the map of Brazil. Either way the user is told once.
+    // first showing runs it, its first station. A state picture that is not there, or that
+    // cannot be read, takes the window back to the state before, once; when that picture
+    // fails too, the state before is shown on the map of Brazil. Either way the user is
+    // told once.
     void EstadosClick();
     void preencheListas();
     void limpaTela();
@@ -162,11 +165,17 @@ public:
     void EstadoBMPMouseMove(int X, int Y);
     // Any key typed in either coordinate edit hides the crosshair and the place labels.
     void PrecLaAuxKeyPress(QChar& Key);
+    // The user left the coordinate edit `campo` ("Latitude", "Longitude") after typing in
+    // it: a text typed in part is refused with a message naming the field, and the edit
+    // takes the focus back.
+    void coordenadaDeixada(TMaskEdit* edicao, const std::string& campo);
 
     // The picks. Each shows the equation's K, a, b and c with 3 decimals, the key of its
     // source on the Autor button and, where the point falls on the state, the crosshair.
-    // The first showing runs them to bring a choice back, and a chosen state runs the
-    // station pick. With nothing selected in the list, a list pick does nothing.
+    // A pick is worked out whole first (TEscolhaConsulta): one that fails tells the user
+    // why and leaves no equation and no source on show, and nothing else of the window
+    // changes. The first showing runs them to bring a choice back, and a chosen state
+    // runs the station pick. With nothing selected in the list, a list pick does nothing.
     //
     // A station: its own equation and source key. On the map of Brazil (a state without a
     // picture) its name and coordinates go to the place block, and the notice on Goiás
@@ -179,8 +188,9 @@ public:
     // coordinates, truncated to whole seconds, interpolated. A pixel beyond the bounds
     // picks no point and empties the parameters; off the state only the crosshair goes.
     void EstadoBMPMouseUp(int X, int Y);
-    // "&Calcular": the point typed in the edits, interpolated exactly as typed, through
-    // the click on its pixel (CliqueSimulado); off the state the parameters are emptied.
+    // "&Calcular": the point typed in the edits, interpolated exactly as typed, with the
+    // crosshair on its pixel; off the state the parameters are emptied. A coordinate
+    // typed in part or outside the bounds is refused with a message naming it.
     void CalculalaloClick();
 
     // The map of Brazil: the hand over a state that can be chosen, the arrow elsewhere; a
@@ -218,20 +228,25 @@ private:
     void criaPonto(QWidget* area);
     void criaParametros(QWidget* area);
     void ligaEventos();
-    // The state change for `indice`; false, with the change half done, when its picture is
-    // not there. `comFigura` false shows a state with a picture on the map of Brazil.
-    bool mudaEstado(int indice, bool comFigura);
+    // The state change for `indice`; with the change half done, the message for the user
+    // when its picture is not there or cannot be read. `comFigura` false shows a state
+    // with a picture on the map of Brazil.
+    std::optional<std::string> mudaEstado(int indice, bool comFigura);
     void habilitaPonto(bool habilitado);
     void mostraParametros(const TEstacao& equacao);
-    // The rounded PontoX, PontoY falls on the state.
-    bool pontoNoEstado() const;
-    // The current point in the two edits, with the crosshair on it when it lies on the state.
-    void mostraPontoNoMapa();
-    // A point with no equation: the parameters empty, the crosshair lines hidden and its
-    // labels without text.
-    void pontoForaDoEstado();
+    void limpaParametros();
+    // The picks over what the window holds now.
+    TEscolhaConsulta escolhas() const;
+    // Shows a pick whole and gives it; a failed one shows no equation, tells the user and
+    // gives nothing.
+    const TEscolha* mostraEscolha(const TResultadoEscolha& resultado);
+    void mostraSemEquacao();
+    void mostraNoMapaDoBrasil();
+    // The point in the two edits, with the crosshair on `cruz` or hidden.
+    void mostraNoMapaDoEstado(const std::optional<TPixel>& cruz);
     void limpaRotulosEixos();
     void escondeEixos();
+    void escondeCidade();
     void mostraAviso();
     const std::vector<TEstacao>& estacoesDoEstado() const;
     void mostraSobre();
@@ -250,5 +265,3 @@ inline double PontoY = 0.0;
 inline TLimitesMapa LimitesMapa;
 // "FormActivate" while the first showing runs the state change; empty otherwise.
 inline std::string Chamador;
-// True while "&Calcular" clicks the state picture itself.
-inline bool CliqueSimulado = false;

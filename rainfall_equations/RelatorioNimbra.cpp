@@ -64,7 +64,7 @@ QImage geraFigura(const TElementosFigura& e)
     return figura;
 }
 
-void imprimeRelatorioNimbra(const TValoresRelatorio& v, const TElementosFigura& elementos, QWidget* pai)
+void imprimeRelatorioNimbra(const TValoresRelatorio& v, const std::optional<TElementosFigura>& elementos, QWidget* pai)
 {
     const TLayoutRelatorioNimbra layout;
     TProjetoRelatorio projeto(layout);
@@ -77,13 +77,18 @@ void imprimeRelatorioNimbra(const TValoresRelatorio& v, const TElementosFigura& 
     projeto.setParametro(QStringLiteral("b"), v.B);
     projeto.setParametro(QStringLiteral("c"), v.C);
     projeto.setParametro(QStringLiteral("Autor"), v.Autor);
+    if (!elementos) {
+        projeto.setParametro(QStringLiteral("Figura"), QString());
+        projeto.executa(pai);
+        return;
+    }
 
     // Removed with everything in it when this function ends, however it ends.
     const QTemporaryDir pasta;
     if (!pasta.isValid())
         throw EInOutError("Não foi possível criar a pasta temporária da figura do relatório.");
     const QString arquivo = pasta.filePath(QStringLiteral("Bit.bmp"));
-    if (!geraFigura(elementos).save(arquivo, "BMP"))
+    if (!geraFigura(*elementos).save(arquivo, "BMP"))
         throw EInOutError("Não foi possível gravar a figura do relatório.");
     projeto.setParametro(QStringLiteral("Figura"), arquivo);
     projeto.executa(pai);

@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 // What the picture is drawn from, as the window's controls hold it.
@@ -48,5 +50,9 @@ QImage geraFigura(const TElementosFigura& elementos);
 // "Longitude", "K", "a", "b", "c", "Autor", then the picture, written into a temporary
 // folder of its own, and "Figura" with its path; then the report runs (preview and
 // printing) over `pai`. The folder and the picture go away when the report is done or has
-// failed; the program's folder and the current one are never written.
-void imprimeRelatorioNimbra(const TValoresRelatorio& valores, const TElementosFigura& elementos, QWidget* pai);
+// failed; the program's folder and the current one are never written. Without
+// `elementos` (the state has no map of its own on show) no picture is written and
+// "Figura" is empty: the report says that the map is not available rather than show
+// another state's.
+void imprimeRelatorioNimbra(const TValoresRelatorio& valores, const std::optional<TElementosFigura>& elementos,
+                            QWidget* pai);

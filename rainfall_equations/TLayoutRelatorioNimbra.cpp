@@ -37,7 +37,8 @@ const QString subtitulo = QStringLiteral("Relação intensidade-duração-freqü
 const QString legenda = QStringLiteral(
     "i: intensidade média máxima da chuva (mm/h);  T: período de retorno (anos);  t: duração da chuva (min)");
 const QString legendaFigura = QStringLiteral("Posição do ponto no mapa do estado");
-const QString semFigura = QStringLiteral("Figura não disponível");
+const QString semFigura =
+    QStringLiteral("Mapa do estado não disponível na consulta: a posição do ponto não é mostrada.");
 const QString tituloFonte = QStringLiteral("Fonte da equação");
 const QString semFonte = QStringLiteral("Fonte da equação não informada.");
 const QString tituloCreditos = QStringLiteral("Créditos dos dados: ");
@@ -176,16 +177,16 @@ qreal coeficientes(QPainter& pintor, const QRectF& area, const TProjetoRelatorio
     return y + 14;
 }
 
+// The state map with the point; a line in its place when the report has none.
 qreal figura(QPainter& pintor, const QRectF& area, const TProjetoRelatorio& projeto)
 {
-    const QRectF quadro(area.left() + (area.width() - ladoFigura) / 2, area.top(), ladoFigura, ladoFigura);
     const QImage imagem(projeto.parametro(QStringLiteral("Figura")));
-    if (imagem.isNull()) {
-        pintor.setFont(fonte(letraTexto));
-        pintor.drawText(quadro, Qt::AlignCenter, semFigura);
-    } else {
-        pintor.drawImage(quadro, imagem);
-    }
+    if (imagem.isNull())
+        return area.top() + paragrafo(pintor, {area.left(), area.top(), area.width(), 40}, semFigura,
+                                      fonte(letraTexto, false, true), Qt::AlignHCenter)
+               + 14;
+    const QRectF quadro(area.left() + (area.width() - ladoFigura) / 2, area.top(), ladoFigura, ladoFigura);
+    pintor.drawImage(quadro, imagem);
     pintor.drawRect(quadro);
     const qreal y = quadro.bottom() + 4;
     return y + paragrafo(pintor, {area.left(), y, area.width(), 20}, legendaFigura, fonte(letraLegenda),

@@ -1,6 +1,7 @@
 #include "CoordenadasConsulta.h"
 
 #include "Excecoes.h"
+#include "TCodigoWindows1252.h"
 #include "TextoCoordenada.h"
 
 bool pertenceAoEstado(std::optional<TCor> cor)
@@ -8,9 +9,40 @@ bool pertenceAoEstado(std::optional<TCor> cor)
     return cor == CorAreaEstado;
 }
 
+namespace {
+
+// The degrees of `texto`, or the Portuguese message naming the coordinate: the reader's
+// own names only the piece, in the words of the number conversion.
+double graus(const std::string& nome, const std::string& texto)
+{
+    try {
+        return leCoordenada(texto);
+    } catch (const EConvertError&) {
+        throw EConvertError(nome + " " + texto + " não é uma coordenada válida.");
+    }
+}
+
+bool digito(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+std::optional<std::string> coordenadaIncompleta(const std::string& campo, const std::string& texto)
+{
+    const std::string bytes = TCodigoWindows1252::deUtf8(texto);
+    const bool completa = bytes.size() == 9 && digito(bytes[0]) && digito(bytes[1]) && bytes[2] == '\xB0'
+                          && digito(bytes[3]) && digito(bytes[4]) && bytes[5] == '\'' && digito(bytes[6])
+                          && digito(bytes[7]) && bytes[8] == '"';
+    if (completa)
+        return std::nullopt;
+    return campo + " incompleta: digite os dois algarismos dos graus, dos minutos e dos segundos.";
+}
+
 double latitudeAceita(const std::string& texto, const TLimitesMapa& limites, bool comLimites)
 {
-    const double valor = leCoordenada(texto);
+    const double valor = graus("Latitude", texto);
     if (comLimites && !limites.contemLatitude(valor))
         throw Exception("Latitude " + texto + " não definida.");
     return valor;
@@ -18,7 +50,7 @@ double latitudeAceita(const std::string& texto, const TLimitesMapa& limites, boo
 
 double longitudeAceita(const std::string& texto, const TLimitesMapa& limites, bool comLimites)
 {
-    const double valor = leCoordenada(texto);
+    const double valor = graus("Longitude", texto);
     if (comLimites && !limites.contemLongitude(valor))
         throw Exception("Longitude " + texto + " não definida.");
     return valor;

@@ -15,10 +15,15 @@ bool pertenceAoEstado(std::optional<TCor> cor);
 // The degrees of a latitude (longitude) text the window may keep. While the state picture
 // is on show (`comLimites`) a value outside the bounds raises Exception
 // "Latitude <texto> não definida." ("Longitude <texto> não definida."), the text as given;
-// the bounds themselves are inside. A piece that is not a number raises EConvertError
-// (see leCoordenada).
+// the bounds themselves are inside. A text whose pieces are not numbers raises
+// EConvertError "Latitude <texto> não é uma coordenada válida." ("Longitude ...").
 double latitudeAceita(const std::string& texto, const TLimitesMapa& limites, bool comLimites);
 double longitudeAceita(const std::string& texto, const TLimitesMapa& limites, bool comLimites);
+
+// The message for a coordinate edit named `campo` ("Latitude", "Longitude") that holds
+// `texto` with a digit left out; nothing when all six digits are there with the marks in
+// place ("DD°MM'SS\"").
+std::optional<std::string> coordenadaIncompleta(const std::string& campo, const std::string& texto);
 
 // The coordinates of a point, in degrees south and west.
 struct TPontoGraus {

@@ -1,5 +1,6 @@
 #include "EquacaoConsulta.h"
 
+#include "Excecoes.h"
 #include "FontesDados.h"
 #include "PrecipitacaoExponencialNegativa.h"
 #include "Utils.h"
@@ -19,7 +20,12 @@ TLegendasEquacao legendasEquacao(const TEstacao& equacao)
 
 bool haEquacao(const TLegendasEquacao& legendas)
 {
-    return !legendas.K.empty() && !legendas.A.empty() && !legendas.B.empty() && !legendas.C.empty();
+    try {
+        leParametrosEquacao(legendas);
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
 }
 
 std::string semBrancosFinais(std::string texto)

@@ -29,7 +29,9 @@ struct TLegendasEquacao {
 // decimals, whatever the format settings: K 1234.5678 reads "1.234,568".
 TLegendasEquacao legendasEquacao(const TEstacao& equacao);
 
-// An equation is on show only while all four captions hold text.
+// An equation is on show only while all four captions hold an equation the design storm
+// takes (see leParametrosEquacao): none is empty, K is above zero, a, b and c are not
+// negative.
 bool haEquacao(const TLegendasEquacao& legendas);
 
 // `texto` without its trailing blanks (character 32 only; any other character ends the

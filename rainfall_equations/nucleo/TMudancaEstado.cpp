@@ -27,6 +27,8 @@ TMudancaEstado mudancaEstado(int indice, const std::string& pastaDados)
         mudanca.Figura = pastaDados + SiglasEstados[static_cast<std::size_t>(indice)] + ".bmp";
         mudanca.MensagemSemFigura =
             "Erro. Não foi possível localizar o arquivo BMP do estado selecinado (" + nome + ").";
+        mudanca.MensagemFiguraIlegivel = "Erro. Não foi possível ler o arquivo BMP do estado selecionado (" + nome
+                                         + "): o arquivo está vazio, danificado ou não é uma figura BMP.";
     } else if (semDados(indice)) {
         mudanca.Mapa = TMapaEstado::Anterior;
     }

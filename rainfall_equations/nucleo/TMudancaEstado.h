@@ -29,8 +29,10 @@ struct TMudancaEstado {
     std::optional<TLimitesMapa> Limites;
     // The state's picture, `pastaDados` + "<code>.bmp" (Proprio only).
     std::string Figura;
-    // What the user is told when that picture is not there.
+    // What the user is told when that picture is not there, and when it is there but
+    // cannot be read as a picture (empty, not a bitmap, damaged, a folder).
     std::string MensagemSemFigura;
+    std::string MensagemFiguraIlegivel;
 };
 
 // The change to state `indice` (0..26; outside raises ENumeroEstado), with the pictures in

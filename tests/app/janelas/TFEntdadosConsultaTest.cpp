@@ -282,6 +282,25 @@ TEST_F(ConsultaNaEntrada, DadosAusentesPedemOInstalador)
     }
 }
 
+// A file that is there but damaged is mended by the installer as a missing one is.
+TEST_F(ConsultaNaEntrada, DadosDanificadosPedemOInstalador)
+{
+    for (const char* danificado : {ArquivoEstacoes, ArquivoLocalidades}) {
+        arquivos::TPastaTeste pasta;
+        for (const char* nome : {ArquivoEstacoes, ArquivoLocalidades}) {
+            const std::string inteiro = leArquivo(pastaDadosNimbra() + nome);
+            pasta.grava(nome, nome == danificado ? inteiro.substr(0, inteiro.size() / 2) : inteiro);
+        }
+        TfrmFoConsulta::definePastaDados(pasta.caminho());
+        eventos.clear();
+        TFEntdados& j = mostraPreenchida();
+        const TSecaoChuva antes = secaoChuva(j);
+        EXPECT_EQ(consultaPelaEntrada(j, [](TfrmFoConsulta& c) { c.BtnOk->click(); }), 0) << danificado;
+        EXPECT_EQ(eventos, (QStringList{"Instale os arquivos a seguir!", "inicia " + instalador()})) << danificado;
+        EXPECT_EQ(secaoChuva(j), antes) << danificado;
+    }
+}
+
 // Any other failure is not one of missing data: its own message, and no installer.
 TEST_F(ConsultaNaEntrada, OutroErroMostraSuaMensagemSemInstalador)
 {
@@ -295,16 +314,18 @@ TEST_F(ConsultaNaEntrada, OutroErroMostraSuaMensagemSemInstalador)
         int consultas;
         QString mensagem;
     } casos[] = {
-        // A station whose K shows as 0,000, which the design storm refuses.
+        // A station whose K shows as 0,000, which the design storm would refuse: the
+        // consultation refuses to close on it.
         {"K recusado", "",
          [](TfrmFoConsulta& c) {
              clicaEstacao(c, "Gama");
              c.BtnOk->click();
+             c.BtnCancel->click();
          },
-         1, texto("O valor do parâmetro \"K\" deve ser maior que zero.")},
+         1, QString::fromStdString(MensagemSemEquacao)},
         // A point kept from an earlier lookup that does not convert: no window opens.
         {"latitude guardada", "2x°00'00\"", [](TfrmFoConsulta& c) { c.BtnCancel->click(); }, 0,
-         texto("'2x' is not a valid floating point value")},
+         texto("Latitude 2x°00'00\" não é uma coordenada válida.")},
     };
     for (const auto& caso : casos) {
         eventos.clear();

@@ -330,16 +330,15 @@ TEST_F(EscolhaTest, CalcularNoEstadoInterpolaOPontoDigitado)
     EXPECT_EQ(j.LBEstacao->ItemIndex(), -1);
     EXPECT_EQ(j.Autor->text(), QStringLiteral("Interpolação"));
     EXPECT_EQ(j.EstadoBMP->cursor().shape(), Qt::CrossCursor);
-    EXPECT_FALSE(CliqueSimulado);
     EXPECT_TRUE(mensagens.isEmpty());
 }
 
+// Off the state the point is taken with no equation, and so with no source on show.
 TEST_F(EscolhaTest, CalcularForaDoEstadoOuForaDosLimites)
 {
     cria({.IndEstado = 12, .IndEstacao = 0});
     ASSERT_TRUE(mostra());
     TfrmFoConsulta& j = *janela;
-    const QString fonte = j.Autor->text();
     // Inside the bounds, off the state.
     const dados_teste::TCoordenadas fora = dados_teste::doPixel(20, 70);
     ASSERT_FALSE(azul(j.EstadoBMP, 20, 70));
@@ -350,26 +349,26 @@ TEST_F(EscolhaTest, CalcularForaDoEstadoOuForaDosLimites)
     confereSemCruz();
     EXPECT_TRUE(j.LabelLat->text().isEmpty());
     EXPECT_TRUE(j.LabelLon->text().isEmpty());
-    EXPECT_EQ(j.Autor->text(), fonte);
+    EXPECT_EQ(j.Autor->text(), QStringLiteral("Autor"));
     EXPECT_EQ(j.TxtLatitude, fora.latitude);
+    EXPECT_EQ(j.StrCidade, "Não definida");
     EXPECT_EQ(j.PrecLaAux->Text(), q(fora.latitude));
-    EXPECT_FALSE(CliqueSimulado);
     EXPECT_TRUE(mensagens.isEmpty());
 
-    // Beyond the bounds: the message with the text as typed; the latitude already taken
-    // stays.
+    // Beyond the bounds: the message with the text as typed; nothing of the point is taken.
     j.PrecLaAux->setText(QStringLiteral("20°00'00\""));
     j.PrecLoAux->setText(QStringLiteral("39°00'00\""));
     j.Calculalalo->click();
     EXPECT_EQ(mensagens, QStringList{QStringLiteral("Longitude 39°00'00\" não definida.")});
-    EXPECT_EQ(j.TxtLatitude, "20°00'00\"");
+    EXPECT_EQ(j.TxtLatitude, fora.latitude);
     EXPECT_EQ(j.TxtLongitude, fora.longitude);
 
-    // A blank edit does not convert.
+    // A blank edit is an incomplete one, said in Portuguese.
     mensagens.clear();
     j.PrecLaAux->clear();
     j.Calculalalo->click();
-    EXPECT_EQ(mensagens, QStringList{QStringLiteral("'  ' is not a valid floating point value")});
+    EXPECT_EQ(mensagens, QStringList{QStringLiteral(
+                             "Latitude incompleta: digite os dois algarismos dos graus, dos minutos e dos segundos.")});
 }
 
 // ---- OK with no equation on show --------------------------------------------------------

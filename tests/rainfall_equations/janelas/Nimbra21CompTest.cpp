@@ -187,7 +187,7 @@ TEST_F(ComponenteTest, CoordenadasDeEntrada)
     c.Latitude = "2x°00'00\"";
     const auto antes = estado(c);
     EXPECT_FALSE(executa(c));
-    EXPECT_EQ(erro, "'2x' is not a valid floating point value");
+    EXPECT_EQ(erro, "Latitude 2x°00'00\" não é uma coordenada válida.");
     EXPECT_FALSE(acaoRodou);
     EXPECT_EQ(estado(c), antes);
 }
@@ -257,14 +257,20 @@ TEST_F(ComponenteTest, ParametroRecusadoNaoMudaNada)
     EXPECT_EQ(erro, "'' is not a valid floating point value");
     EXPECT_EQ(estado(c), antes);
 
-    EXPECT_FALSE(executa(c, [this](TfrmFoConsulta& j) {
+    // "&Fechar" itself refuses a K that shows as zero, as it refuses no equation at all.
+    bool abertaDepoisDoOk = false;
+    EXPECT_FALSE(executa(c, [&](TfrmFoConsulta& j) {
         escolheEstadoEm(j, 8);
         escolheEstadoEm(j, 12);
         clicaItem(j.LBEstacao, 2);
         ASSERT_EQ(j.PrecK->text(), QStringLiteral("0,000"));
         j.BtnOk->click();
+        abertaDepoisDoOk = j.isVisible();
+        j.BtnCancel->click();
     }));
-    EXPECT_EQ(erro, "O valor do parâmetro \"K\" deve ser maior que zero.");
+    EXPECT_TRUE(abertaDepoisDoOk);
+    EXPECT_EQ(erro, "(nenhum erro)");
+    EXPECT_EQ(mensagens, QStringList{QString::fromStdString(MensagemSemEquacao)});
     EXPECT_EQ(estado(c), antes);
 }
 

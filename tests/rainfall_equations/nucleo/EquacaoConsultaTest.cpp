@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -65,12 +66,18 @@ TEST(EquacaoConsulta, LegendasComTresCasasEmNotacaoBrasileiraEmQualquerConfigura
     }
 }
 
-TEST(EquacaoConsulta, HaEquacaoSoComAsQuatroLegendas)
+// Only an equation the component can hand back is on show: a K that shows as zero would
+// fail in the component after the window has closed.
+TEST(EquacaoConsulta, HaEquacaoSoComAsQuatroLegendasQueATormentaAceita)
 {
     EXPECT_TRUE(haEquacao({"1,000", "0,100", "10,000", "0,800"}));
-    EXPECT_FALSE(haEquacao({}));
-    EXPECT_FALSE(haEquacao({"", "0,100", "10,000", "0,800"}));
-    EXPECT_FALSE(haEquacao({"1,000", "0,100", "10,000", ""}));
+    EXPECT_TRUE(haEquacao({"0,001", "0,000", "0,000", "0,000"}));
+    const TLegendasEquacao recusadas[] = {
+        {}, {"", "0,100", "10,000", "0,800"}, {"1,000", "0,100", "10,000", ""}, {"0,000", "0,100", "10,000", "0,800"},
+        {"-1,000", "0,100", "10,000", "0,800"}, {"1,000", "-0,100", "10,000", "0,800"}, {"x", "0,1", "10", "0,8"},
+    };
+    for (const TLegendasEquacao& l : recusadas)
+        EXPECT_FALSE(haEquacao(l)) << l.K << " " << l.A << " " << l.B << " " << l.C;
 }
 
 TEST(EquacaoConsulta, BrancosFinaisSaemUmAUm)
@@ -148,8 +155,79 @@ TEST(InstalacaoNimbra, TresConferenciasNaOrdem)
     EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), "EDadosNaoInstalados: " + MensagemSemLocalidades);
     std::filesystem::remove(dados + ArquivoLocalidades);
     pasta.grava(std::string("Nimbra/") + ArquivoLocalidades, "");
-    // Their content is the database's to judge when it reads them.
-    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), "(nenhum erro)");
+    // Present but empty: damaged, which the installer mends as it mends a missing file.
+    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }),
+              "EDadosNaoInstalados: " + MensagemEstacoesDanificadas);
+}
+
+// A file cut short, a count beyond the file, a real that is no number, anywhere in either
+// file: the same error as a missing file, so the installer is offered. Whole files pass.
+TEST(InstalacaoNimbra, ArquivoDanificadoComoAusente)
+{
+    arquivos::TSecoes estacoes;
+    estacoes[12].registros.push_back(arquivos::estacao({.nome = "Viçosa"}));
+    arquivos::TSecoes localidades;
+    localidades[26].registros.push_back(arquivos::localidade("Palmas", "10°10'00\"", "48°20'00\""));
+    const std::string estacoesInteiro = arquivos::arquivo(estacoes);
+    const std::string localidadesInteiro = arquivos::arquivo(localidades);
+    arquivos::TSecoes estacoesNaN = estacoes;
+    estacoesNaN[12].registros[0] = arquivos::estacao({.nome = "Viçosa", .K = std::nan("")});
+    arquivos::TSecoes localidadesAlem = localidades;
+    localidadesAlem[3].contagem = 2;
+    const struct {
+        std::string estacoes;
+        std::string localidades;
+        std::string mensagem;
+    } casos[] = {
+        {estacoesInteiro, localidadesInteiro, "(nenhum erro)"},
+        {estacoesInteiro.substr(0, estacoesInteiro.size() - 1), localidadesInteiro,
+         "EDadosNaoInstalados: " + MensagemEstacoesDanificadas},
+        {arquivos::arquivo(estacoesNaN), localidadesInteiro, "EDadosNaoInstalados: " + MensagemEstacoesDanificadas},
+        {estacoesInteiro, localidadesInteiro.substr(0, localidadesInteiro.size() - 1),
+         "EDadosNaoInstalados: " + MensagemLocalidadesDanificadas},
+        {estacoesInteiro, arquivos::arquivo(localidadesAlem), "EDadosNaoInstalados: " + MensagemLocalidadesDanificadas},
+    };
+    for (const auto& caso : casos) {
+        arquivos::TPastaTeste pasta;
+        pasta.grava(ArquivoEstacoes, caso.estacoes);
+        pasta.grava(ArquivoLocalidades, caso.localidades);
+        EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(pasta.caminho()); }), caso.mensagem);
+    }
+}
+
+// The tests run as root, whom no permission stops; what stops root too is a file where
+// the folder belongs and a link that leads back to itself. Both are there, so "localizar"
+// would send the user looking for something that is not lost.
+TEST(InstalacaoNimbra, PastaOuArquivoIlegivelNaoEhPastaAusente)
+{
+    arquivos::TPastaTeste pasta;
+    const std::filesystem::path raiz = std::filesystem::path(pasta.caminho()).lexically_normal();
+    const auto erro = [](const std::string& dados) {
+        try {
+            verificaInstalacaoNimbra(dados);
+        } catch (const EDadosNaoInstalados& e) {
+            return std::string("EDadosNaoInstalados: ") + e.what();
+        } catch (const EInOutError& e) {
+            return std::string(e.what());
+        }
+        return std::string("(nenhum erro)");
+    };
+    pasta.grava("Nimbra", "não sou uma pasta");
+    EXPECT_EQ(erro(pasta.caminho() + "Nimbra/"),
+              "Erro. Não foi possível ler a pasta contendo o banco de dados (" + (raiz / "Nimbra").string()
+                  + "): um arquivo ocupa o lugar de uma das pastas do caminho.");
+
+    std::filesystem::create_symlink(raiz / "Ciclo", raiz / "Ciclo");
+    EXPECT_EQ(erro(pasta.caminho() + "Ciclo/"),
+              "Erro. Não foi possível ler a pasta contendo o banco de dados (" + (raiz / "Ciclo").string()
+                  + "): os atalhos do caminho apontam uns para os outros em ciclo.");
+
+    std::filesystem::create_directory(raiz / "Dados");
+    std::filesystem::create_symlink(raiz / "Dados" / ArquivoEstacoes, raiz / "Dados" / ArquivoEstacoes);
+    EXPECT_EQ(erro(pasta.caminho() + "Dados/"),
+              "Erro. Não foi possível ler o banco de dados contendo os estados ("
+                  + (raiz / "Dados" / ArquivoEstacoes).string()
+                  + "): os atalhos do caminho apontam uns para os outros em ciclo.");
 }
 
 TEST(CoordenadasConsulta, PontoDoPixelSoDentroDosLimites)

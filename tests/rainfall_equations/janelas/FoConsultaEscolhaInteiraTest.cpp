@@ -1,0 +1,193 @@
+// A pick, a state change and a typed coordinate either come whole or leave no equation on
+// show: nothing of an earlier pick may be handed back under a new place or point.
+#include "AmbienteConsulta.h"
+#include "DadosConsultaTeste.h"
+#include "EquacaoConsulta.h"
+#include "TImagem.h"
+#include "TListBox.h"
+#include "TMaskEdit.h"
+#include "TMudancaEstado.h"
+
+#include <QLabel>
+#include <QStackedWidget>
+
+#include <filesystem>
+
+namespace {
+
+QString q(const std::string& texto)
+{
+    return QString::fromStdString(texto);
+}
+
+// Minas Gerais with a good station on the state, one whose latitude is no number and one
+// beyond the picture's bounds.
+const arquivos::TEstacaoTeste delta{.nome = "Delta", .latitude = "2x°00'00\"", .longitude = "45°00'00\""};
+const arquivos::TEstacaoTeste epsilon{.nome = "Épsilon", .latitude = "10°00'00\"", .longitude = "45°00'00\""};
+
+void gravaComDanificadas(const arquivos::TPastaTeste& pasta)
+{
+    arquivos::TSecoes estacoes;
+    for (const auto& e : {dados_teste::alfa, delta, epsilon})
+        estacoes[12].registros.push_back(arquivos::estacao(e));
+    pasta.grava(ArquivoEstacoes, arquivos::arquivo(estacoes));
+    pasta.grava(ArquivoLocalidades, arquivos::arquivo({}));
+    ASSERT_TRUE(dados_teste::figuraMinas().save(q(pasta.caminho() + "MG.bmp"), "BMP"));
+}
+
+// A bitmap header that announces 100000 × 100000 pixels of 24 bits, and no pixels.
+std::string cabecalhoAbsurdo()
+{
+    const auto palavra = [](std::uint32_t v, int bytes) {
+        std::string s;
+        for (int i = 0; i < bytes; ++i)
+            s += static_cast<char>((v >> (8 * i)) & 0xFF);
+        return s;
+    };
+    return "BM" + palavra(54, 4) + palavra(0, 4) + palavra(54, 4) + palavra(40, 4) + palavra(100000, 4)
+           + palavra(100000, 4) + palavra(1, 2) + palavra(24, 2) + palavra(0, 4) + palavra(0, 4) + palavra(0, 4)
+           + palavra(0, 4) + palavra(0, 4) + palavra(0, 4);
+}
+
+} // namespace
+
+class EscolhaInteiraTest : public ConsultaTest {
+protected:
+    TLegendasEquacao legendas() const { return janela->legendasMostradas(); }
+
+    // No equation and no source on show; the place and point of the pick before kept.
+    void confereNadaDaEscolha(const std::string& cidade, const std::string& latitude) const
+    {
+        const TfrmFoConsulta& j = *janela;
+        EXPECT_EQ(legendas(), TLegendasEquacao{});
+        EXPECT_EQ(j.Autor->text(), QStringLiteral("Autor"));
+        EXPECT_TRUE(j.EixoX->isHidden());
+        EXPECT_TRUE(j.EixoY->isHidden());
+        EXPECT_EQ(j.StrCidade, cidade);
+        EXPECT_EQ(j.TxtLatitude, latitude);
+    }
+};
+
+TEST_F(EscolhaInteiraTest, EstacaoDanificadaOuForaDosLimitesNaoDeixaEquacaoNemFonte)
+{
+    arquivos::TPastaTeste pasta;
+    gravaComDanificadas(pasta);
+    TfrmFoConsulta::definePastaDados(pasta.caminho());
+    cria({.IndEstado = 12, .IndEstacao = 0});
+    ASSERT_TRUE(mostra());
+    TfrmFoConsulta& j = *janela;
+    ASSERT_TRUE(haEquacao(legendas()));
+    const TEstacao alfa = j.EstacaoAtual;
+
+    clicaItem(j.LBEstacao, 1);
+    EXPECT_EQ(mensagens, QStringList{QStringLiteral("A estação Delta tem coordenadas danificadas no banco de dados. "
+                                                    "Latitude 2x°00'00\" não é uma coordenada válida.")});
+    confereNadaDaEscolha("Alfa", dados_teste::alfa.latitude);
+    EXPECT_EQ(j.IndEstacao, 0);
+    EXPECT_EQ(j.EstacaoAtual, alfa);
+
+    mensagens.clear();
+    clicaItem(j.LBEstacao, 0);
+    ASSERT_TRUE(haEquacao(legendas()));
+    clicaItem(j.LBEstacao, 2);
+    EXPECT_EQ(mensagens, QStringList{QStringLiteral("Latitude 10°00'00\" não definida.")});
+    confereNadaDaEscolha("Alfa", dados_teste::alfa.latitude);
+}
+
+// A longitude typed outside the state after a station: neither the station's equation
+// under the typed latitude nor its source stays, and "&Fechar" has nothing to hand back.
+TEST_F(EscolhaInteiraTest, PontoDigitadoForaDoEstadoNaoDeixaAEquacaoDaEstacao)
+{
+    cria({.IndEstado = 12, .IndEstacao = 0});
+    bool abertaDepoisDoOk = false;
+    std::string latitudeDaEstacao;
+    const int resultado = executaModal([&] {
+        TfrmFoConsulta& j = *janela;
+        latitudeDaEstacao = j.TxtLatitude;
+        ASSERT_TRUE(haEquacao(legendas()));
+        j.PrecLaAux->setText(QStringLiteral("20°00'00\""));
+        j.PrecLoAux->setText(QStringLiteral("39°00'00\""));
+        j.Calculalalo->click();
+        confereNadaDaEscolha(j.BD.Estacoes[12][0].Nome, latitudeDaEstacao);
+        j.BtnOk->click();
+        abertaDepoisDoOk = j.isVisible();
+        j.BtnCancel->click();
+    });
+    EXPECT_EQ(resultado, TfrmFoConsulta::mrCancel);
+    EXPECT_TRUE(abertaDepoisDoOk);
+    EXPECT_EQ(mensagens, (QStringList{QStringLiteral("Longitude 39°00'00\" não definida."), q(MensagemSemEquacao)}));
+}
+
+// Empty, not a bitmap, a header no memory could hold, a folder: the picture of Bahia is
+// there but cannot be shown, so the window goes back to Minas Gerais whole, its title,
+// stations and picture together.
+TEST_F(EscolhaInteiraTest, FiguraDoEstadoIlegivelVoltaAoEstadoAnteriorInteiro)
+{
+    const std::optional<std::string> figuras[] = {std::string(), std::string("não sou uma figura"),
+                                                  cabecalhoAbsurdo(), std::nullopt};
+    for (const std::optional<std::string>& bytes : figuras) {
+        mensagens.clear();
+        arquivos::TPastaTeste pasta;
+        copiaDados(pasta, {ArquivoEstacoes, ArquivoLocalidades, "MG.bmp"});
+        if (bytes)
+            pasta.grava("BA.bmp", *bytes);
+        else
+            std::filesystem::create_directory(pasta.caminho() + "BA.bmp");
+        TfrmFoConsulta::definePastaDados(pasta.caminho());
+        cria();
+        ASSERT_TRUE(mostra());
+        TfrmFoConsulta& j = *janela;
+        const QImage minas = j.EstadoBMP->figura();
+
+        escolheEstado(4);
+        EXPECT_EQ(mensagens, QStringList{q(mudancaEstado(4, pasta.caminho()).MensagemFiguraIlegivel)});
+        EXPECT_EQ(j.Estado.Indice(), 12);
+        EXPECT_EQ(j.Estados->currentIndex(), 12);
+        EXPECT_EQ(j.windowTitle(), QStringLiteral("Nimbra 2.1 - Estado: Minas Gerais     "));
+        EXPECT_EQ(itens(j.LBEstacao), nomes(j.BD.Estacoes[12]));
+        EXPECT_EQ(j.EstadoBMP->figura(), minas);
+        EXPECT_EQ(LimitesMapa, *limitesMapaDoEstado(12));
+        clicaItem(j.LBEstacao, 3);
+        EXPECT_EQ(j.EstacaoAtual, j.BD.Estacoes[12][3]);
+    }
+}
+
+// A coordinate typed in part is refused when the user leaves its edit, by its name and in
+// Portuguese, and the edit keeps the focus; a whole one, or leaving for "&Cancelar", passes.
+TEST_F(EscolhaInteiraTest, CoordenadaIncompletaRecusadaAoSairDaEdicao)
+{
+    cria({.IndEstado = 12, .IndEstacao = 0});
+    ASSERT_TRUE(mostra());
+    TfrmFoConsulta& j = *janela;
+    j.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&j));
+
+    const auto digita = [](TMaskEdit* edicao, const char* texto) {
+        edicao->setFocus(Qt::OtherFocusReason);
+        edicao->selectAll();
+        QTest::keyClicks(edicao, QString::fromLatin1(texto));
+    };
+    const auto sai = [](Qt::Key tecla) {
+        QTest::keyClick(QApplication::focusWidget(), tecla);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    };
+    digita(j.PrecLoAux, "4");
+    sai(Qt::Key_Backtab);
+    EXPECT_EQ(mensagens, QStringList{QStringLiteral(
+                             "Longitude incompleta: digite os dois algarismos dos graus, dos minutos e dos segundos.")});
+    EXPECT_EQ(QApplication::focusWidget(), j.PrecLoAux);
+
+    mensagens.clear();
+    digita(j.PrecLaAux, "201530");
+    sai(Qt::Key_Tab);
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_EQ(j.PrecLaAux->Text(), QStringLiteral("20°15'30\""));
+    EXPECT_NE(QApplication::focusWidget(), j.PrecLaAux);
+
+    digita(j.PrecLaAux, "2");
+    QTest::mouseClick(j.BtnCancel, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(mensagens.isEmpty());
+}
