@@ -1,23 +1,23 @@
 #pragma once
 // One equation i = K·T^a/(t+b)^c (i in mm/h, T in years, t in minutes) standing for the
 // equations of several stations, each with its weight: the weighted geometric mean of
-// their intensities over a grid of return periods and durations, and the equation fitted
-// to that mean by least squares on ln i.
+// their intensities, and the equation fitted to that mean by least squares on ln i.
 //
-// On ln i the equation reads ln K + a·ln T − c·ln(t + b), which for a fixed b is linear
-// in ln K, a and c. b is searched from 0 to BMaximo on a fixed grid and then refined by
-// golden section around the best point of the grid: no random start, so the same
-// stations always give the same equation. A station that carries all the weight gets its
-// own coefficients back, to rounding.
+// The mean's ln i is ln K̄ + ā·ln T − h(t): ā the weighted mean of the stations' a, and
+// ln K̄ − h(t) the weighted mean of their ln K − c·ln(t + b). It is a power of T exactly,
+// at every return period, so a least-squares fit over any full grid of return periods
+// and durations takes ā for a and fits the durations alone: ln K − c·ln(t + b) to
+// ln K̄ − h(t) at the durations below, from 5 minutes to 24 hours. For a fixed b that fit
+// is linear in ln K and c; b is searched from 0 to BMaximo on a fixed grid and refined by
+// golden section around the best point of the grid. There is no random start, so the same
+// stations always give the same equation, and a station that carries all the weight gets
+// its own coefficients back, to rounding.
 #include "TEstacao.h"
 
 #include <array>
-#include <cstddef>
 
 class TAjusteIDF {
 public:
-    // The grid of the mean and of the fit: years, and minutes from 5 to 24 hours.
-    static constexpr std::array<double, 6> Periodos{2, 5, 10, 25, 50, 100};
     static constexpr std::array<double, 16> Duracoes{5, 10, 15, 20, 30, 45, 60, 90, 120, 180, 240, 360, 480, 720, 1080, 1440};
 
     struct TCoeficientes {
@@ -35,13 +35,14 @@ public:
     bool vazio() const { return SomaPesos == 0; }
 
     // The equation fitted to the weighted mean of the ones added. With none added it
-    // raises EZeroDivide.
+    // raises EInvalidOp (a mean of nothing).
     TCoeficientes ajusta() const;
 
-    using TGrade = std::array<std::array<long double, Duracoes.size()>, Periodos.size()>;
-
 private:
-    // Per return period and duration, the sum of weight × ln i.
-    TGrade SomaLn{};
     long double SomaPesos = 0;
+    // The sums of weight × ln K and of weight × a.
+    long double SomaLnK = 0;
+    long double SomaA = 0;
+    // Per duration, the sum of weight × c·ln(t + b).
+    std::array<long double, Duracoes.size()> SomaDuracao{};
 };

@@ -1,7 +1,11 @@
 // How long the consultation waits for the database: the stations of all states when the
-// window opens, the localities of Minas Gerais when that state is chosen, and one
-// interpolation over every station of the eight states that take part.
+// window opens, the localities of Minas Gerais when that state is chosen, and the
+// interpolation of a locality or a click on the map, each over every station of the
+// eight states that take part, with the equation fitted to their mean intensities.
+#include "CoordenadasConsulta.h"
 #include "TBDPrecipitacao.h"
+#include "TLimitesMapa.h"
+#include "TextoCoordenada.h"
 
 #include <benchmark/benchmark.h>
 
@@ -45,6 +49,26 @@ void BM_interpola(benchmark::State& state)
     }
 }
 BENCHMARK(BM_interpola)->Unit(benchmark::kMicrosecond);
+
+// A click on the map of Minas Gerais: the pixel's coordinates, their texts and the
+// interpolation there, over pixels spread across the picture's bounds.
+void BM_cliqueNoMapa(benchmark::State& state)
+{
+    TBDPrecipitacao bd;
+    bd.leEstacoes();
+    const TLimitesMapa limites = *limitesMapaDoEstado(MinasGerais);
+    TEstacao resultado;
+    int i = 0;
+    for (auto _ : state) {
+        const int x = static_cast<int>(limites.X0) + (i * 37) % static_cast<int>(limites.Largura);
+        const int y = static_cast<int>(limites.Y0) + (i * 53) % static_cast<int>(limites.Altura);
+        ++i;
+        const TPontoGraus ponto = *pontoDoPixel(x, y, limites);
+        bd.interpola(formataCoordenada(ponto.Latitude), formataCoordenada(ponto.Longitude), resultado);
+        benchmark::DoNotOptimize(resultado.K);
+    }
+}
+BENCHMARK(BM_cliqueNoMapa)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
