@@ -103,11 +103,16 @@ TRetaB melhorB(const TCurvaCentrada& curva)
 
 void TAjusteIDF::acrescenta(long double peso, const TEstacao& estacao)
 {
+    const long double b = estacao.B;
+    const long double lnK = ln(estacao.K);
+    // The checked logarithm of the shortest duration vouches for the longer ones.
+    const long double lnMaisCurta = ln(Duracoes[0] + b);
     SomaPesos += peso;
-    SomaLnK += peso * ln(estacao.K);
+    SomaLnK += peso * lnK;
     SomaA += peso * estacao.A;
-    for (std::size_t d = 0; d < NDuracoes; ++d)
-        SomaDuracao[d] += peso * estacao.C * ln(Duracoes[d] + static_cast<long double>(estacao.B));
+    SomaDuracao[0] += peso * estacao.C * lnMaisCurta;
+    for (std::size_t d = 1; d < NDuracoes; ++d)
+        SomaDuracao[d] += peso * estacao.C * std::log(Duracoes[d] + b);
 }
 
 TAjusteIDF::TCoeficientes TAjusteIDF::ajusta() const

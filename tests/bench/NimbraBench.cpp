@@ -1,8 +1,10 @@
 // How long the consultation waits for the database: the stations of all states when the
 // window opens, the localities of Minas Gerais when that state is chosen, and the
 // interpolation of a locality or a click on the map, each over every station of the
-// eight states that take part, with the equation fitted to their mean intensities.
+// eight states that take part, with the equation fitted to their mean intensities, and
+// that fit alone.
 #include "CoordenadasConsulta.h"
+#include "TAjusteIDF.h"
 #include "TBDPrecipitacao.h"
 #include "TLimitesMapa.h"
 #include "TextoCoordenada.h"
@@ -69,6 +71,27 @@ void BM_cliqueNoMapa(benchmark::State& state)
     }
 }
 BENCHMARK(BM_cliqueNoMapa)->Unit(benchmark::kMicrosecond);
+
+// The fit alone, once the stations' mean is made: the search over b.
+void BM_ajustaEquacao(benchmark::State& state)
+{
+    TAjusteIDF ajuste;
+    TEstacao baixa;
+    baixa.K = 700;
+    baixa.A = 0.17;
+    baixa.B = 4;
+    baixa.C = 0.7;
+    TEstacao alta;
+    alta.K = 10000;
+    alta.A = 0.19;
+    alta.B = 45;
+    alta.C = 1.15;
+    ajuste.acrescenta(1, baixa);
+    ajuste.acrescenta(1, alta);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ajuste.ajusta());
+}
+BENCHMARK(BM_ajustaEquacao)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
