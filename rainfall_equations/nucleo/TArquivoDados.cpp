@@ -1,6 +1,7 @@
 #include "TArquivoDados.h"
 
 #include "Excecoes.h"
+#include "FaixasCoeficientes.h"
 #include "TCodigoWindows1252.h"
 #include "TLeituraArquivo.h"
 #include "UnBD.h"
@@ -87,6 +88,9 @@ TEstacao TArquivoDados::leEstacao()
     e.Autor = leTextoCurto(TEstacao::CapacidadeAutor);
     e.Latitude = leTextoCurto(TEstacao::CapacidadeCoordenada);
     e.Longitude = leTextoCurto(TEstacao::CapacidadeCoordenada);
+    // A coefficient no published equation has would spoil every equation combined from it.
+    if (!coeficientesPlausiveis(e))
+        danificado();
     return e;
 }
 

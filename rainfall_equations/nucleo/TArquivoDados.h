@@ -1,7 +1,8 @@
 #pragma once
 // The bytes of one data file of the database, read from the start. Every read is checked
 // against the end of the file: a file shorter than its counts announce, a record cut off,
-// a real that is not a finite number or an empty file is refused with
+// a real that is not a finite number, a station's coefficient outside the spans of
+// FaixasCoeficientes.h or an empty file is refused with
 // "O arquivo <name> está incompleto ou danificado.", and nothing beyond the bytes is read.
 //
 // Layout of both files: one leading byte (not used), then 27 sections in state order,

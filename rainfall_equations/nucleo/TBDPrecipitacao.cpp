@@ -1,11 +1,13 @@
 #include "TBDPrecipitacao.h"
 
 #include "Aritmetica.h"
+#include "TAjusteIDF.h"
 #include "TArquivoDados.h"
 #include "TCodigoWindows1252.h"
 #include "TextoCoordenada.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -27,6 +29,20 @@ std::vector<const TEstacao*> estacoesDaInterpolacao(const std::vector<std::vecto
             for (const TEstacao& e : estacoes[static_cast<std::size_t>(estado)])
                 visitadas.push_back(&e);
     return visitadas;
+}
+
+// The square of the planar distance in degrees from the station to the point; nothing
+// when a coordinate text of the station does not convert: such a station stays out and
+// the others still serve.
+std::optional<long double> distanciaAoQuadrado(const TEstacao& e, double latQ, double lonQ)
+{
+    try {
+        const long double dLat = static_cast<long double>(leCoordenada(e.Latitude)) - latQ;
+        const long double dLon = static_cast<long double>(leCoordenada(e.Longitude)) - lonQ;
+        return dLat * dLat + dLon * dLon;
+    } catch (const EConvertError&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -69,37 +85,30 @@ void TBDPrecipitacao::interpola(const std::string& latitude, const std::string& 
 {
     const double latQ = leCoordenada(latitude);
     const double lonQ = leCoordenada(longitude);
-    const std::vector<const TEstacao*> estacoes = estacoesDaInterpolacao(Estacoes);
-    std::vector<long double> pesos;
-    pesos.reserve(estacoes.size());
-    long double soma = 0;
-    for (const TEstacao* e : estacoes) {
+    TAjusteIDF ajuste;
+    for (const TEstacao* e : estacoesDaInterpolacao(Estacoes)) {
         if (e->Latitude == latitude && e->Longitude == longitude) {
             R = *e;
             return;
         }
-        const long double dLat = static_cast<long double>(leCoordenada(e->Latitude)) - latQ;
-        const long double dLon = static_cast<long double>(leCoordenada(e->Longitude)) - lonQ;
-        const long double d2 = dLat * dLat + dLon * dLon;
+        const std::optional<long double> d2 = distanciaAoQuadrado(*e, latQ, lonQ);
+        if (!d2)
+            continue;
         // Texts that differ but name the same point (another mark between the digits) are
         // the station itself: its weight would be a division by zero.
-        if (d2 == 0) {
+        if (*d2 == 0) {
             R = *e;
             return;
         }
-        const long double d4 = d2 * d2;
-        pesos.push_back(divide(1, d4 * d4 * d2));
-        soma += pesos.back();
+        const long double d4 = *d2 * *d2;
+        ajuste.acrescenta(divide(1, d4 * d4 * *d2), *e);
     }
+    const TAjusteIDF::TCoeficientes equacao = ajuste.vazio() ? TAjusteIDF::TCoeficientes{} : ajuste.ajusta();
     TEstacao resultado = R;
-    resultado.K = resultado.A = resultado.B = resultado.C = 0;
-    for (std::size_t i = 0; i < estacoes.size(); ++i) {
-        const long double fracao = divide(pesos[i], soma);
-        resultado.K = armazena(resultado.K + fracao * estacoes[i]->K);
-        resultado.A = armazena(resultado.A + fracao * estacoes[i]->A);
-        resultado.B = armazena(resultado.B + fracao * estacoes[i]->B);
-        resultado.C = armazena(resultado.C + fracao * estacoes[i]->C);
-    }
+    resultado.K = equacao.K;
+    resultado.A = equacao.A;
+    resultado.B = equacao.B;
+    resultado.C = equacao.C;
     resultado.Nome.clear();
     resultado.Autor = "Interpolação";
     resultado.Latitude = textoCoordenadaDoRegistro(latitude);

@@ -35,9 +35,11 @@ public:
     // from the stations of Bahia, Espírito Santo, Goiás, Minas Gerais, Paraná, Rio de
     // Janeiro, São Paulo and Tocantins. The first of them, in state and file order, whose
     // texts equal the given ones, or whose texts convert to the same point, is returned
-    // whole. Otherwise each station weighs 1/d¹⁰ (d its planar distance in degrees) and
-    // R gets the weighted K, A, B, C, an empty name, the key "Interpolação" and the given
-    // texts cut to 9 characters; with no station at all K, A, B and C are 0. A text that
+    // whole. Otherwise each station weighs 1/d¹⁰ (d its planar distance in degrees) in
+    // the geometric mean of the stations' intensities, and R gets the K, A, B, C of the
+    // equation fitted to that mean (TAjusteIDF), an empty name, the key "Interpolação"
+    // and the given texts cut to 9 characters; with no station at all K, A, B and C are
+    // 0. A station whose coordinate text does not convert stays out. A given text that
     // does not convert raises EConvertError and leaves R as it was.
     void interpola(const std::string& latitude, const std::string& longitude, TEstacao& R) const;
 

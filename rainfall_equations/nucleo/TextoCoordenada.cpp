@@ -41,3 +41,9 @@ std::string formataCoordenada(double graus)
     const long double segundos = std::trunc((minutos - minutosInteiros) * 60);
     return doisDigitos(inteiros) + "°" + doisDigitos(minutosInteiros) + "'" + doisDigitos(segundos) + "\"";
 }
+
+std::string formataCoordenadaArredondada(double graus)
+{
+    const long long segundos = std::llround(static_cast<long double>(graus) * 3600);
+    return doisDigitos(segundos / 3600) + "°" + doisDigitos(segundos % 3600 / 60) + "'" + doisDigitos(segundos % 60) + "\"";
+}

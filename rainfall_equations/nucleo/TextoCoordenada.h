@@ -21,3 +21,8 @@ double leCoordenada(const std::string& texto);
 // "20°30'00\"", 20.999999 gives "20°59'59\"" and the double nearest to 15.2 gives
 // "15°11'59\"".
 std::string formataCoordenada(double graus);
+
+// The text of `graus` (>= 0) at the nearest whole second, an exact half second upwards:
+// for coordinates given in decimal degrees, where a value a hair below a whole second
+// (15.533333 for 15°32'00") stands for that second. 20.999999 gives "21°00'00\"".
+std::string formataCoordenadaArredondada(double graus);

@@ -183,11 +183,21 @@ QImage comPaleta(const QImage& figura)
 
 } // namespace
 
+QRect pixelsDosLimites(const TLimitesMapa& limites)
+{
+    const QPoint noroeste(pixelMaisProximo(*limites.colunaDaLongitude(limites.LonOeste)),
+                          pixelMaisProximo(*limites.linhaDaLatitude(limites.LatNorte)));
+    const QPoint sudeste(pixelMaisProximo(*limites.colunaDaLongitude(limites.LonLeste)),
+                         pixelMaisProximo(*limites.linhaDaLatitude(limites.LatSul)));
+    return QRect(noroeste, sudeste);
+}
+
 QImage desenhaMapaEstado(int estado, const TLimitesMapa& limites, const std::array<QPainterPath, 27>& contornos,
                          const std::vector<QPoint>& pontos)
 {
     QImage figura(LadoMapa, LadoMapa, QImage::Format_RGB32);
     figura.fill(Branco);
+    const QRect dentro = pixelsDosLimites(limites);
     {
         QPainter pintor(&figura);
         preparaPintor(pintor, limites);
@@ -198,6 +208,12 @@ QImage desenhaMapaEstado(int estado, const TLimitesMapa& limites, const std::arr
         for (int vizinho = 0; vizinho < NumeroEstados; ++vizinho)
             if (vizinho != estado)
                 pintor.drawPath(contornos[static_cast<std::size_t>(vizinho)]);
+        // A blue pixel beyond the bounds would be a click on the state that has no
+        // coordinates to take.
+        const QTransform projecaoEstado = pintor.transform();
+        pintor.resetTransform();
+        pintor.setClipRect(dentro);
+        pintor.setTransform(projecaoEstado);
         pintor.setPen(Qt::NoPen);
         pintor.setBrush(QColor::fromRgb(Azul));
         pintor.drawPath(contornos[static_cast<std::size_t>(estado)]);
@@ -205,7 +221,7 @@ QImage desenhaMapaEstado(int estado, const TLimitesMapa& limites, const std::arr
     for (const QPoint& p : pontos)
         for (int dy = -RaioPonto; dy <= RaioPonto; ++dy)
             for (int dx = -RaioPonto; dx <= RaioPonto; ++dx)
-                if (dx * dx + dy * dy <= RaioPonto * RaioPonto + 1 && figura.valid(p.x() + dx, p.y() + dy))
+                if (dx * dx + dy * dy <= RaioPonto * RaioPonto + 1 && dentro.contains(p.x() + dx, p.y() + dy))
                     figura.setPixel(p.x() + dx, p.y() + dy, Azul);
     return figura.convertToFormat(QImage::Format_RGB888);
 }

@@ -6,15 +6,21 @@
 #include <QImage>
 #include <QPainterPath>
 #include <QPoint>
+#include <QRect>
 
 #include <array>
 #include <vector>
 
 inline constexpr int LadoMapa = 450;
 
+// The pixels from the west bound's column and the north bound's row to the east bound's
+// column and the south bound's row, both ends included.
+QRect pixelsDosLimites(const TLimitesMapa& limites);
+
 // The picture of state `estado` over `limites`: the state pure blue, its neighbours grey
 // on white, and a small blue disc around each of `pontos` (its gauges and seats, in
 // pixels), so that each of them lies on the state even where the outline passes beside it.
+// Blue stays within pixelsDosLimites: a disc at the edge is cut there.
 QImage desenhaMapaEstado(int estado, const TLimitesMapa& limites, const std::array<QPainterPath, 27>& contornos,
                          const std::vector<QPoint>& pontos);
 

@@ -2,9 +2,13 @@
 // in data/nimbra: the stations file, the localities file and the seven state pictures, and
 // the map of Brazil that the program keeps inside itself. Fails, naming the record, on
 // anything the consultation could not show right: a name that does not fit, a station or
-// seat of a state with a picture outside its bounds or off its state, a missing section.
+// seat of a state with a picture outside its bounds or off its state, a blue pixel beyond
+// a picture's bounds, a station's coefficient no published equation has, a missing
+// section.
 #include "ColacaoNomes.h"
+#include "CoordenadasConsulta.h"
 #include "DesenhoNimbra.h"
+#include "FaixasCoeficientes.h"
 #include "FontesDados.h"
 #include "FontesNimbra.h"
 #include "GravadorNimbra.h"
@@ -22,13 +26,15 @@
 
 namespace {
 
+// The source's decimal degrees at the nearest whole second: they stand for a point given
+// in degrees, minutes and seconds, and cutting would put 15.533333 at 15°31'59".
 template <typename Registro>
 void poeCoordenadas(TRegistroFonte<Registro>& r)
 {
     if (r.longitude >= 0)
         throw EFonteNimbra(r.origem.toStdString() + ": longitude a leste de Greenwich");
-    r.registro.Latitude = formataCoordenada(-r.latitude);
-    r.registro.Longitude = formataCoordenada(-r.longitude);
+    r.registro.Latitude = formataCoordenadaArredondada(-r.latitude);
+    r.registro.Longitude = formataCoordenadaArredondada(-r.longitude);
 }
 
 // Each state's records in the order the consultation's lists show them; two records of a
@@ -72,6 +78,9 @@ std::vector<TEstacaoFonte> estacoesComCoordenadas(std::vector<TEstacaoFonte> est
     for (TEstacaoFonte& e : estacoes) {
         if (e.latitude > 0)
             throw EFonteNimbra(e.origem.toStdString() + ": latitude ao norte do Equador");
+        // The program refuses such a stations file as damaged.
+        if (!coeficientesPlausiveis(e.registro))
+            throw EFonteNimbra(e.origem.toStdString() + ": K, a, b ou c fora das faixas de uma equação publicada");
         poeCoordenadas(e);
     }
     return estacoes;
@@ -100,6 +109,17 @@ void confereNoEstado(const std::vector<TRegistroFonte<Registro>>& registros, con
             throw EFonteNimbra(r.origem.toStdString() + ": o pixel (" + std::to_string(p.x()) + ", "
                                + std::to_string(p.y()) + ") não é do estado");
     }
+}
+
+// A blue pixel is a click on the state: it must have coordinates within the bounds.
+void confereAzulNosLimites(const QImage& figura, const TLimitesMapa& limites, int estado)
+{
+    for (int y = 0; y < figura.height(); ++y)
+        for (int x = 0; x < figura.width(); ++x)
+            if (figura.pixel(x, y) == qRgb(0, 0, 255) && !pontoDoPixel(x, y, limites))
+                throw EFonteNimbra("o pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") do mapa de "
+                                   + NomesEstados[static_cast<std::size_t>(estado)]
+                                   + " é azul e fica fora dos limites do mapa");
 }
 
 void grava(const QString& caminho, const std::string& bytes)
@@ -133,6 +153,7 @@ void desenhaMapasEstados(const TSecoesNimbra<TEstacao>& estacoes, const TSecoesN
         const QImage figura = desenhaMapaEstado(estado, *limites, contornos, pontos);
         confereNoEstado(suasEstacoes, *limites, figura);
         confereNoEstado(suasLocalidades, *limites, figura);
+        confereAzulNosLimites(figura, *limites, estado);
         gravaFigura(figura, pasta + "/" + QString::fromStdString(SiglasEstados[static_cast<std::size_t>(estado)]) + ".bmp");
     }
 }

@@ -146,7 +146,7 @@ TEST_F(ConsultaNaEntrada, OkNumaEstacaoDeMinasGerais)
                   c.BtnOk->click();
               }),
               1);
-    EXPECT_EQ(secaoChuva(j), (TSecaoChuva{"25", "10224,81", "0,187", "56,281", "1,149", texto("21°13'59\""),
+    EXPECT_EQ(secaoChuva(j), (TSecaoChuva{"25", "10224,81", "0,187", "56,281", "1,149", texto("21°14'00\""),
                                           texto("45°00'00\""), "Minas Gerais", "Lavras", "-"}));
     EXPECT_TRUE(eventos.isEmpty()) << eventos.join('\n').toStdString();
 }

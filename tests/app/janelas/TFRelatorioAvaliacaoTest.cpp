@@ -638,7 +638,7 @@ TEST_F(RelatorioAvaliacao, DaConsultaAoRelatorio)
             {r.LPMunicipio, "Lavras"},
             {r.LPEstado, "Minas Gerais"},
             {r.LPLocalidade, "-"},
-            {r.LPLatitude, QString::fromUtf8("21°13'59\"")},
+            {r.LPLatitude, QString::fromUtf8("21°14'00\"")},
             {r.LPLongitude, QString::fromUtf8("45°00'00\"")},
             {r.LT, "10 anos"},
             {r.Lk, "10224,81"},

@@ -1,5 +1,6 @@
 // The database as the build makes it, read the way the program reads it.
 #include "ColacaoNomes.h"
+#include "CoordenadasConsulta.h"
 #include "CoresMapaBrasil.h"
 #include "FontesDados.h"
 #include "MapaBrasil.h"
@@ -135,6 +136,33 @@ TEST_F(DadosGerados, EstacoesELocalidadesDosSeteMapasCaemNoEstado)
         ASSERT_FALSE(localidades.Localidades.empty());
         confereNoMapa(localidades.Localidades, estado);
     }
+}
+
+// A click on a blue pixel is a click on the state: every one of them has coordinates
+// within the bounds.
+TEST_F(DadosGerados, AzulDosSeteMapasSoDentroDosLimites)
+{
+    for (int estado : {4, 7, 12, 15, 18, 24, 26}) {
+        const TLimitesMapa limites = *limitesMapaDoEstado(estado);
+        const QImage figura = figuraDoEstado(estado);
+        int foraDosLimites = 0;
+        for (int y = 0; y < figura.height(); ++y)
+            for (int x = 0; x < figura.width(); ++x)
+                if (figura.pixel(x, y) == qRgb(0, 0, 255) && !pontoDoPixel(x, y, limites))
+                    ++foraDosLimites;
+        EXPECT_EQ(foraDosLimites, 0) << SiglasEstados[static_cast<std::size_t>(estado)];
+    }
+}
+
+// The sources give decimal degrees; each text is their nearest whole second (Formosa, GO:
+// -15.533333, -47.333333).
+TEST_F(DadosGerados, CoordenadasNoSegundoMaisProximoDaFonte)
+{
+    const auto& goias = bd->Estacoes[8];
+    const auto formosa = std::find_if(goias.begin(), goias.end(), [](const TEstacao& e) { return e.Nome == "Formosa"; });
+    ASSERT_NE(formosa, goias.end());
+    EXPECT_EQ(formosa->Latitude, "15°32'00\"");
+    EXPECT_EQ(formosa->Longitude, "47°20'00\"");
 }
 
 TEST_F(DadosGerados, FigurasDosEstadosSaoBitmapsDe24BitsSemCompressao)

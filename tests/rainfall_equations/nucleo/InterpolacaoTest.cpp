@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace arquivos;
 
 namespace {
@@ -41,16 +43,18 @@ TEST_F(Interpolacao, TextosIguaisDevolvemAEstacaoInteira)
 
 TEST_F(Interpolacao, DuasEstacoesPesamPelaDecimaPotenciaDaDistancia)
 {
-    // One minute and two minutes of latitude away: weights 1024 and 1.
+    // One minute and two minutes of latitude away: weights 1024 and 1. With the same b and
+    // c, the geometric mean of the two intensities is itself such an equation: K the
+    // weighted geometric mean of the two K, a the weighted mean of the two a.
     TSecoes s;
-    s[4].registros = {estacao({"Perto", 1025, 1, 20, 2, "A (1)", "20°01'00\"", "45°00'00\""})};
-    s[24].registros = {estacao({"Longe", 2050, 0, 10, 1, "B (2)", "20°00'00\"", "45°02'00\""})};
+    s[4].registros = {estacao({"Perto", 1000, 0.2, 10, 0.8, "A (1)", "20°01'00\"", "45°00'00\""})};
+    s[24].registros = {estacao({"Longe", 2000, 0.1, 10, 0.8, "B (2)", "20°00'00\"", "45°02'00\""})};
     TEstacao r = preenchido();
     com(s).interpola("20°00'00\"", "45°00'00\"", r);
-    EXPECT_NEAR(r.K, (1024 * 1025.0 + 2050) / 1025, 1e-9);
-    EXPECT_NEAR(r.A, 1024.0 / 1025, 1e-12);
-    EXPECT_NEAR(r.B, (1024 * 20.0 + 10) / 1025, 1e-12);
-    EXPECT_NEAR(r.C, (1024 * 2.0 + 1) / 1025, 1e-12);
+    EXPECT_NEAR(r.K, 1000 * std::pow(2.0, 1.0 / 1025), 1e-7);
+    EXPECT_NEAR(r.A, (1024 * 0.2 + 0.1) / 1025, 1e-12);
+    EXPECT_NEAR(r.B, 10, 1e-9);
+    EXPECT_NEAR(r.C, 0.8, 1e-12);
     EXPECT_EQ(r.Nome, "");
     EXPECT_EQ(r.Autor, "Interpolação");
     EXPECT_EQ(r.Latitude, "20°00'00\"");
@@ -63,10 +67,10 @@ TEST_F(Interpolacao, UmaSoEstacaoDaSeusCoeficientesSemNomeNemChave)
     s[26].registros = {estacao({"Palmas", 1234.5, 0.17, 11.2, 0.81, "C (3)", "10°10'00\"", "48°20'00\""})};
     TEstacao r = preenchido();
     com(s).interpola("12°00'00\"", "47°00'00\"", r);
-    EXPECT_DOUBLE_EQ(r.K, 1234.5);
-    EXPECT_DOUBLE_EQ(r.A, 0.17);
-    EXPECT_DOUBLE_EQ(r.B, 11.2);
-    EXPECT_DOUBLE_EQ(r.C, 0.81);
+    EXPECT_NEAR(r.K, 1234.5, 1e-9);
+    EXPECT_NEAR(r.A, 0.17, 1e-12);
+    EXPECT_NEAR(r.B, 11.2, 1e-9);
+    EXPECT_NEAR(r.C, 0.81, 1e-12);
     EXPECT_EQ(r.Nome, "");
     EXPECT_EQ(r.Autor, "Interpolação");
 }
@@ -76,13 +80,13 @@ TEST_F(Interpolacao, SoOsOitoEstadosContam)
     // Every state but the eight holds a station exactly at the point, none of which counts.
     TSecoes s;
     for (int estado = 0; estado < 27; ++estado)
-        s[static_cast<std::size_t>(estado)].registros = {estacao({"fora", 99999, 9, 99, 9, "X (1)", "20°00'00\"", "45°00'00\""})};
+        s[static_cast<std::size_t>(estado)].registros = {estacao({"fora", 9000, 0.3, 50, 1.2, "X (1)", "20°00'00\"", "45°00'00\""})};
     for (int estado : {4, 7, 8, 12, 15, 18, 24, 26})
         s[static_cast<std::size_t>(estado)].registros = {estacao({"dentro", 1000, 0.2, 10, 0.8, "Y (1)", "21°00'00\"", "46°00'00\""})};
     TEstacao r = preenchido();
     com(s).interpola("20°00'00\"", "45°00'00\"", r);
-    EXPECT_DOUBLE_EQ(r.K, 1000);
-    EXPECT_DOUBLE_EQ(r.B, 10);
+    EXPECT_NEAR(r.K, 1000, 1e-9);
+    EXPECT_NEAR(r.B, 10, 1e-9);
     EXPECT_EQ(r.Autor, "Interpolação");
 }
 
@@ -143,19 +147,14 @@ TEST_F(Interpolacao, PecaQueNaoConverteDeixaOResultadoComoEstava)
 {
     TSecoes s;
     s[12].registros = {estacao({"Boa", 1500, 0.2, 12, 0.8, "A (1)", "20°00'00\"", "45°00'00\""})};
-    TSecoes ruim = s;
-    ruim[15].registros = {estacao({"Ruim", 1500, 0.2, 12, 0.8, "A (1)", "25°0x'00\"", "50°00'00\""})};
-
+    com(s);
     struct Caso {
-        const TSecoes* secoes;
         const char* latitude;
         const char* mensagem;
     };
-    for (const Caso& caso : {Caso{&s, "21°3x'00\"", "'3x' is not a valid floating point value"},
-                             Caso{&s, "  °  '  \"", "'  ' is not a valid floating point value"},
-                             Caso{&s, "21°30'", "'' is not a valid floating point value"},
-                             Caso{&ruim, "21°30'00\"", "'0x' is not a valid floating point value"}}) {
-        com(*caso.secoes);
+    for (const Caso& caso : {Caso{"21°3x'00\"", "'3x' is not a valid floating point value"},
+                             Caso{"  °  '  \"", "'  ' is not a valid floating point value"},
+                             Caso{"21°30'", "'' is not a valid floating point value"}}) {
         TEstacao r = preenchido();
         try {
             bd.interpola(caso.latitude, "45°00'00\"", r);
@@ -165,4 +164,40 @@ TEST_F(Interpolacao, PecaQueNaoConverteDeixaOResultadoComoEstava)
         }
         EXPECT_EQ(r, preenchido()) << caso.latitude;
     }
+}
+
+// A station whose coordinate text does not convert stays out, whichever text it is and
+// wherever it stands in the visiting order; the others give the equation.
+TEST_F(Interpolacao, EstacaoComCoordenadaDanificadaFicaDeFora)
+{
+    const TEstacaoTeste boa{"Boa", 1500, 0.2, 12, 0.8, "A (1)", "20°00'00\"", "45°00'00\""};
+    struct Caso {
+        const char* latitude;
+        const char* longitude;
+    };
+    for (const Caso& caso : {Caso{"25°0x'00\"", "50°00'00\""}, Caso{"25°00'00\"", "  °  '  \""},
+                             Caso{"", "50°00'00\""}, Caso{"25°00'00\"", ""}}) {
+        const TEstacaoTeste ruim{"Ruim", 5000, 0.1, 40, 1.1, "B (1)", caso.latitude, caso.longitude};
+        TSecoes s;
+        s[4].registros = {estacao(ruim)};
+        s[12].registros = {estacao(boa)};
+        s[24].registros = {estacao(ruim)};
+        TEstacao r = preenchido();
+        com(s).interpola("21°00'00\"", "46°00'00\"", r);
+        EXPECT_NEAR(r.K, 1500, 1e-9) << caso.latitude << " " << caso.longitude;
+        EXPECT_NEAR(r.A, 0.2, 1e-12);
+        EXPECT_NEAR(r.B, 12, 1e-9);
+        EXPECT_NEAR(r.C, 0.8, 1e-12);
+        EXPECT_EQ(r.Autor, "Interpolação");
+    }
+}
+
+// Only damaged stations: none is left, as with no station at all.
+TEST_F(Interpolacao, SoEstacoesDanificadasDaZeros)
+{
+    TSecoes s;
+    s[12].registros = {estacao({"Ruim", 1500, 0.2, 12, 0.8, "A (1)", "20°0x'00\"", "45°00'00\""})};
+    TEstacao r = preenchido();
+    com(s).interpola("21°00'00\"", "46°00'00\"", r);
+    EXPECT_EQ(r, (TEstacao{"", 0, 0, 0, 0, "Interpolação", "21°00'00\"", "46°00'00\""}));
 }

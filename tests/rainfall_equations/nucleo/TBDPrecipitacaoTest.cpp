@@ -184,6 +184,47 @@ TEST(TBDPrecipitacao, ArquivoDeEstacoesDanificadoEhRecusado)
     }
 }
 
+// A coefficient that no published equation has is damaged data, like a NaN; the spans'
+// own ends are accepted.
+TEST(TBDPrecipitacao, CoeficienteForaDaFaixaEhDanificado)
+{
+    struct Caso {
+        const char* nome;
+        TEstacaoTeste estacao;
+        bool aceito;
+    };
+    const double enorme = 1e308;
+    for (const Caso& caso : {Caso{"K enorme", {.nome = "X", .K = enorme}, false},
+                             Caso{"a enorme", {.nome = "X", .A = enorme}, false},
+                             Caso{"b enorme", {.nome = "X", .B = enorme}, false},
+                             Caso{"c enorme", {.nome = "X", .C = enorme}, false},
+                             Caso{"K zero", {.nome = "X", .K = 0}, false},
+                             Caso{"K negativo", {.nome = "X", .K = -1000}, false},
+                             Caso{"K acima de 100.000", {.nome = "X", .K = 100001}, false},
+                             Caso{"a negativo", {.nome = "X", .A = -0.01}, false},
+                             Caso{"a acima de 1", {.nome = "X", .A = 1.01}, false},
+                             Caso{"b negativo", {.nome = "X", .B = -0.5}, false},
+                             Caso{"b acima de 300", {.nome = "X", .B = 300.5}, false},
+                             Caso{"c zero", {.nome = "X", .C = 0}, false},
+                             Caso{"c acima de 3", {.nome = "X", .C = 3.01}, false},
+                             Caso{"K de 100.000", {.nome = "X", .K = 100000}, true},
+                             Caso{"K mínimo", {.nome = "X", .K = 1e-4}, true},
+                             Caso{"a zero", {.nome = "X", .A = 0}, true},
+                             Caso{"a de 1", {.nome = "X", .A = 1}, true},
+                             Caso{"b zero", {.nome = "X", .B = 0}, true},
+                             Caso{"b de 300", {.nome = "X", .B = 300}, true},
+                             Caso{"c de 3", {.nome = "X", .C = 3}, true}}) {
+        TSecoes secoes;
+        secoes[12].registros = {estacao({.nome = "Lavras"}), estacao(caso.estacao)};
+        TPastaTeste pasta;
+        pasta.grava("Estados_Nim21.bin", arquivo(secoes));
+        TBDPrecipitacao bd(pasta.caminho());
+        const std::string esperado = caso.aceito ? "(nenhum erro)" : danificado(pasta.caminho() + "Estados_Nim21.bin");
+        EXPECT_EQ(mensagemDe<Exception>([&] { bd.leEstacoes(); }), esperado) << caso.nome;
+        EXPECT_EQ(bd.Estacoes.empty(), !caso.aceito) << caso.nome;
+    }
+}
+
 TEST(TBDPrecipitacao, ArquivoDeLocalidadesDanificadoEhRecusado)
 {
     const TSecoes bom = localidadesPorEstado();
@@ -218,7 +259,7 @@ TEST(TBDPrecipitacao, ComprimentoAlemDaCapacidadeEhCortadoNaCapacidade)
     TPastaTeste pasta;
     const std::string nomeLongo(80, 'n');
     TSecoes estacoes;
-    std::string registro = textoCurto(nomeLongo, 68, 255) + real(1) + real(2) + real(3) + real(4)
+    std::string registro = textoCurto(nomeLongo, 68, 255) + real(1000) + real(0.2) + real(10) + real(0.8)
                            + textoCurto("CHAVE MUITO LONGA PARA O CAMPO DO AUTOR", 30, 200)
                            + textoCurto("20°00'00\"", 9, 10) + textoCurto("45°00'00\"", 9, 255);
     estacoes[7].registros.push_back(registro);
@@ -232,8 +273,8 @@ TEST(TBDPrecipitacao, ComprimentoAlemDaCapacidadeEhCortadoNaCapacidade)
     bd.leEstacoes();
     const TEstacao& e = bd.Estacoes[7].at(0);
     EXPECT_EQ(e.Nome, std::string(68, 'n'));
-    EXPECT_EQ(e.K, 1);
-    EXPECT_EQ(e.C, 4);
+    EXPECT_EQ(e.K, 1000);
+    EXPECT_EQ(e.C, 0.8);
     EXPECT_EQ(e.Autor, "CHAVE MUITO LONGA PARA O CAMPO");
     EXPECT_EQ(e.Latitude, "20°00'00\"");
     EXPECT_EQ(e.Longitude, "45°00'00\"");

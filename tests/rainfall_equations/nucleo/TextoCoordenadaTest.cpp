@@ -70,3 +70,23 @@ TEST(TextoCoordenada, EscritaELeituraFicamDentroDeUmSegundo)
         EXPECT_GT(lido, graus - 1.0 / 3600);
     }
 }
+
+TEST(TextoCoordenada, EscritaArredondadaVaiAoSegundoMaisProximo)
+{
+    struct Caso {
+        double graus;
+        const char* texto;
+    };
+    for (const Caso& c : {Caso{15.533333, "15°32'00\""}, Caso{47.333333, "47°20'00\""}, Caso{21.2333, "21°14'00\""},
+                          Caso{20.999999, "21°00'00\""}, Caso{15.2, "15°12'00\""}, Caso{20.5, "20°30'00\""},
+                          Caso{0.0, "00°00'00\""}, Caso{19.0 + 2.0 / 60 + 13.4 / 3600, "19°02'13\""},
+                          Caso{19.0 + 2.0 / 60 + 13.6 / 3600, "19°02'14\""}, Caso{10.0 + 59.0 / 60 + 59.7 / 3600, "11°00'00\""}}) {
+        EXPECT_EQ(formataCoordenadaArredondada(c.graus), c.texto) << c.graus;
+    }
+}
+
+TEST(TextoCoordenada, EscritaArredondadaFicaAMeioSegundo)
+{
+    for (double graus = 0.0; graus < 75.0; graus += 0.0137)
+        EXPECT_NEAR(leCoordenada(formataCoordenadaArredondada(graus)), graus, 0.5 / 3600 + 1e-12) << graus;
+}
