@@ -12,6 +12,7 @@
 #include "TFiltroTeclas.h"
 #include "TFontePadrao.h"
 #include "TImagem.h"
+#include "TJanelaAtiva.h"
 #include "TListBox.h"
 #include "TMaskEdit.h"
 #include "TMudancaEstado.h"
@@ -332,8 +333,9 @@ void TfrmFoConsulta::criaListas(QWidget* area)
     defineContexto(Estados, contextoConsulta);
     QLabel* legendaEstados = rotulo(area, "", QStringLiteral("&Estados :"), 466, 11);
     legendaEstados->setBuddy(Estados);
-    // The caption ends just left of the list whatever the face: a wider face moves its left
-    // edge, never its right one.
+    // With its buddy the caption no longer shows the "&": it is narrower. It ends just left of
+    // the list whatever the face: a wider face moves its left edge, never its right one.
+    legendaEstados->adjustSize();
     legendaEstados->move(qMin(466, Estados->x() - margemLegenda - legendaEstados->width()), 11);
 
     Panel4 = painel(area, "Panel4", QRect(463, 44, 278, 352), false);
@@ -484,15 +486,20 @@ void TfrmFoConsulta::FormCreate()
 
 // The first showing only: a message box, the about window, the source window or another
 // program taking the focus and giving it back never run the restore again over what the
-// user has picked since.
+// user has picked since. Once on the screen the window takes the keyboard, on the state list.
 void TfrmFoConsulta::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
     if (!ativacaoPendente_)
         return;
     ativacaoPendente_ = false;
-    QMetaObject::invokeMethod(this, [this] { TAplicacao::executa([this] { FormActivate(); }); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            TJanelaAtiva::mostra(this);
+            TAplicacao::executa([this] { FormActivate(); });
+        },
+        Qt::QueuedConnection);
 }
 
 void TfrmFoConsulta::FormActivate()

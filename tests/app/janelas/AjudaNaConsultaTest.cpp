@@ -149,8 +149,6 @@ TEST_F(AjudaNaConsulta, AjudaPedidaNaConsultaFicaNaFrenteEUsavelEAConsultaVoltaD
     ASSERT_FALSE(ajuda.isNull());
     EXPECT_TRUE(ajuda->isVisible());
     EXPECT_EQ(ajuda->parentWidget(), nullptr);
-    ajuda->activateWindow();
-    ajudaNaFrente(ajuda);
     navegaNaAjuda(ajuda);
 }
 

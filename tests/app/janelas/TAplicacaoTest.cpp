@@ -129,6 +129,7 @@ TEST_F(JanelasTest, DialogoDeArquivosMostraTamanhosEDatasEmPortugues)
     QFile arquivo(pasta.path() + "/projeto.txt");
     ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
     arquivo.write(QByteArray(1536, 'x'));
+    ASSERT_TRUE(arquivo.flush());
     const QDateTime quando(QDate(2026, 12, 10), QTime(21, 31));
     ASSERT_TRUE(arquivo.setFileTime(quando, QFileDevice::FileModificationTime));
     arquivo.close();

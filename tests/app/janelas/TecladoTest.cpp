@@ -15,12 +15,10 @@
 
 namespace {
 
-// A key of the user, through the window in use, as the keyboard sends it.
+// A key of the user in the main window, as the keyboard sends it.
 void tecla(Qt::Key k, Qt::KeyboardModifiers modificadores = Qt::NoModifier)
 {
-    QWindow* janela = QGuiApplication::focusWindow();
-    ASSERT_NE(janela, nullptr);
-    QTest::keyClick(janela, k, modificadores);
+    QTest::keyClick(FPrincipal->windowHandle(), k, modificadores);
 }
 
 // Text typed by the user, letter by letter, where the keyboard is.
@@ -137,7 +135,8 @@ TEST_F(TecladoTest, IdentificacaoReabertaMostraOInicioDosTextosLongos)
     ASSERT_FALSE(FIdentificacao->isVisible());
 
     FPrincipal->Sair2->trigger();
-    identificacaoProntaParaDigitar();
+    ASSERT_TRUE(esperaAte([] { return QApplication::activeWindow() == FIdentificacao; }));
+    EXPECT_EQ(QApplication::focusWidget(), FIdentificacao->EIdentificacao);
     FIdentificacao->EMunicipio->setFocus();
     FIdentificacao->EMunicipio->end(false);
     digita(" e mais");

@@ -88,8 +88,9 @@ TEST_F(TeclasConsultaTest, CadaAltLetraExecutaSeuMenuOuControle)
     EXPECT_EQ(j.Estados->currentIndex(), 0);
 
     EXPECT_EQ(relatorios, 1);
+    escolheEstado(12);
     tecla(j, Qt::Key_F, Qt::AltModifier);
-    EXPECT_FALSE(j.isVisible());
+    EXPECT_TRUE(esperaAte([&j] { return !j.isVisible(); }));
     EXPECT_EQ(j.result(), TfrmFoConsulta::mrOk);
 }
 
@@ -116,6 +117,7 @@ TEST_F(TeclasConsultaTest, ConsultaAbreComOTecladoNaListaDeEstados)
     cria();
     QWidget* foco = nullptr;
     EXPECT_EQ(executaModal([&] {
+                  EXPECT_TRUE(esperaAte([this] { return QApplication::activeWindow() == janela.get(); }));
                   foco = QApplication::focusWidget();
                   janela->BtnCancel->click();
               }),
