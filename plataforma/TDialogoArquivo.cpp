@@ -3,8 +3,10 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
+#include <QTreeView>
 
 #include <utility>
 
@@ -45,6 +47,9 @@ TIconesArquivo& iconesArquivo()
     return icones;
 }
 
+constexpr int colunaTamanho = 1;
+constexpr int colunaData = 3;
+
 // The model of the files writes their sizes and dates in the machine's language, which may
 // not be the program's: the two columns are written again in the program's.
 class TColunasBrasileiras : public QIdentityProxyModel {
@@ -64,9 +69,6 @@ public:
         return QIdentityProxyModel::data(indice, papel);
     }
 
-private:
-    static constexpr int colunaTamanho = 1;
-    static constexpr int colunaData = 3;
 };
 
 // Qt's own dialog on every desktop, so that it shows the program's texts, names of types
@@ -76,6 +78,9 @@ void preparaDialogo(QFileDialog& dialogo)
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
     dialogo.setIconProvider(&iconesArquivo());
     dialogo.setProxyModel(new TColunasBrasileiras(&dialogo));
+    // The list of files shows each date and the column's title whole.
+    if (auto* lista = dialogo.findChild<QTreeView*>(QStringLiteral("treeView")))
+        lista->header()->setSectionResizeMode(colunaData, QHeaderView::ResizeToContents);
 }
 
 } // namespace

@@ -79,14 +79,17 @@ void TFAjuda::mostraNaFrente(QWidget* janelaModal)
     activateWindow();
 }
 
-// A new parent takes the window off the screen; it comes back where it was.
+// A new parent takes the window off the screen; one on show comes back where it was, one
+// never shown is placed by the window system.
 void TFAjuda::passaPara(QWidget* dono)
 {
     if (QWidget* anterior = parentWidget())
         anterior->removeEventFilter(this);
+    const bool visivel = isVisible();
     const QRect lugar = geometry();
     setParent(dono, windowFlags());
-    setGeometry(lugar);
+    if (visivel)
+        setGeometry(lugar);
     if (dono != nullptr)
         dono->installEventFilter(this);
 }
