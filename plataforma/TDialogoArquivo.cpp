@@ -68,7 +68,6 @@ public:
             return QLocale().toString(arquivos->lastModified(origem), QLocale::ShortFormat);
         return QIdentityProxyModel::data(indice, papel);
     }
-
 };
 
 // Qt's own dialog on every desktop, so that it shows the program's texts, names of types
