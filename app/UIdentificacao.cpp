@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace {
 
@@ -103,6 +104,17 @@ void TFIdentificacao::defineTextos(const TTextosIdentificacao& t)
     EProprietario->setText(QString::fromStdString(t.EProprietario));
     EData->setText(QString::fromStdString(t.EData));
     EResponsavel->setText(QString::fromStdString(t.EResponsavel));
+}
+
+// Each time the dialog comes on show its edits show the start of their texts, not the end
+// where typing or reading a project left the cursor.
+void TFIdentificacao::showEvent(QShowEvent* evento)
+{
+    QWidget::showEvent(evento);
+    if (evento->spontaneous())
+        return;
+    for (QLineEdit* edicao : {EIdentificacao, EMunicipio, EEstado, ELocalidade, EProprietario, EData, EResponsavel})
+        edicao->setCursorPosition(0);
 }
 
 // A project gets its data entry from the first "Ok"; a later one only edits the texts,

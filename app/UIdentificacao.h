@@ -36,6 +36,9 @@ public:
     void CancelarClick();
     void ajudaClick();
 
+protected:
+    void showEvent(QShowEvent* evento) override;
+
 private:
     QLineEdit* campo(const char* nome, const QString& rotulo, int topo, int esquerdaRotulo);
     QPushButton* botao(const char* nome, const QString& texto, int esquerda);

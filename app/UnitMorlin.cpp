@@ -9,6 +9,7 @@
 #include "TImagemPrograma.h"
 #include "TImpressora.h"
 #include "TImpressoraPadrao.h"
+#include "TJanelaAtiva.h"
 #include "TLeitorProjeto.h"
 #include "TNavegador.h"
 #include "TPaginasWeb.h"
@@ -449,13 +450,16 @@ void TFPrincipal::SairClick()
     close();
 }
 
+// A request for the help's contents (the consultation's "Conteúdo") shows the contents
+// topic, the one the main menu's "Conteúdo" shows.
 bool TFPrincipal::chamarAjudaHtml(std::uint16_t comando, std::uint32_t dados, bool& chamarAjuda)
 {
-    if (comando == HELP_CONTEXT || comando == HELP_CONTEXTPOPUP) {
-        if (HHProc != nullptr)
-            HHProc(0, QFile::encodeName(arquivoAjuda).constData(), HH_HELP_CONTEXT, dados);
-        chamarAjuda = false;
-    }
+    if (comando != HELP_CONTEXT && comando != HELP_CONTEXTPOPUP && comando != HELP_FINDER)
+        return true;
+    const std::uint32_t contexto = comando == HELP_FINDER ? contextoConteudo : dados;
+    if (HHProc != nullptr)
+        HHProc(0, QFile::encodeName(arquivoAjuda).constData(), HH_HELP_CONTEXT, contexto);
+    chamarAjuda = false;
     return true;
 }
 
@@ -534,7 +538,7 @@ void TFPrincipal::NovoClick()
     descartaJanelasDoProjeto();
     dadosGravados_ = TDadosTerraco();
     FIdentificacao = new TFIdentificacao(this);
-    FIdentificacao->show();
+    TJanelaAtiva::mostra(FIdentificacao);
     SalvarComo1->setEnabled(true);
     tbFechar->setEnabled(true);
     Fechar1->setEnabled(true);
@@ -683,9 +687,7 @@ void TFPrincipal::chamarFIdentificacaoClick()
 {
     if (!FIdentificacao)
         FIdentificacao = new TFIdentificacao(this);
-    FIdentificacao->show();
-    FIdentificacao->raise();
-    FIdentificacao->activateWindow();
+    TJanelaAtiva::mostra(FIdentificacao);
 }
 
 // The data-entry window keeps its data and results pages in the notebook "NotePaginas".
@@ -709,14 +711,14 @@ void TFPrincipal::CapacidadedeArmazenamento1Click()
 void TFPrincipal::cadernetaDeCampoClick()
 {
     FCadernetaDeCampo = new TFCadernetaDeCampo(this);
-    FCadernetaDeCampo->show();
+    TJanelaAtiva::mostra(FCadernetaDeCampo);
 }
 
 // An earlier report is forgotten, not closed; the new one does not block the program.
 void TFPrincipal::RelatorioDeAvaliacaoClick()
 {
     FRelatorioAvaliacao = new TFRelatorioAvaliacao(this);
-    FRelatorioAvaliacao->show();
+    TJanelaAtiva::mostra(FRelatorioAvaliacao);
 }
 
 void TFPrincipal::substituiInicio(const QString& pasta, std::function<void()> carregaControle)

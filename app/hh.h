@@ -11,6 +11,7 @@ using THtmlHelpProc = std::intptr_t (*)(std::intptr_t janela, const char* arquiv
 inline constexpr unsigned int HH_HELP_CONTEXT = 15;
 inline constexpr std::uint16_t HELP_CONTEXT = 1;
 inline constexpr std::uint16_t HELP_CONTEXTPOPUP = 8;
+inline constexpr std::uint16_t HELP_FINDER = 11;
 
 extern void* HHControlModule;  // null: not loaded
 extern bool HHLoadAtStart;

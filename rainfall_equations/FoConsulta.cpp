@@ -12,6 +12,7 @@
 #include "TFiltroTeclas.h"
 #include "TFontePadrao.h"
 #include "TImagem.h"
+#include "TJanelaAtiva.h"
 #include "TListBox.h"
 #include "TMaskEdit.h"
 #include "TMudancaEstado.h"
@@ -39,6 +40,8 @@ namespace {
 constexpr int larguraCliente = 742;
 constexpr int alturaCliente = 544;
 constexpr int ladoMapa = 450;
+// Between a caption's right edge and the control it names.
+constexpr int margemLegenda = 3;
 
 // Help contexts of the controls, for F1.
 constexpr int contextoParametros = 1;
@@ -48,9 +51,8 @@ constexpr int contextoEstacoes = 6;
 constexpr int contextoConsulta = 7;
 constexpr int contextoRelatorio = 9;
 
-// Help commands the menu hands to the application's help handler.
+// The help command of the menu's "Conteúdo": the help's contents.
 constexpr std::uint16_t HELP_FINDER = 11;
-constexpr std::uint16_t HELP_PARTIALKEY = 261;
 
 const std::string chamadorAtivacao = "FormActivate";
 const QString legendaAutor = QStringLiteral("Autor");
@@ -320,7 +322,12 @@ void TfrmFoConsulta::criaListas(QWidget* area)
         Estados->addItem(paraQt(nome));
     Estados->setToolTip(QStringLiteral("Estados"));
     defineContexto(Estados, contextoConsulta);
-    rotulo(area, "", QStringLiteral("&Estados :"), 466, 11)->setBuddy(Estados);
+    QLabel* legendaEstados = rotulo(area, "", QStringLiteral("&Estados :"), 466, 11);
+    legendaEstados->setBuddy(Estados);
+    // With its buddy the caption no longer shows the "&": it is narrower. It ends just left of
+    // the list whatever the face: a wider face moves its left edge, never its right one.
+    legendaEstados->adjustSize();
+    legendaEstados->move(qMin(466, Estados->x() - margemLegenda - legendaEstados->width()), 11);
 
     Panel4 = painel(area, "Panel4", QRect(463, 44, 278, 352), false);
     rotulo(Panel4, "", QStringLiteral("Es&tações :"), 4, 6)->setBuddy(Estados);
@@ -354,6 +361,10 @@ void TfrmFoConsulta::criaBotoes(QWidget* area)
     defineContexto(BtnRelat, contextoRelatorio);
     BtnAjuda = botao(area, "BtnAjuda", QStringLiteral("&Ajuda"), QRect(631, 402, 100, 28));
     defineContexto(BtnAjuda, contextoConsulta);
+    // Alt+R and Alt+A belong to the menu items of the same letters: the two buttons keep
+    // their underlined letters, and are reached with Tab and pressed with Space.
+    BtnRelat->setShortcut(QKeySequence());
+    BtnAjuda->setShortcut(QKeySequence());
     BtnCancel = botao(area, "BtnCancel", QStringLiteral("&Cancelar"), QRect(631, 446, 100, 28));
     BtnOk = botao(area, "BtnOk", QStringLiteral("&Fechar"), QRect(631, 489, 100, 28));
     BtnOk->setDefault(true);
@@ -471,15 +482,20 @@ void TfrmFoConsulta::FormCreate()
 
 // The first showing only: a message box, the about window, the source window or another
 // program taking the focus and giving it back never run the restore again over what the
-// user has picked since.
+// user has picked since. Once on the screen the window takes the keyboard, on the state list.
 void TfrmFoConsulta::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
     if (!ativacaoPendente_)
         return;
     ativacaoPendente_ = false;
-    QMetaObject::invokeMethod(this, [this] { TAplicacao::executa([this] { FormActivate(); }); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            TJanelaAtiva::mostra(this);
+            TAplicacao::executa([this] { FormActivate(); });
+        },
+        Qt::QueuedConnection);
 }
 
 void TfrmFoConsulta::FormActivate()
@@ -666,10 +682,10 @@ void TfrmFoConsulta::Contedo1Click()
     TAjudaAplicacao::HelpCommand(HELP_FINDER, 0);
 }
 
-// The search gets an empty key, which no data can carry but none.
+// Help about the window in use: the consultation's own topic.
 void TfrmFoConsulta::ObterAjudaSobre1Click()
 {
-    TAjudaAplicacao::HelpCommand(HELP_PARTIALKEY, 0);
+    TAjudaAplicacao::HelpContext(contextoConsulta);
 }
 
 void TfrmFoConsulta::Sobre1Click()

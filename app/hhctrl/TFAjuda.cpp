@@ -3,6 +3,8 @@
 #include "TNavegadorAjuda.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QStyle>
 #include <QToolBar>
 
@@ -66,6 +68,53 @@ bool TFAjuda::mostraContexto(const std::string& caminhoArquivo, std::uint32_t co
     navegador->mostraTopico(topico);
     atualizaTitulo();
     return true;
+}
+
+void TFAjuda::mostraNaFrente(QWidget* janelaModal)
+{
+    if (parentWidget() != janelaModal)
+        passaPara(janelaModal);
+    show();
+    raise();
+    activateWindow();
+}
+
+// A new parent takes the window off the screen; one on show comes back where it was, one
+// never shown is placed by the window system.
+void TFAjuda::passaPara(QWidget* dono)
+{
+    if (QWidget* anterior = parentWidget())
+        anterior->removeEventFilter(this);
+    const bool visivel = isVisible();
+    const QRect lugar = geometry();
+    setParent(dono, windowFlags());
+    if (visivel)
+        setGeometry(lugar);
+    if (dono != nullptr)
+        dono->installEventFilter(this);
+}
+
+// The modal window that held the help window has closed (a minimized one only hides from
+// the window system, and keeps it): the help window goes to the modal window still open
+// under it, or stands alone, and stays on show without taking the focus from the window
+// the user returns to. Were it left with the closed window, it would go when that is freed.
+void TFAjuda::deixaJanelaFechada()
+{
+    const bool visivel = isVisible();
+    QWidget* proxima = QApplication::activeModalWidget();
+    passaPara(proxima == parentWidget() ? nullptr : proxima);
+    if (!visivel)
+        return;
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+}
+
+bool TFAjuda::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == parentWidget() && evento->type() == QEvent::Hide && !evento->spontaneous())
+        deixaJanelaFechada();
+    return QMainWindow::eventFilter(objeto, evento);
 }
 
 // The file stays open between requests; a file that was missing or unreadable is tried

@@ -46,11 +46,7 @@ HtmlHelpA(std::intptr_t /*janela*/, const char* arquivo, unsigned int comando, s
     try {
         TFAjuda& janela = janelaAjuda();
         const bool mostrou = janela.mostraContexto(arquivo != nullptr ? arquivo : "", static_cast<std::uint32_t>(dados));
-        if (janela.isVisible()) {
-            janela.raise();
-            janela.activateWindow();
-        }
-        janela.show();
+        janela.mostraNaFrente(QApplication::activeModalWidget());
         return mostrou ? reinterpret_cast<std::intptr_t>(&janela) : 0;
     } catch (...) {
         return 0;

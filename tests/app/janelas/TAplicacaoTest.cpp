@@ -4,6 +4,7 @@
 #include "TAplicacao.h"
 #include "TDialogoArquivo.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QEvent>
 #include <QFileIconProvider>
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
 
 #include <memory>
 #include <stdexcept>
@@ -117,4 +119,34 @@ TEST_F(JanelasTest, TextosDoProprioQtEmPortugues)
                     });
     EXPECT_EQ(textos, (QStringList{"&Abrir", "Cancelar", "Procurar em:", "&Nome do arquivo:", "Arquivos do tipo:",
                                    "Pasta"}));
+}
+
+// The file dialogs write the sizes and dates of the files the program's way whatever the
+// machine's language (the tests run under the machine's own, "C").
+TEST_F(JanelasTest, DialogoDeArquivosMostraTamanhosEDatasEmPortugues)
+{
+    QTemporaryDir pasta;
+    QFile arquivo(pasta.path() + "/projeto.txt");
+    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+    arquivo.write(QByteArray(1536, 'x'));
+    ASSERT_TRUE(arquivo.flush());
+    const QDateTime quando(QDate(2026, 12, 10), QTime(21, 31));
+    ASSERT_TRUE(arquivo.setFileTime(quando, QFileDevice::FileModificationTime));
+    arquivo.close();
+
+    QStringList colunas;
+    comDialogoModal([&] { TDialogoArquivo::abre(nullptr, pasta.path(), "Arquivo do texto|*.txt"); },
+                    [&](QWidget* dialogo) {
+                        auto* lista = dialogo->findChild<QTreeView*>(QStringLiteral("treeView"));
+                        ASSERT_NE(lista, nullptr);
+                        const QAbstractItemModel* modelo = lista->model();
+                        EXPECT_TRUE(esperaAte([&] { return modelo->rowCount(lista->rootIndex()) == 1; }));
+                        const QModelIndex linha = modelo->index(0, 0, lista->rootIndex());
+                        EXPECT_EQ(linha.data().toString(), QStringLiteral("projeto.txt"));
+                        for (const int coluna : {1, 3})
+                            colunas << linha.siblingAtColumn(coluna).data().toString();
+                        qobject_cast<QFileDialog*>(dialogo)->reject();
+                    });
+    const QLocale brasileiro(QLocale::Portuguese, QLocale::Brazil);
+    EXPECT_EQ(colunas, (QStringList{brasileiro.formattedDataSize(1536), QStringLiteral("10/12/2026 21:31")}));
 }

@@ -16,6 +16,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <optional>
+
 namespace {
 
 QAction* acao(const char* nome)
@@ -222,24 +224,26 @@ TEST_F(JanelasTest, PainelDaEsquerdaAcompanhaALarguraDaJanela)
 
 // ---- Help -------------------------------------------------------------------------------
 
-TEST_F(JanelasTest, SoAjudaDeContextoChegaAoControle)
+// Help on a context reaches the control with its number, and a request for the contents
+// (command 11) with the contents' number; every other command does nothing.
+TEST_F(JanelasTest, SoAjudaDeContextoEDoConteudoChegaAoControle)
 {
     iniciaPrincipal();
     struct Caso {
         std::uint16_t comando;
-        bool chegaAoControle;
+        std::optional<std::uintptr_t> contexto;
     };
-    const Caso casos[] = {{1, true}, {8, true}, {0, false}, {2, false}, {11, false}, {15, false}, {261, false}};
+    const Caso casos[] = {{1, 4321}, {8, 4321}, {11, 10031}, {0, {}}, {2, {}}, {15, {}}, {261, {}}};
     for (const Caso& caso : casos) {
         chamadasAjuda.clear();
         bool chamarAjuda = true;
         EXPECT_TRUE(FPrincipal->chamarAjudaHtml(caso.comando, 4321, chamarAjuda));
-        EXPECT_EQ(chamarAjuda, !caso.chegaAoControle) << caso.comando;
-        ASSERT_EQ(chamadasAjuda.size(), caso.chegaAoControle ? 1u : 0u) << caso.comando;
-        if (caso.chegaAoControle) {
+        EXPECT_EQ(chamarAjuda, !caso.contexto) << caso.comando;
+        ASSERT_EQ(chamadasAjuda.size(), caso.contexto ? 1u : 0u) << caso.comando;
+        if (caso.contexto) {
             EXPECT_EQ(chamadasAjuda[0].arquivo, FPrincipal->arquivoAjuda.toStdString());
             EXPECT_EQ(chamadasAjuda[0].comando, 15u);
-            EXPECT_EQ(chamadasAjuda[0].dados, 4321u);
+            EXPECT_EQ(chamadasAjuda[0].dados, *caso.contexto);
         }
     }
 }
@@ -250,7 +254,8 @@ TEST_F(JanelasTest, PedidosDeAjudaDaAplicacaoPassamPelaJanelaPrincipal)
     TAjudaAplicacao::HelpContext(10025);
     TAjudaAplicacao::HelpCommand(8, 32);
     TAjudaAplicacao::HelpCommand(11, 0);
-    EXPECT_EQ(contextosPedidos(), (std::vector<std::uintptr_t>{10025, 32}));
+    TAjudaAplicacao::HelpCommand(261, 0);
+    EXPECT_EQ(contextosPedidos(), (std::vector<std::uintptr_t>{10025, 32, 10031}));
 }
 
 TEST_F(JanelasTest, SemEntradaDoControleOPedidoNaoFazNada)

@@ -417,7 +417,7 @@ TEST_F(ConsultaTest, PedidosDeAjuda)
     j.BtnAjuda->click();
     j.Contedo1->trigger();
     j.ObterAjudaSobre1->trigger();
-    EXPECT_EQ(ajuda, (std::vector<TPedidoAjuda>{{1, 7}, {11, 0}, {261, 0}}));
+    EXPECT_EQ(ajuda, (std::vector<TPedidoAjuda>{{1, 7}, {11, 0}, {1, 7}}));
 
     // F1 asks for the context of the control in use, or of the nearest one around it.
     ajuda.clear();
