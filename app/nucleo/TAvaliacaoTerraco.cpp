@@ -41,7 +41,8 @@ struct TParFios {
     int abaixo;
     int fator;
 };
-constexpr TParFios paresFios[] = {{colunaFM, colunaFI, 200}, {colunaFS, colunaFI, 100}, {colunaFS, colunaFM, 200}};
+constexpr TParFios paresFios[] = {
+    {colunaFM, colunaFI, 200}, {colunaFS, colunaFI, 100}, {colunaFS, colunaFM, 200}};
 
 const TEstiloLinha estilosSecao[4] = {TEstiloLinha::psDash, TEstiloLinha::psDot,
                                       TEstiloLinha::psDashDot, TEstiloLinha::psDashDotDot};
@@ -54,7 +55,8 @@ bool preenchida(const TGradeTexto& grade, int coluna, int linha)
 
 double leituraMira(const TGradeTexto& mira, int coluna, int linha)
 {
-    return TLimitesTerraco::verificaLeituraVisada(linha, nomesMira[coluna], strToFloat(mira.Cells(coluna, linha)));
+    const double leitura = strToFloat(mira.Cells(coluna, linha));
+    return TLimitesTerraco::verificaLeituraVisada(linha, nomesMira[coluna], leitura);
 }
 
 double anguloMira(const TGradeTexto& mira, int linha)
@@ -181,10 +183,12 @@ void TAvaliacaoTerraco::calculaLES(const TDadosTerraco& dados)
     estado_.modeloEscoamento = std::make_unique<TNumeroDaCurva>();
     TNumeroDaCurva& modelo = *estado_.modeloEscoamento;
     modelo.setTIE(TLimitesTerraco::verificaInfiltracao(strToFloat(dados.LblEdtSoloTIE)));
-    estado_.lesAgricola = TLimitesTerraco::verificaResultado("LES(mm) da área agrícola", modelo.laminaEscoamento(chuva));
+    estado_.lesAgricola =
+        TLimitesTerraco::verificaResultado("LES(mm) da área agrícola", modelo.laminaEscoamento(chuva));
     if (dados.RadioButtonContribui) {
         modelo.setTIE(infiltracaoEstrada);
-        estado_.lesEstrada = TLimitesTerraco::verificaResultado("LES(mm) da estrada", modelo.laminaEscoamento(chuva));
+        estado_.lesEstrada =
+            TLimitesTerraco::verificaResultado("LES(mm) da estrada", modelo.laminaEscoamento(chuva));
     } else {
         estado_.lesEstrada = 0;
     }
@@ -278,9 +282,10 @@ double TAvaliacaoTerraco::espacamentoMedio(const TGradeTexto& trena) const
     if (m == 0)
         return 0;
     double soma = 0;
-    for (int r = 0; r < m; ++r)
-        soma = armazena(soma + static_cast<long double>(
-                                   TLimitesTerraco::verificaEspacamento(r + 1, strToFloat(trena.Cells(0, r)))));
+    for (int r = 0; r < m; ++r) {
+        const double espacamento = TLimitesTerraco::verificaEspacamento(r + 1, strToFloat(trena.Cells(0, r)));
+        soma = armazena(soma + static_cast<long double>(espacamento));
+    }
     return armazena(divide(soma, m));
 }
 
@@ -331,10 +336,10 @@ void TAvaliacaoTerraco::leSecoesCanal(const TDadosTerraco& dados)
     TEstadoAvaliacao& e = estado_;
     e.nSecoes = celulasPreenchidas(canal, colunaC, 1);
     e.secoes.resize(static_cast<std::size_t>(e.nSecoes));
+    const bool trapezoidal = dados.CBTipoSecao == secaoTrapezoidal;
     for (int i = 0; i < e.nSecoes; ++i) {
         const int r = i + 1;
         TSecaoCanal& s = e.secoes[static_cast<std::size_t>(i)];
-        const bool trapezoidal = dados.CBTipoSecao == secaoTrapezoidal;
         s.cotaC = valorSecao(canal, colunaC, r);
         tomaNoDatum(s.cotaC);
         s.larguraCF1 = valorSecao(canal, colunaCF1, r);
@@ -411,9 +416,9 @@ void TAvaliacaoTerraco::preencheCapacidadeArmazenamento(const TDadosTerraco& dad
     }
     if (dados.CBTipoSecao != secaoTriangular && dados.CBTipoSecao != secaoTrapezoidal)
         return;
+    const bool trapezoidal = dados.CBTipoSecao == secaoTrapezoidal;
     for (int i = 0; i < e.nSecoes; ++i) {
         const TSecaoCanal& s = e.secoes[static_cast<std::size_t>(i)];
-        const bool trapezoidal = dados.CBTipoSecao == secaoTrapezoidal;
         const double ar = TLimitesTerraco::verificaAreaSecao(
             i + 1, armazena(trapezoidal ? areaTrapezoidal(s, h) : areaTriangular(s, h)), trapezoidal);
         grade.setCells(0, i + 1, std::to_string(i + 1));
@@ -462,8 +467,10 @@ void TAvaliacaoTerraco::preencheEstrada(const TDadosTerraco& dados)
         return;
     }
     p.LblRLESestrada = formatDuasCasas(estado_.lesEstrada);
-    const long double largura = TLimitesTerraco::verificaLarguraEstrada(strToFloat(dados.EdtAreaContibuicaoSemiELargura));
-    const double comprimento = TLimitesTerraco::verificaComprimentoEstrada(strToFloat(dados.EdtAreaContibuicaoComprimento));
+    const long double largura =
+        TLimitesTerraco::verificaLarguraEstrada(strToFloat(dados.EdtAreaContibuicaoSemiELargura));
+    const double comprimento =
+        TLimitesTerraco::verificaComprimentoEstrada(strToFloat(dados.EdtAreaContibuicaoComprimento));
     estado_.areaEstrada = armazena(TLimitesTerraco::verificaResultado("Ac(m²) da estrada", largura * comprimento));
     p.LblRAcEstrada = formatDuasCasas(estado_.areaEstrada);
 }
@@ -477,7 +484,8 @@ void TAvaliacaoTerraco::preencheVolumes(const TDadosTerraco& dados)
     if (e.somaAr > 0) {
         const long double comprimento =
             TLimitesTerraco::verificaComprimentoTerraco(strToFloat(dados.LblEdtComprimentoTerraco));
-        p.LblEdtRVe = formatDuasCasas(TLimitesTerraco::verificaResultado("Ve(m³)", comprimento * divide(e.somaAr, e.nSecoes)));
+        const long double ve = comprimento * divide(e.somaAr, e.nSecoes);
+        p.LblEdtRVe = formatDuasCasas(TLimitesTerraco::verificaResultado("Ve(m³)", ve));
     }
     const long double agricola = static_cast<long double>(e.areaAgricola) * e.lesAgricola / 1000;
     const long double estrada = static_cast<long double>(e.areaEstrada) * e.lesEstrada / 1000;

@@ -35,7 +35,8 @@ public:
     static double verificaLeituraVisada(int visada, const char* fio, double leitura);
     static double verificaAnguloVisada(int visada, double angulo);
     // A stadia distance read between the hair `fioAcima`, which reads more, and `fioAbaixo`.
-    static double verificaDistanciaVisada(int visada, double distancia, const char* fioAcima, const char* fioAbaixo);
+    static double verificaDistanciaVisada(int visada, double distancia, const char* fioAcima,
+                                          const char* fioAbaixo);
     static double verificaEspacamento(int linha, double espacamento);
     static double verificaLarguraEstrada(double largura);
     static double verificaComprimentoEstrada(double comprimento);
