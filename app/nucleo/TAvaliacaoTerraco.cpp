@@ -3,10 +3,14 @@
 #include "Aritmetica.h"
 #include "ConfiguracaoRegional.h"
 #include "ConversaoNumerica.h"
+#include "ETerracoImpossivel.h"
 #include "Excecoes.h"
+#include "TLimitesTerraco.h"
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
+#include <iterator>
 #include <numbers>
 
 const std::string TAvaliacaoTerraco::mensagemCamposEmBranco =
@@ -27,18 +31,53 @@ constexpr long double alturaSeguranca = 0.15L;
 // The infiltration rate of a road surface, mm/h.
 constexpr double infiltracaoEstrada = 1.0;
 
+const char* const nomesMira[5] = {"", "FS", "FM", "FI", ""};
+const char* const nomesSecao[8] = {"", "C", "F1", "F1", "F2", "F2", "FT", "FT"};
+
+// The pairs of hairs a stadia distance is read from, the middle and lower hairs first,
+// each with its factor: 100 times the whole interval, 200 times a half one.
+struct TParFios {
+    int acima;
+    int abaixo;
+    int fator;
+};
+constexpr TParFios paresFios[] = {
+    {colunaFM, colunaFI, 200}, {colunaFS, colunaFI, 100}, {colunaFS, colunaFM, 200}};
+
 const TEstiloLinha estilosSecao[4] = {TEstiloLinha::psDash, TEstiloLinha::psDot,
                                       TEstiloLinha::psDashDot, TEstiloLinha::psDashDotDot};
 const TCor coresSecao[5] = {clBlack, clTeal, clMaroon, clGreen, clGray};
 
-long double valor(const TGradeTexto& grade, int coluna, int linha)
-{
-    return strToFloat(grade.Cells(coluna, linha));
-}
-
 bool preenchida(const TGradeTexto& grade, int coluna, int linha)
 {
     return !grade.Cells(coluna, linha).empty();
+}
+
+double leituraMira(const TGradeTexto& mira, int coluna, int linha)
+{
+    const double leitura = strToFloat(mira.Cells(coluna, linha));
+    return TLimitesTerraco::verificaLeituraVisada(linha, nomesMira[coluna], leitura);
+}
+
+double anguloMira(const TGradeTexto& mira, int linha)
+{
+    return TLimitesTerraco::verificaAnguloVisada(linha, strToFloat(mira.Cells(colunaAngulo, linha)));
+}
+
+double distanciaEstadimetrica(const TGradeTexto& mira, const TParFios& par, int linha)
+{
+    const long double acima = leituraMira(mira, par.acima, linha);
+    const long double abaixo = leituraMira(mira, par.abaixo, linha);
+    return TLimitesTerraco::verificaDistanciaVisada(linha, armazena(par.fator * (acima - abaixo)),
+                                                    nomesMira[par.acima], nomesMira[par.abaixo]);
+}
+
+// A staff reading of the section grid, or a distance from C: the columns alternate.
+double valorSecao(const TGradeTexto& canal, int coluna, int linha)
+{
+    const double v = strToFloat(canal.Cells(coluna, linha));
+    return coluna % 2 == 1 ? TLimitesTerraco::verificaLeituraSecao(linha, nomesSecao[coluna], v)
+                           : TLimitesTerraco::verificaDistanciaSecao(linha, nomesSecao[coluna], v);
 }
 
 int celulasPreenchidas(const TGradeTexto& grade, int coluna, int primeiraLinha)
@@ -105,6 +144,10 @@ bool TAvaliacaoTerraco::executa(const TDadosTerraco& dados)
         Rotina(dados);
         sucesso_ = true;
         mensagem_.clear();
+    } catch (const ETerracoImpossivel& erro) {
+        sucesso_ = false;
+        mensagem_ = erro.what();
+        apagaVeredito();
     } catch (const std::exception&) {
         sucesso_ = false;
         mensagem_ = mensagemCamposEmBranco;
@@ -131,19 +174,21 @@ void TAvaliacaoTerraco::calculaLES(const TDadosTerraco& dados)
 {
     estado_.equacaoChuva = std::make_unique<TPrecipitacaoExponencialNegativa>();
     TPrecipitacaoExponencialNegativa& chuva = *estado_.equacaoChuva;
-    chuva.setTr(strToFloat(dados.LblEdtTr));
-    chuva.setK(strToFloat(dados.LblEdtK));
-    chuva.setA(strToFloat(dados.LblEdtA));
-    chuva.setB(strToFloat(dados.LblEdtB));
-    chuva.setC(strToFloat(dados.LblEdtC));
+    chuva.setTr(TLimitesTerraco::verificaTempoRetorno(strToFloat(dados.LblEdtTr)));
+    chuva.setK(TLimitesTerraco::verificaK(strToFloat(dados.LblEdtK)));
+    chuva.setA(TLimitesTerraco::verificaA(strToFloat(dados.LblEdtA)));
+    chuva.setB(TLimitesTerraco::verificaB(strToFloat(dados.LblEdtB)));
+    chuva.setC(TLimitesTerraco::verificaC(strToFloat(dados.LblEdtC)));
 
     estado_.modeloEscoamento = std::make_unique<TNumeroDaCurva>();
     TNumeroDaCurva& modelo = *estado_.modeloEscoamento;
-    modelo.setTIE(strToFloat(dados.LblEdtSoloTIE));
-    estado_.lesAgricola = modelo.laminaEscoamento(chuva);
+    modelo.setTIE(TLimitesTerraco::verificaInfiltracao(strToFloat(dados.LblEdtSoloTIE)));
+    estado_.lesAgricola =
+        TLimitesTerraco::verificaResultado("LES(mm) da área agrícola", modelo.laminaEscoamento(chuva));
     if (dados.RadioButtonContribui) {
         modelo.setTIE(infiltracaoEstrada);
-        estado_.lesEstrada = modelo.laminaEscoamento(chuva);
+        estado_.lesEstrada =
+            TLimitesTerraco::verificaResultado("LES(mm) da estrada", modelo.laminaEscoamento(chuva));
     } else {
         estado_.lesEstrada = 0;
     }
@@ -162,9 +207,11 @@ void TAvaliacaoTerraco::areaDeContribuicaoDados(const TDadosTerraco& dados)
             e.areaAgricola = std::fabs(e.areaAgricola);
         }
     } else if (dados.RadioGTipoDeLevantamento == levantamentoTrena) {
-        const long double comprimento = strToFloat(dados.LblEdtComprimentoTerraco);
+        const long double comprimento =
+            TLimitesTerraco::verificaComprimentoTerraco(strToFloat(dados.LblEdtComprimentoTerraco));
         e.areaAgricola = armazena(comprimento * espacamentoMedio(dados.SGridTrena));
     }
+    TLimitesTerraco::verificaResultado("Ac(m²) da área agrícola", e.areaAgricola);
 }
 
 // The sights are read from the consecutive rows 1 to n + 1, wherever the n angles were
@@ -180,21 +227,19 @@ void TAvaliacaoTerraco::areaPorIrradiacao(const TGradeTexto& mira)
     calculaAreasTriangulos();
 }
 
-// Stadia distances: 100 times the whole hair interval, 200 times a half interval, the
-// middle and lower hairs first. A sight needs two readings; only the closing row, which
-// is no sight, falls back on the first sight's distance.
+// Stadia distances from the first pair of hairs typed. A sight needs two readings; only
+// the closing row, which is no sight, falls back on the first sight's distance.
 void TAvaliacaoTerraco::calculaDistanciasMira(const TGradeTexto& mira)
 {
     const int n = estado_.nVisadas;
     for (int k = 0; k <= n; ++k) {
         const int r = k + 1;
         TVisada& visada = estado_.visadas[static_cast<std::size_t>(k)];
-        if (preenchida(mira, colunaFM, r) && preenchida(mira, colunaFI, r))
-            visada.distancia = armazena(200 * (valor(mira, colunaFM, r) - valor(mira, colunaFI, r)));
-        else if (preenchida(mira, colunaFS, r) && preenchida(mira, colunaFI, r))
-            visada.distancia = armazena(100 * (valor(mira, colunaFS, r) - valor(mira, colunaFI, r)));
-        else if (preenchida(mira, colunaFS, r) && preenchida(mira, colunaFM, r))
-            visada.distancia = armazena(200 * (valor(mira, colunaFS, r) - valor(mira, colunaFM, r)));
+        const auto par = std::find_if(std::begin(paresFios), std::end(paresFios), [&](const TParFios& p) {
+            return preenchida(mira, p.acima, r) && preenchida(mira, p.abaixo, r);
+        });
+        if (par != std::end(paresFios))
+            visada.distancia = distanciaEstadimetrica(mira, *par, r);
         else if (k < n)
             throw EConvertError("A visada " + std::to_string(r) + " tem menos de duas leituras.");
         else
@@ -207,13 +252,12 @@ void TAvaliacaoTerraco::calculaAngulosMira(const TGradeTexto& mira)
 {
     const int n = estado_.nVisadas;
     std::vector<TVisada>& v = estado_.visadas;
-    v[0].angulo = preenchida(mira, colunaAngulo, 1) ? strToFloat(mira.Cells(colunaAngulo, 1))
-                                                    : estado_.semValor;
+    v[0].angulo = preenchida(mira, colunaAngulo, 1) ? anguloMira(mira, 1) : estado_.semValor;
     for (int k = 1; k <= n; ++k) {
-        const long double anterior = valor(mira, colunaAngulo, k);
+        const long double anterior = anguloMira(mira, k);
         const long double graus = preenchida(mira, colunaAngulo, k + 1)
-                                      ? valor(mira, colunaAngulo, k + 1) - anterior
-                                      : 360 - anterior + valor(mira, colunaAngulo, 1);
+                                      ? anguloMira(mira, k + 1) - anterior
+                                      : 360 - anterior + anguloMira(mira, 1);
         v[static_cast<std::size_t>(k)].angulo = armazena(graus * pi / 180);
     }
 }
@@ -238,8 +282,10 @@ double TAvaliacaoTerraco::espacamentoMedio(const TGradeTexto& trena) const
     if (m == 0)
         return 0;
     double soma = 0;
-    for (int r = 0; r < m; ++r)
-        soma = armazena(soma + valor(trena, 0, r));
+    for (int r = 0; r < m; ++r) {
+        const double espacamento = TLimitesTerraco::verificaEspacamento(r + 1, strToFloat(trena.Cells(0, r)));
+        soma = armazena(soma + static_cast<long double>(espacamento));
+    }
     return armazena(divide(soma, m));
 }
 
@@ -268,40 +314,46 @@ void TAvaliacaoTerraco::leCotasCrista(const TDadosTerraco& dados)
     const int n = 2 + celulasPreenchidas(dados.SGridCristaMeio, 1, 0);
     e.nPontosCrista = n;
     e.cotasCrista.resize(static_cast<std::size_t>(n));
-    e.cotasCrista[0] = strToFloat(dados.SGridCristaInicio.Cells(1, 0));
+    const auto leitura = [n](int ponto, const TGradeTexto& grade, int linha) {
+        return TLimitesTerraco::verificaLeituraCrista(ponto, n, strToFloat(grade.Cells(1, linha)));
+    };
+    e.cotasCrista[0] = leitura(0, dados.SGridCristaInicio, 0);
     tomaNoDatum(e.cotasCrista[0]);
-    e.cotasCrista[static_cast<std::size_t>(n) - 1] = strToFloat(dados.SGridCristaFim.Cells(1, 0));
+    e.cotasCrista[static_cast<std::size_t>(n) - 1] = leitura(n - 1, dados.SGridCristaFim, 0);
     tomaNoDatum(e.cotasCrista[static_cast<std::size_t>(n) - 1]);
     for (int i = 1; i <= n - 2; ++i) {
-        e.cotasCrista[static_cast<std::size_t>(i)] = strToFloat(dados.SGridCristaMeio.Cells(1, i - 1));
+        e.cotasCrista[static_cast<std::size_t>(i)] = leitura(i, dados.SGridCristaMeio, i - 1);
         tomaNoDatum(e.cotasCrista[static_cast<std::size_t>(i)]);
     }
 }
 
 // The first nSecoes rows, nSecoes the number of C readings typed. A triangular section
-// has no F2: its columns are neither read nor checked.
+// has no F2: its columns are neither read nor checked. The distances from C must follow
+// the points along the section.
 void TAvaliacaoTerraco::leSecoesCanal(const TDadosTerraco& dados)
 {
     const TGradeTexto& canal = dados.SGridCanalSecao;
     TEstadoAvaliacao& e = estado_;
     e.nSecoes = celulasPreenchidas(canal, colunaC, 1);
     e.secoes.resize(static_cast<std::size_t>(e.nSecoes));
+    const bool trapezoidal = dados.CBTipoSecao == secaoTrapezoidal;
     for (int i = 0; i < e.nSecoes; ++i) {
         const int r = i + 1;
         TSecaoCanal& s = e.secoes[static_cast<std::size_t>(i)];
-        s.cotaC = strToFloat(canal.Cells(colunaC, r));
+        s.cotaC = valorSecao(canal, colunaC, r);
         tomaNoDatum(s.cotaC);
-        s.larguraCF1 = strToFloat(canal.Cells(colunaCF1, r));
-        s.cotaF1 = strToFloat(canal.Cells(colunaF1, r));
+        s.larguraCF1 = valorSecao(canal, colunaCF1, r);
+        s.cotaF1 = valorSecao(canal, colunaF1, r);
         tomaNoDatum(s.cotaF1);
-        if (dados.CBTipoSecao == secaoTrapezoidal) {
-            s.larguraF1F2 = strToFloat(canal.Cells(colunaCF2, r));
-            s.cotaF2 = strToFloat(canal.Cells(colunaF2, r));
+        if (trapezoidal) {
+            s.larguraF1F2 = valorSecao(canal, colunaCF2, r);
+            s.cotaF2 = valorSecao(canal, colunaF2, r);
             tomaNoDatum(s.cotaF2);
         }
-        s.larguraF2FT = strToFloat(canal.Cells(colunaCFT, r));
-        s.cotaFT = strToFloat(canal.Cells(colunaFT, r));
+        s.larguraF2FT = valorSecao(canal, colunaCFT, r);
+        s.cotaFT = valorSecao(canal, colunaFT, r);
         tomaNoDatum(s.cotaFT);
+        TLimitesTerraco::verificaOrdemSecao(r, s.larguraCF1, s.larguraF1F2, s.larguraF2FT, trapezoidal);
     }
 }
 
@@ -364,10 +416,11 @@ void TAvaliacaoTerraco::preencheCapacidadeArmazenamento(const TDadosTerraco& dad
     }
     if (dados.CBTipoSecao != secaoTriangular && dados.CBTipoSecao != secaoTrapezoidal)
         return;
+    const bool trapezoidal = dados.CBTipoSecao == secaoTrapezoidal;
     for (int i = 0; i < e.nSecoes; ++i) {
         const TSecaoCanal& s = e.secoes[static_cast<std::size_t>(i)];
-        const double ar = armazena(dados.CBTipoSecao == secaoTrapezoidal ? areaTrapezoidal(s, h)
-                                                                         : areaTriangular(s, h));
+        const double ar = TLimitesTerraco::verificaAreaSecao(
+            i + 1, armazena(trapezoidal ? areaTrapezoidal(s, h) : areaTriangular(s, h)), trapezoidal);
         grade.setCells(0, i + 1, std::to_string(i + 1));
         grade.setCells(1, i + 1, formatDuasCasas(ar));
         e.somaAr = armazena(static_cast<long double>(e.somaAr) + ar);
@@ -377,12 +430,8 @@ void TAvaliacaoTerraco::preencheCapacidadeArmazenamento(const TDadosTerraco& dad
 void TAvaliacaoTerraco::preencheResultados(const TDadosTerraco& dados)
 {
     grafico(dados);
+    apagaVeredito();
     TResultadoAvaliacao& p = resultado_;
-    p.LblEdtRVe.clear();
-    p.LblEdtRVn.clear();
-    p.LblEdtVeVn.clear();
-    p.LblEdtAvaliacao.clear();
-    p.MemObs.clear();
     p.LblRLES = formatDuasCasas(estado_.lesAgricola);
     p.LblRAc = formatDuasCasas(estado_.areaAgricola);
     preencheEstrada(dados);
@@ -398,6 +447,16 @@ void TAvaliacaoTerraco::preencheResultados(const TDadosTerraco& dados)
     p.LblEdtAvaliacao = strToFloat(p.LblEdtVeVn) >= 100 ? "Terraço ADEQUADO!" : "Terraço INADEQUADO!";
 }
 
+void TAvaliacaoTerraco::apagaVeredito()
+{
+    TResultadoAvaliacao& p = resultado_;
+    p.LblEdtRVe.clear();
+    p.LblEdtRVn.clear();
+    p.LblEdtVeVn.clear();
+    p.LblEdtAvaliacao.clear();
+    p.MemObs.clear();
+}
+
 void TAvaliacaoTerraco::preencheEstrada(const TDadosTerraco& dados)
 {
     TResultadoAvaliacao& p = resultado_;
@@ -408,8 +467,11 @@ void TAvaliacaoTerraco::preencheEstrada(const TDadosTerraco& dados)
         return;
     }
     p.LblRLESestrada = formatDuasCasas(estado_.lesEstrada);
-    const long double largura = strToFloat(dados.EdtAreaContibuicaoSemiELargura);
-    estado_.areaEstrada = armazena(largura * strToFloat(dados.EdtAreaContibuicaoComprimento));
+    const long double largura =
+        TLimitesTerraco::verificaLarguraEstrada(strToFloat(dados.EdtAreaContibuicaoSemiELargura));
+    const double comprimento =
+        TLimitesTerraco::verificaComprimentoEstrada(strToFloat(dados.EdtAreaContibuicaoComprimento));
+    estado_.areaEstrada = armazena(TLimitesTerraco::verificaResultado("Ac(m²) da estrada", largura * comprimento));
     p.LblRAcEstrada = formatDuasCasas(estado_.areaEstrada);
 }
 
@@ -420,19 +482,25 @@ void TAvaliacaoTerraco::preencheVolumes(const TDadosTerraco& dados)
     const TEstadoAvaliacao& e = estado_;
     TResultadoAvaliacao& p = resultado_;
     if (e.somaAr > 0) {
-        const long double comprimento = strToFloat(dados.LblEdtComprimentoTerraco);
-        p.LblEdtRVe = formatDuasCasas(comprimento * divide(e.somaAr, e.nSecoes));
+        const long double comprimento =
+            TLimitesTerraco::verificaComprimentoTerraco(strToFloat(dados.LblEdtComprimentoTerraco));
+        const long double ve = comprimento * divide(e.somaAr, e.nSecoes);
+        p.LblEdtRVe = formatDuasCasas(TLimitesTerraco::verificaResultado("Ve(m³)", ve));
     }
     const long double agricola = static_cast<long double>(e.areaAgricola) * e.lesAgricola / 1000;
     const long double estrada = static_cast<long double>(e.areaEstrada) * e.lesEstrada / 1000;
+    const auto mostraVn = [&p](long double vn) {
+        p.LblEdtRVn = formatDuasCasas(TLimitesTerraco::verificaResultado("Vn(m³)", vn));
+    };
     if (e.areaEstrada > 0 && e.areaAgricola > 0)
-        p.LblEdtRVn = formatDuasCasas(agricola + estrada);
+        mostraVn(agricola + estrada);
     else if (e.areaEstrada > 0)
-        p.LblEdtRVn = formatDuasCasas(estrada);
+        mostraVn(estrada);
     else if (e.areaAgricola > 0)
-        p.LblEdtRVn = formatDuasCasas(agricola);
+        mostraVn(agricola);
     if (!p.LblEdtRVn.empty() && !p.LblEdtRVe.empty() && strToFloat(p.LblEdtRVn) > 0)
-        p.LblEdtVeVn = formatDuasCasas(divide(strToFloat(p.LblEdtRVe), strToFloat(p.LblEdtRVn)) * 100);
+        p.LblEdtVeVn = formatDuasCasas(TLimitesTerraco::verificaResultado(
+            "ER(%)", divide(strToFloat(p.LblEdtRVe), strToFloat(p.LblEdtRVn)) * 100));
 }
 
 void TAvaliacaoTerraco::preencheObservacao()

@@ -2,7 +2,8 @@
 // The evaluation behind "Calcular": from the texts of one terrace to the results page.
 // A data-entry window keeps one object for its whole life; each run recomputes the
 // chain from the texts it is given, writing into the state and into the results page.
-// A run that fails stops at the failing step and undoes nothing.
+// A run that fails stops at the failing step and undoes nothing, but a terrace that
+// cannot exist (TLimitesTerraco) also leaves no verdict on the page.
 #include "TDadosTerraco.h"
 #include "TEstadoAvaliacao.h"
 #include "TResultadoAvaliacao.h"
@@ -21,7 +22,8 @@ public:
     bool executa(const TDadosTerraco& dados, const TResultadoAvaliacao& paginaAntes);
 
     bool sucesso() const { return sucesso_; }
-    // mensagemCamposEmBranco after a failed run, empty otherwise.
+    // After a failed run: what is wrong with a terrace that cannot exist, or else
+    // mensagemCamposEmBranco. Empty after a run that completed.
     const std::string& mensagem() const { return mensagem_; }
     const TResultadoAvaliacao& resultado() const { return resultado_; }
 
@@ -52,6 +54,8 @@ private:
     void converteSecoesCanal(int tipoSecao);
     void tomaNoDatum(double leitura);
 
+    // Empties Ve, Vn, ER, the verdict and the observation.
+    void apagaVeredito();
     void preencheEstrada(const TDadosTerraco& dados);
     void preencheVolumes(const TDadosTerraco& dados);
     void preencheObservacao();

@@ -176,6 +176,30 @@ TEST_F(ComandosProjeto, CalculoQueFalhaMostraAMensagemEOQueJaSeEscreveu)
     EXPECT_TRUE(FEntdados->LblEdtRVe->text().isEmpty());
 }
 
+// A slip anyone makes in the grid, C-F1 typed past C-F2, after a run that gave a verdict:
+// the message says where, and the results page keeps no verdict, not even the earlier one.
+TEST_F(ComandosProjeto, TerracoImpossivelDizPorQueESemVeredito)
+{
+    novoProjeto();
+    FEntdados->escreveDados(terracoRealista());
+    FEntdados->BttCalcula->click();
+    ASSERT_EQ(FEntdados->LblEdtAvaliacao->text(), "Terraço INADEQUADO!");
+    FEntdados->Button1->click();
+
+    abreSecao(FEntdados->sbCanal);
+    digitaNaCelula(FEntdados->SGridCanalSecao, 2, 3, QStringLiteral("2,90"));
+    FEntdados->BttCalcula->click();
+    EXPECT_EQ(mensagens, QStringList{"Em \"Canal\", na seção 3, a distância C-F1 é maior que C-F2."});
+    EXPECT_EQ(FEntdados->paginaAtiva(), "EntradaDeDados");
+
+    FPrincipal->CapacidadedeArmazenamento1->trigger();
+    EXPECT_EQ(FEntdados->paginaAtiva(), "CapacidadeDeArmazenamento");
+    for (const QLineEdit* valor : {FEntdados->LblEdtRVe, FEntdados->LblEdtRVn, FEntdados->LblEdtVeVn,
+                                   FEntdados->LblEdtAvaliacao})
+        EXPECT_EQ(valor->text(), "") << valor->objectName().toStdString();
+    EXPECT_EQ(FEntdados->MemObs->toPlainText(), "");
+}
+
 // Numbers are Brazilian from the program's start, before any evaluation.
 TEST(InicioDoPrograma, NumerosBrasileirosDesdeOInicio)
 {
