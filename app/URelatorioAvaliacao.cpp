@@ -32,10 +32,6 @@ constexpr int alturaRegua = 3;
 constexpr int alturaRotulos = 533;
 constexpr int alturaGrafico = 403;
 
-// The printed picture is drawn this many times finer than the screen, so its text stays
-// sharp when stretched over a sheet.
-constexpr int escalaImpressao = 3;
-
 const QColor azulCeu(166, 202, 240);
 
 // The labels' text, and the smallest a value may be written to fit its room.
@@ -335,25 +331,28 @@ void TFRelatorioAvaliacao::mostraTextos(const TTextosRelatorio& textos)
     }
 }
 
-QImage TFRelatorioAvaliacao::figuraDaPagina(int escala)
+const QString TFRelatorioAvaliacao::documento = QStringLiteral("Relatório de avaliação do terraço");
+
+// Recorded, the page's widgets keep their text and lines; rendered on the printer itself
+// they would come out as one picture of pixels.
+QPicture TFRelatorioAvaliacao::desenhoDaPagina()
 {
     // The chart lays itself out from the event loop: whatever it still owes is done first.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    QImage figura(Panel1->size() * escala, QImage::Format_RGB32);
-    figura.setDevicePixelRatio(escala);
-    figura.fill(Qt::white);
-    Panel1->render(&figura);
-    return figura;
+    QPicture desenho;
+    desenho.setBoundingRect(QRect(QPoint(0, 0), Panel1->size()));
+    Panel1->render(&desenho);
+    return desenho;
 }
 
-// The picture is taken before the print dialog shows, so the page prints as it stood
-// when "Imprimir" was pressed. A cancelled dialog prints nothing and says nothing.
+// The page is recorded before the print dialog shows, so it prints as it stood when
+// "Imprimir" was pressed. A cancelled dialog prints nothing and says nothing.
 void TFRelatorioAvaliacao::imprimirRelatorioAvaliacaoCilck()
 {
     const TEscondidos botoes{Button1, Button2};
-    const QImage figura = figuraDaPagina(escalaImpressao);
+    const QPicture desenho = desenhoDaPagina();
     if (TImpressora::executaDialogo(this))
-        TImpressora::imprimeEsticada(figura);
+        TImpressora::imprimeEsticada(desenho, Panel1->size(), documento);
 }
 
 // Only this report closes, even when the program already holds a newer one; the newer
