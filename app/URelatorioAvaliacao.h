@@ -10,6 +10,9 @@
 #include <QPicture>
 #include <QPointer>
 
+#include <utility>
+#include <vector>
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -97,6 +100,11 @@ private:
     void criaPagina();
     void criaRotulos();
     void mostraTextos(const TTextosRelatorio& textos);
+    int dispoeLinha(int topo);
+    static int ajustaValor(QLabel* valor, int largura);
+    void desceAbaixoDasQuebras(const std::vector<std::pair<int, int>>& crescimentos);
+
+    std::vector<QLabel*> legendas_;  // the caption of each value, none for the observation's second line
 
     bool preenchido_ = false;
     bool fechando_ = false;
