@@ -5,6 +5,8 @@
 #include "TGrafico.h"
 #include "TGravadorProjeto.h"
 #include "TLabeledEdit.h"
+#include "TLayoutRelatorioNimbra.h"
+#include "TProjetoRelatorio.h"
 #include "URelatorioAvaliacao.h"
 
 #include <QAction>
@@ -521,9 +523,11 @@ TEST_F(RelatorioAvaliacao, ImpressaoCanceladaNaoImprimeNemAvisaEOsBotoesVoltam)
     r->Button2->click();
 }
 
-// One sheet, the page without its buttons stretched over it. The file is kept beside
-// the tests (relatorio_avaliacao.pdf) for a person to look at.
-TEST_F(RelatorioAvaliacao, ImprimeAPaginaNumaFolhaEmPdf)
+// One sheet, the page without its buttons stretched over it, as text and lines: the PDF
+// embeds its fonts with their character maps (so its text can be searched and copied),
+// holds no picture at all (the chart is lines too), and stays small. The file is kept
+// beside the tests (relatorio_avaliacao.pdf) for a person to look at.
+TEST_F(RelatorioAvaliacao, ImprimeAPaginaNumaFolhaEmPdfComoTexto)
 {
     projetoCalculado();
     TFRelatorioAvaliacao* r = relatorioPeloMenu();
@@ -538,7 +542,38 @@ TEST_F(RelatorioAvaliacao, ImprimeAPaginaNumaFolhaEmPdf)
     r->Button1->click();
     EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
     EXPECT_EQ(paginasDoPdf(pdf), 1);
+    QFile arquivo(pdf);
+    ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
+    const QByteArray conteudo = arquivo.readAll();
+    EXPECT_LT(conteudo.size(), 200 * 1024);
+    EXPECT_GE(conteudo.count("/FontFile2"), 2);  // plain and bold
+    EXPECT_EQ(conteudo.count("/ToUnicode"), conteudo.count("/FontFile2"));
+    EXPECT_EQ(conteudo.count("/Subtype /Image"), 0);
+    EXPECT_EQ(TImpressora::impressora().docName(), TFRelatorioAvaliacao::documento);
     EXPECT_TRUE(r->Button1->isVisible());
+    r->Button2->click();
+}
+
+// The printer is shared: a rainfall-equation report printed before leaves its name on it,
+// and the evaluation report still prints under its own.
+TEST_F(RelatorioAvaliacao, DocumentoComONomeDoProprioRelatorio)
+{
+    const TLayoutRelatorioNimbra chuvas;
+    TProjetoRelatorio projetoChuvas(chuvas);
+    TImpressora::impressora().setOutputFormat(QPrinter::PdfFormat);
+    TImpressora::impressora().setOutputFileName(pasta.filePath("chuvas.pdf"));
+    projetoChuvas.imprime(TImpressora::impressora());
+    ASSERT_EQ(TImpressora::impressora().docName(), chuvas.titulo());
+
+    projetoCalculado();
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    respostaDialogo = [this](QPrinter& impressora) {
+        impressora.setOutputFileName(pasta.filePath("avaliacao.pdf"));
+        return true;
+    };
+    r->Button1->click();
+    EXPECT_EQ(TImpressora::impressora().docName(), QStringLiteral("Relatório de avaliação do terraço"));
+    EXPECT_TRUE(QFile::exists(pasta.filePath("avaliacao.pdf")));
     r->Button2->click();
 }
 
