@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QDir>
 #include <QLineSeries>
+#include <QFontInfo>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPicture>
 #include <QPlainTextEdit>
@@ -596,6 +598,59 @@ TEST_F(RelatorioAvaliacao, ErroDaImpressoraMostraAMensagemEOsBotoesVoltam)
 
 namespace {
 
+// A device that keeps what is drawn on it as text and counts the pictures.
+class TMotorRegistro : public QPaintEngine {
+public:
+    TMotorRegistro() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    QString textos;
+    std::vector<std::pair<QString, int>> itens;  // each text drawn, with its pixel size
+    int figuras = 0;
+
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { ++figuras; }
+    void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override { ++figuras; }
+    void drawTextItem(const QPointF&, const QTextItem& texto) override
+    {
+        textos += texto.text() + '\n';
+        itens.emplace_back(texto.text(), QFontInfo(texto.font()).pixelSize());
+    }
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    Type type() const override { return QPaintEngine::User; }
+};
+
+class TRegistroDesenho : public QPaintDevice {
+public:
+    mutable TMotorRegistro motor;
+    QPaintEngine* paintEngine() const override { return &motor; }
+
+protected:
+    int metric(PaintDeviceMetric medida) const override
+    {
+        switch (medida) {
+        case PdmWidth:
+            return 798;
+        case PdmHeight:
+            return 1120;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        default:
+            return QPaintDevice::metric(medida);
+        }
+    }
+};
+
 // The recorded page, played on a white picture of its own size.
 QImage figuraDoDesenho(const QPicture& desenho, const QSize& tamanho)
 {
@@ -632,6 +687,40 @@ TEST_F(RelatorioAvaliacao, DesenhoDaPaginaSemOsBotoes)
         for (int x = grafico.left(); x <= grafico.right() && !azul; ++x)
             azul = semBotoes.pixelColor(x, y) == QColor(0, 0, 255);
     EXPECT_TRUE(azul);
+    r->Button2->click();
+}
+
+// What "Imprimir" sends to the printer holds every value of the page as text at the
+// labels' size, and no picture: the chart too is lines and text.
+TEST_F(RelatorioAvaliacao, DesenhoImpressoGuardaOsValoresComoTexto)
+{
+    projetoNovo();
+    TTextosIdentificacao identificacao = identificacaoRealista;
+    identificacao.EIdentificacao = "Terraço 3 - Gleba Norte";
+    FIdentificacao->defineTextos(identificacao);
+    calcula(terracoRealista());
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    ASSERT_TRUE(esperaAte([r] { return r->isVisible(); }));
+    // "Imprimir" records the page with its buttons hidden.
+    r->Button1->hide();
+    r->Button2->hide();
+    TRegistroDesenho registro;
+    {
+        QPainter pintor(&registro);
+        pintor.drawPicture(0, 0, r->desenhoDaPagina());
+    }
+    r->Button2->show();
+    const TMotorRegistro& m = registro.motor;
+    EXPECT_EQ(m.figuras, 0);
+    for (const QLabel* valor : {r->LIdentificacaoTerraco, r->LRCrista, r->Lk, r->LRVeVn, r->LRAvaliacao}) {
+        const QString texto = valor->text().trimmed();
+        const auto item = std::find_if(m.itens.begin(), m.itens.end(),
+                                       [&texto](const auto& i) { return i.first.trimmed() == texto; });
+        ASSERT_NE(item, m.itens.end()) << texto.toStdString();
+        EXPECT_EQ(item->second, 13) << texto.toStdString();
+    }
+    EXPECT_TRUE(m.textos.contains("Seções do canal do Terraço"));
+    EXPECT_TRUE(m.textos.contains("Seção 1"));
     r->Button2->click();
 }
 
