@@ -81,7 +81,7 @@ void TFCadernetaDeCampo::ajudaclick()
 void TFCadernetaDeCampo::Button1Click()
 {
     if (TImpressora::executaDialogo(this))
-        TImpressora::imprimeEsticada(Image1->pixmap().toImage());
+        TImpressora::imprimeEsticada(Image1->pixmap().toImage(), QStringLiteral("Caderneta de campo"));
     else
         TCaixaMensagem::mostra(QStringLiteral("Operação Cancelada"), this);
 }

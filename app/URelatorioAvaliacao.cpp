@@ -10,9 +10,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QShowEvent>
 
@@ -32,15 +34,14 @@ constexpr int alturaRegua = 3;
 constexpr int alturaRotulos = 533;
 constexpr int alturaGrafico = 403;
 
-// The printed picture is drawn this many times finer than the screen, so its text stays
-// sharp when stretched over a sheet.
-constexpr int escalaImpressao = 3;
-
 const QColor azulCeu(166, 202, 240);
 
-// The labels' text, and the smallest a value may be written to fit its room.
+// Every label of the page is written at one size.
 constexpr int pixelsRotulos = 13;
-constexpr int menorPixelsValor = 10;
+// The least room left between a value and the caption after it.
+constexpr int espacoAposValor = 6;
+// A text that does not fit its room takes at most this many lines.
+constexpr int maximoLinhasValor = 2;
 
 QFont fonteRelatorio(int pixels, bool negrito = false, bool sublinhado = false)
 {
@@ -146,16 +147,98 @@ const TCampo campos[] = {
 
 #undef CAMPO
 
-// A value stops short of the next caption on its line, so a long text is cut there
-// instead of running over it; the last value of a line may reach the page's edge.
-int larguraDisponivel(const TCampo& campo)
+// The tops of the page's lines of captions and values, top to bottom.
+std::vector<int> toposDasLinhas()
 {
-    constexpr int folga = 4;
-    int direita = larguraConteudo + folga;
-    for (const TCampo& outro : campos)
-        if (outro.legenda && outro.topo == campo.topo && outro.esquerdaLegenda > campo.esquerdaValor)
-            direita = std::min(direita, outro.esquerdaLegenda);
-    return direita - folga - campo.esquerdaValor;
+    std::vector<int> topos;
+    for (const TCampo& c : campos)
+        topos.push_back(c.topo);
+    std::sort(topos.begin(), topos.end());
+    topos.erase(std::unique(topos.begin(), topos.end()), topos.end());
+    return topos;
+}
+
+int esquerdaDoCampo(const TCampo& c)
+{
+    return c.legenda ? c.esquerdaLegenda : c.esquerdaValor;
+}
+
+// The captions and values on the line at `topo`, from left to right.
+std::vector<std::size_t> camposDaLinha(int topo)
+{
+    std::vector<std::size_t> linha;
+    for (std::size_t i = 0; i < std::size(campos); ++i)
+        if (campos[i].topo == topo)
+            linha.push_back(i);
+    std::sort(linha.begin(), linha.end(),
+              [](std::size_t a, std::size_t b) { return esquerdaDoCampo(campos[a]) < esquerdaDoCampo(campos[b]); });
+    return linha;
+}
+
+// One caption and its value as they move along their line: the value keeps its distance
+// from the caption.
+struct TParLinha {
+    int esquerda;       // where the table puts it
+    int recuoValor;     // from the caption's left to the value's
+    int larguraValor;   // the value's drawn width
+    int espacoTabela;   // the value's room before the next caption, as the table puts it
+    bool quebravel;     // a text of several words, which may take more than one line
+    int largura() const { return recuoValor + larguraValor; }
+};
+
+// Lefts along a line of width `limite`. Each item keeps its table position unless the one
+// before runs into it, when it moves right; a line that then runs past the edge is pulled
+// back, each item moving left only as far as the one before it allows.
+std::vector<int> posicoesNaLinha(const std::vector<TParLinha>& pares, int limite)
+{
+    const std::size_t n = pares.size();
+    std::vector<int> x(n);
+    std::vector<int> menor(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const int fimAnterior = i == 0 ? pares[0].esquerda : x[i - 1] + pares[i - 1].largura() + espacoAposValor;
+        const int menorAnterior =
+            i == 0 ? pares[0].esquerda : menor[i - 1] + pares[i - 1].largura() + espacoAposValor;
+        x[i] = std::max(pares[i].esquerda, fimAnterior);
+        menor[i] = menorAnterior;
+    }
+    int direita = limite;
+    for (std::size_t i = n; i-- > 0;) {
+        x[i] = std::max(menor[i], std::min(x[i], direita - pares[i].largura()));
+        direita = x[i] - espacoAposValor;
+    }
+    return x;
+}
+
+bool cabeNaLinha(const std::vector<TParLinha>& pares, const std::vector<int>& x, int limite)
+{
+    for (std::size_t i = 0; i < pares.size(); ++i) {
+        const int direita = i + 1 < pares.size() ? x[i + 1] - espacoAposValor : limite;
+        if (x[i] + pares[i].largura() > direita)
+            return false;
+    }
+    return true;
+}
+
+// The widest text of several words gives up a little room, never below what the table
+// gives it; false when none can.
+bool cedeEspaco(std::vector<TParLinha>& pares)
+{
+    constexpr int passo = 4;
+    TParLinha* maior = nullptr;
+    for (TParLinha& par : pares)
+        if (par.quebravel && par.larguraValor > par.espacoTabela && (!maior || par.larguraValor > maior->larguraValor))
+            maior = &par;
+    if (!maior)
+        return false;
+    maior->larguraValor = std::max(maior->espacoTabela, maior->larguraValor - passo);
+    return true;
+}
+
+// The width a value's glyphs take: a trailing blank draws nothing.
+int larguraDoTexto(const QLabel* rotulo)
+{
+    static const QRegularExpression brancosNoFim(QStringLiteral("\\s+$"));
+    return QFontMetrics(rotulo->font()).horizontalAdvance(QString(rotulo->text()).remove(brancosNoFim)) + 1;
 }
 
 // Hides widgets for as long as it lives, errors included.
@@ -280,9 +363,9 @@ void TFRelatorioAvaliacao::criaRotulos()
         rotulo(Panel3, QString::fromUtf8(t.texto), t.esquerda, t.topo,
                fonteRelatorio(pixelsRotulos, true, t.sublinhado));
     for (const TCampo& c : campos) {
-        if (c.legenda)
-            rotulo(Panel3, QString::fromUtf8(c.legenda), c.esquerdaLegenda, c.topo,
-                   fonteRelatorio(pixelsRotulos, true));
+        legendas_.push_back(c.legenda ? rotulo(Panel3, QString::fromUtf8(c.legenda), c.esquerdaLegenda, c.topo,
+                                               fonteRelatorio(pixelsRotulos, true))
+                                      : nullptr);
         QLabel* valor = rotulo(Panel3, QStringLiteral("-"), c.esquerdaValor, c.topo, fonteRelatorio(pixelsRotulos));
         valor->setObjectName(QLatin1String(c.nome));
         this->*c.rotulo = valor;
@@ -319,41 +402,109 @@ void TFRelatorioAvaliacao::preencheCamposRelatorio()
 
 void TFRelatorioAvaliacao::mostraTextos(const TTextosRelatorio& textos)
 {
-    for (const TCampo& c : campos) {
-        QLabel* valor = this->*c.rotulo;
-        valor->setText(QString::fromStdString(textos.*c.texto));
-        const int largura = larguraDisponivel(c);
-        // A value wider than its room is written smaller before it is cut: a number
-        // cut short would read as another number.
-        for (int pixels = pixelsRotulos; pixels >= menorPixelsValor; --pixels) {
-            valor->setFont(fonteRelatorio(pixels));
-            valor->adjustSize();
-            if (valor->width() <= largura)
-                break;
-        }
-        valor->resize(std::min(valor->width(), largura), valor->height());
-    }
+    for (const TCampo& c : campos)
+        (this->*c.rotulo)->setText(QString::fromStdString(textos.*c.texto));
+    std::vector<std::pair<int, int>> crescimentos;
+    for (int topo : toposDasLinhas())
+        crescimentos.emplace_back(topo, dispoeLinha(topo));
+    desceAbaixoDasQuebras(crescimentos);
 }
 
-QImage TFRelatorioAvaliacao::figuraDaPagina(int escala)
+// A line whose values fit, moving along it, stays one line. Otherwise its texts of several
+// words wrap, each narrowed only as far as the line needs, and the line gives back how
+// many pixels it grew.
+int TFRelatorioAvaliacao::dispoeLinha(int topo)
+{
+    const std::vector<std::size_t> indices = camposDaLinha(topo);
+    std::vector<TParLinha> pares;
+    for (std::size_t k = 0; k < indices.size(); ++k) {
+        const TCampo& c = campos[indices[k]];
+        const int esquerda = esquerdaDoCampo(c);
+        const int proxima = k + 1 < indices.size() ? campos[indices[k + 1]].esquerdaLegenda : larguraConteudo;
+        QLabel* valor = this->*c.rotulo;
+        pares.push_back({esquerda, c.esquerdaValor - esquerda, larguraDoTexto(valor),
+                         proxima - espacoAposValor - c.esquerdaValor, valor->text().trimmed().contains(' ')});
+    }
+    std::vector<int> x = posicoesNaLinha(pares, larguraConteudo);
+    while (!cabeNaLinha(pares, x, larguraConteudo) && cedeEspaco(pares))
+        x = posicoesNaLinha(pares, larguraConteudo);
+    int alturaExtra = 0;
+    for (std::size_t k = 0; k < indices.size(); ++k) {
+        const TCampo& c = campos[indices[k]];
+        if (QLabel* legenda = legendas_[indices[k]])
+            legenda->move(x[k], c.topo);
+        QLabel* valor = this->*c.rotulo;
+        valor->move(x[k] + pares[k].recuoValor, c.topo);
+        alturaExtra = std::max(alturaExtra, ajustaValor(valor, pares[k].larguraValor));
+    }
+    return alturaExtra;
+}
+
+// A value whose glyphs fit `largura` stands on one line; a longer one wraps within it, up
+// to maximoLinhasValor lines, the last closed by "…" when the text goes on. Gives how much
+// taller than one line the value is.
+int TFRelatorioAvaliacao::ajustaValor(QLabel* valor, int largura)
+{
+    valor->setWordWrap(false);
+    const int umaLinha = valor->sizeHint().height();
+    if (larguraDoTexto(valor) <= largura) {
+        valor->resize(larguraDoTexto(valor), umaLinha);
+        return 0;
+    }
+    const QFontMetrics medidas(valor->font());
+    const QString inteiro = valor->text();
+    valor->setWordWrap(true);
+    valor->setText(QString(maximoLinhasValor - 1, '\n'));
+    const int alturaMaxima = valor->heightForWidth(largura);
+    valor->setText(inteiro);
+    for (int parte = largura * maximoLinhasValor; parte > 0 && valor->heightForWidth(largura) > alturaMaxima;
+         parte -= medidas.averageCharWidth())
+        valor->setText(medidas.elidedText(inteiro, Qt::ElideRight, parte));
+    valor->resize(largura, valor->heightForWidth(largura));
+    return valor->height() - umaLinha;
+}
+
+// Each label lower on the page than a line that grew moves down by what that line grew;
+// the chart keeps the rest of the page.
+void TFRelatorioAvaliacao::desceAbaixoDasQuebras(const std::vector<std::pair<int, int>>& crescimentos)
+{
+    const auto descida = [&crescimentos](int topo) {
+        int total = 0;
+        for (const auto& [linha, crescimento] : crescimentos)
+            if (linha < topo)
+                total += crescimento;
+        return total;
+    };
+    for (QLabel* r : Panel3->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        r->move(r->x(), r->y() + descida(r->y()));
+    const int crescimento = descida(alturaRotulos);
+    Panel3->resize(larguraConteudo, alturaRotulos + crescimento);
+    Panel4->setGeometry(Panel4->x(), Panel3->geometry().bottom() + 1, larguraConteudo, alturaGrafico - crescimento);
+    Chart1->resize(Panel4->size());
+}
+
+const QString TFRelatorioAvaliacao::documento = QStringLiteral("Relatório de avaliação do terraço");
+
+// Recorded, the page's widgets keep their text and lines; rendered on the printer itself
+// they would come out as one picture of pixels.
+QPicture TFRelatorioAvaliacao::desenhoDaPagina()
 {
     // The chart lays itself out from the event loop: whatever it still owes is done first.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    QImage figura(Panel1->size() * escala, QImage::Format_RGB32);
-    figura.setDevicePixelRatio(escala);
-    figura.fill(Qt::white);
-    Panel1->render(&figura);
-    return figura;
+    QPicture desenho;
+    desenho.setBoundingRect(QRect(QPoint(0, 0), Panel1->size()));
+    Panel1->render(&desenho);
+    return desenho;
 }
 
-// The picture is taken before the print dialog shows, so the page prints as it stood
-// when "Imprimir" was pressed. A cancelled dialog prints nothing and says nothing.
+// The page is recorded before the print dialog shows, so it prints as it stood when
+// "Imprimir" was pressed. A cancelled dialog prints nothing and says nothing.
 void TFRelatorioAvaliacao::imprimirRelatorioAvaliacaoCilck()
 {
     const TEscondidos botoes{Button1, Button2};
-    const QImage figura = figuraDaPagina(escalaImpressao);
+    const QPicture desenho = desenhoDaPagina();
     if (TImpressora::executaDialogo(this))
-        TImpressora::imprimeEsticada(figura);
+        TImpressora::imprimeEsticada(desenho, Panel1->size(), documento);
 }
 
 // Only this report closes, even when the program already holds a newer one; the newer

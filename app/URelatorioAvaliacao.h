@@ -7,8 +7,11 @@
 #include "TTextosRelatorio.h"
 
 #include <QDialog>
-#include <QImage>
+#include <QPicture>
 #include <QPointer>
+
+#include <utility>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -74,14 +77,19 @@ public:
     // Copies the texts of the identification dialog and the data-entry window that exist
     // now, and draws the data-entry window's chart lines on the report's own chart.
     void preencheCamposRelatorio();
-    // "Imprimir": the page without its buttons, stretched over one sheet.
+    // "Imprimir": the page without its buttons, stretched over one sheet as lines and
+    // text.
     void imprimirRelatorioAvaliacaoCilck();
     // "Fechar": closes this report; the program forgets it and the main menu's report
     // item goes off until the next evaluation.
     void fecharRelatorioAvaliacaoCilck();
 
-    // The page without its two buttons, drawn `escala` times finer than on screen.
-    QImage figuraDaPagina(int escala);
+    // The page as it stands, recorded as drawing over its own size; "Imprimir" records
+    // it with the two buttons hidden.
+    QPicture desenhoDaPagina();
+
+    // The name of the printed document.
+    static const QString documento;
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -92,6 +100,11 @@ private:
     void criaPagina();
     void criaRotulos();
     void mostraTextos(const TTextosRelatorio& textos);
+    int dispoeLinha(int topo);
+    static int ajustaValor(QLabel* valor, int largura);
+    void desceAbaixoDasQuebras(const std::vector<std::pair<int, int>>& crescimentos);
+
+    std::vector<QLabel*> legendas_;  // the caption of each value, none for the observation's second line
 
     bool preenchido_ = false;
     bool fechando_ = false;

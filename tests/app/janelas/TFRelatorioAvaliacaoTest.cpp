@@ -5,11 +5,17 @@
 #include "TGrafico.h"
 #include "TGravadorProjeto.h"
 #include "TLabeledEdit.h"
+#include "TLayoutRelatorioNimbra.h"
+#include "TProjetoRelatorio.h"
 #include "URelatorioAvaliacao.h"
 
 #include <QAction>
 #include <QDir>
 #include <QLineSeries>
+#include <QFontInfo>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPicture>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -17,6 +23,7 @@
 #include <QScrollBar>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -253,52 +260,85 @@ TEST_F(RelatorioAvaliacao, PreenchidoUmaVezAoSerMostrado)
     r->Button2->click();
 }
 
-// A long text is cut where the next caption of its line begins, never written over it.
-TEST_F(RelatorioAvaliacao, TextoLongoNaoPassaSobreALegendaSeguinte)
+// Why a label of the page is not drawn whole at the page's size, or runs into another;
+// empty when every one is.
+std::string rotulosInteiros(const TFRelatorioAvaliacao& r, const std::vector<QString>& esperados)
 {
-    projetoNovo();
-    TTextosIdentificacao longa = identificacaoRealista;
-    longa.EIdentificacao = "Terraço 3 da gleba norte, talhão 12, ao lado da estrada velha";
-    FIdentificacao->defineTextos(longa);
-    calcula(terracoRealista());
-    FEntdados->estacaoConsulta = "ESTACAO CLIMATOLOGICA PRINCIPAL DE MMMMMMMMMM";
-    TFRelatorioAvaliacao* r = relatorioPeloMenu();
-    const auto legenda = [r](const QString& texto) {
-        for (QLabel* l : r->Panel3->findChildren<QLabel*>())
-            if (l->text() == texto)
-                return l;
-        return static_cast<QLabel*>(nullptr);
-    };
-    const QLabel* data = legenda(QStringLiteral("Data do levantamento :"));
-    const QLabel* longitude = legenda(QStringLiteral("Longitude : "));
-    ASSERT_TRUE(data && longitude);
-    EXPECT_EQ(r->LIdentificacaoTerraco->text(), QString::fromStdString(longa.EIdentificacao));
-    EXPECT_LT(r->LIdentificacaoTerraco->geometry().right(), data->x());
-    EXPECT_EQ(r->LPMunicipio->text().size(), 44);
-    EXPECT_LT(r->LPMunicipio->geometry().right(), longitude->x());
-    // A short value keeps its own width.
-    EXPECT_EQ(r->Lk->width(), r->Lk->sizeHint().width());
-    r->Button2->click();
+    QStringList problemas;
+    const auto rotulos = r.Panel3->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QString& texto : esperados)
+        if (std::none_of(rotulos.begin(), rotulos.end(), [&texto](const QLabel* l) { return l->text() == texto; }))
+            problemas << "\"" + texto + "\" não está inteiro na página";
+    for (const QLabel* l : rotulos) {
+        const QString nome = "\"" + l->text() + "\"";
+        if (l->font().pixelSize() != 13)
+            problemas << nome + " em " + QString::number(l->font().pixelSize()) + " px";
+        const QFontMetrics medidas(l->font());
+        const QRect texto = medidas.boundingRect(QRect(QPoint(0, 0), l->size()), Qt::TextWordWrap, l->text());
+        if (!l->wordWrap() && medidas.horizontalAdvance(l->text().trimmed()) > l->width())
+            problemas << nome + " cortado na largura";
+        if (texto.height() > l->height())
+            problemas << nome + " cortado na altura";
+        if (!r.Panel3->rect().contains(l->geometry()))
+            problemas << nome + " sai da página";
+        for (const QLabel* outro : rotulos)
+            if (outro < l && outro->geometry().intersects(l->geometry()))
+                problemas << nome + " sobre \"" + outro->text() + "\"";
+    }
+    return problemas.join("; ").toStdString();
 }
 
-// The longest K of the database (Rondonópolis, MT) is written smaller to fit before "c :",
-// never cut short into another number; a short value keeps the labels' size.
-TEST_F(RelatorioAvaliacao, NumeroLongoEscritoMenorEmVezDeCortado)
+// Every value is written whole at the labels' size. A value moves along its line when the
+// one before it is long, its line moves back from the page's edge, a text of several words
+// wraps onto a second line, and the lines below and the chart make room for it.
+TEST_F(RelatorioAvaliacao, ValoresInteirosNoTamanhoDaPagina)
+{
+    const struct {
+        const char* identificacao;
+        const char* k;
+        const char* estacao;
+        const char* municipio;
+    } casos[] = {
+        {"Terraço 3 - Gleba Norte", "500", "", "Lavras"},
+        // The longest K of the database (Rondonópolis, MT) and a station of 44 characters.
+        {"Terraço 3", "14615,726", "ESTACAO CLIMATOLOGICA PRINCIPAL DE MMMMMMMMM", "Lavras"},
+        {"Terraço 3 da gleba norte, talhão 12, ao lado da estrada velha", "10224,81", "Lavras",
+         "São João del-Rei, distrito de Emboabas, Minas Gerais, Brasil, América do Sul"},
+    };
+    projetoCalculado();
+    for (const auto& c : casos) {
+        TTextosIdentificacao identificacao = identificacaoRealista;
+        identificacao.EIdentificacao = c.identificacao;
+        identificacao.EMunicipio = c.municipio;
+        FIdentificacao->defineTextos(identificacao);
+        FEntdados->BttCalcula->click();
+        FEntdados->LblEdtK->setText(c.k);
+        FEntdados->estacaoConsulta = c.estacao;
+        TFRelatorioAvaliacao* r = relatorioPeloMenu();
+        ASSERT_TRUE(r && esperaAte([r] { return r->isVisible(); }));
+        EXPECT_EQ(rotulosInteiros(*r, {c.identificacao, c.k, c.estacao, c.municipio, "0,47 "}), "")
+            << c.identificacao;
+        // The page keeps its size; the chart has the rest of it.
+        EXPECT_EQ(r->Panel3->y() + r->Panel3->height(), r->Panel4->y());
+        EXPECT_EQ(r->Panel4->y() + r->Panel4->height(), 1060);
+        EXPECT_EQ(r->Chart1->size(), r->Panel4->size());
+        EXPECT_GE(r->Chart1->height(), 300);
+        r->Button2->click();
+    }
+}
+
+// Values that fit keep the places the page gives them, on one line each.
+TEST_F(RelatorioAvaliacao, ValoresCurtosNosSeusLugares)
 {
     projetoCalculado();
-    FEntdados->LblEdtK->setText("14615,726");
     TFRelatorioAvaliacao* r = relatorioPeloMenu();
-    const QLabel* c = nullptr;
-    for (QLabel* l : r->Panel3->findChildren<QLabel*>())
-        if (l->text() == QStringLiteral("c : "))
-            c = l;
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(r->Lk->text(), "14615,726");
-    EXPECT_EQ(r->Lk->width(), r->Lk->sizeHint().width());
-    EXPECT_LT(r->Lk->geometry().right(), c->x());
-    EXPECT_LT(r->Lk->font().pixelSize(), 13);
-    EXPECT_GE(r->Lk->font().pixelSize(), 10);
-    EXPECT_EQ(r->La->font().pixelSize(), 13);
+    EXPECT_EQ(r->LIdentificacaoTerraco->pos(), QPoint(181, 39));
+    EXPECT_EQ(r->Lk->pos(), QPoint(35, 195));
+    EXPECT_EQ(r->LRBigode->pos(), QPoint(658, 420));
+    EXPECT_EQ(r->LRObservaContinua->pos(), QPoint(395, 494));
+    EXPECT_FALSE(r->LIdentificacaoTerraco->wordWrap());
+    EXPECT_EQ(r->Panel3->height(), 533);
+    EXPECT_EQ(rotulosInteiros(*r, {}), "");
     r->Button2->click();
 }
 
@@ -485,9 +525,11 @@ TEST_F(RelatorioAvaliacao, ImpressaoCanceladaNaoImprimeNemAvisaEOsBotoesVoltam)
     r->Button2->click();
 }
 
-// One sheet, the page without its buttons stretched over it. The file is kept beside
-// the tests (relatorio_avaliacao.pdf) for a person to look at.
-TEST_F(RelatorioAvaliacao, ImprimeAPaginaNumaFolhaEmPdf)
+// One sheet, the page without its buttons stretched over it, as text and lines: the PDF
+// embeds its fonts with their character maps (so its text can be searched and copied),
+// holds no picture at all (the chart is lines too), and stays small. The file is kept
+// beside the tests (relatorio_avaliacao.pdf) for a person to look at.
+TEST_F(RelatorioAvaliacao, ImprimeAPaginaNumaFolhaEmPdfComoTexto)
 {
     projetoCalculado();
     TFRelatorioAvaliacao* r = relatorioPeloMenu();
@@ -502,7 +544,38 @@ TEST_F(RelatorioAvaliacao, ImprimeAPaginaNumaFolhaEmPdf)
     r->Button1->click();
     EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
     EXPECT_EQ(paginasDoPdf(pdf), 1);
+    QFile arquivo(pdf);
+    ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
+    const QByteArray conteudo = arquivo.readAll();
+    EXPECT_LT(conteudo.size(), 200 * 1024);
+    EXPECT_GE(conteudo.count("/FontFile2"), 2);  // plain and bold
+    EXPECT_EQ(conteudo.count("/ToUnicode"), conteudo.count("/FontFile2"));
+    EXPECT_EQ(conteudo.count("/Subtype /Image"), 0);
+    EXPECT_EQ(TImpressora::impressora().docName(), TFRelatorioAvaliacao::documento);
     EXPECT_TRUE(r->Button1->isVisible());
+    r->Button2->click();
+}
+
+// The printer is shared: a rainfall-equation report printed before leaves its name on it,
+// and the evaluation report still prints under its own.
+TEST_F(RelatorioAvaliacao, DocumentoComONomeDoProprioRelatorio)
+{
+    const TLayoutRelatorioNimbra chuvas;
+    TProjetoRelatorio projetoChuvas(chuvas);
+    TImpressora::impressora().setOutputFormat(QPrinter::PdfFormat);
+    TImpressora::impressora().setOutputFileName(pasta.filePath("chuvas.pdf"));
+    projetoChuvas.imprime(TImpressora::impressora());
+    ASSERT_EQ(TImpressora::impressora().docName(), chuvas.titulo());
+
+    projetoCalculado();
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    respostaDialogo = [this](QPrinter& impressora) {
+        impressora.setOutputFileName(pasta.filePath("avaliacao.pdf"));
+        return true;
+    };
+    r->Button1->click();
+    EXPECT_EQ(TImpressora::impressora().docName(), QStringLiteral("Relatório de avaliação do terraço"));
+    EXPECT_TRUE(QFile::exists(pasta.filePath("avaliacao.pdf")));
     r->Button2->click();
 }
 
@@ -523,24 +596,90 @@ TEST_F(RelatorioAvaliacao, ErroDaImpressoraMostraAMensagemEOsBotoesVoltam)
     r->Button2->click();
 }
 
-// The picture of the page leaves the buttons out and shows the chart's lines.
-TEST_F(RelatorioAvaliacao, FiguraDaPaginaSemOsBotoes)
+namespace {
+
+// A device that keeps what is drawn on it as text and counts the pictures.
+class TMotorRegistro : public QPaintEngine {
+public:
+    TMotorRegistro() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    QString textos;
+    std::vector<std::pair<QString, int>> itens;  // each text drawn, with its pixel size
+    int figuras = 0;
+
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { ++figuras; }
+    void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override { ++figuras; }
+    void drawTextItem(const QPointF&, const QTextItem& texto) override
+    {
+        textos += texto.text() + '\n';
+        itens.emplace_back(texto.text(), QFontInfo(texto.font()).pixelSize());
+    }
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    Type type() const override { return QPaintEngine::User; }
+};
+
+class TRegistroDesenho : public QPaintDevice {
+public:
+    mutable TMotorRegistro motor;
+    QPaintEngine* paintEngine() const override { return &motor; }
+
+protected:
+    int metric(PaintDeviceMetric medida) const override
+    {
+        switch (medida) {
+        case PdmWidth:
+            return 798;
+        case PdmHeight:
+            return 1120;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        default:
+            return QPaintDevice::metric(medida);
+        }
+    }
+};
+
+// The recorded page, played on a white picture of its own size.
+QImage figuraDoDesenho(const QPicture& desenho, const QSize& tamanho)
+{
+    QImage figura(tamanho, QImage::Format_RGB32);
+    figura.fill(Qt::white);
+    QPainter pintor(&figura);
+    pintor.drawPicture(0, 0, desenho);
+    return figura;
+}
+
+} // namespace
+
+// The printed drawing leaves the buttons out and shows the chart's lines.
+TEST_F(RelatorioAvaliacao, DesenhoDaPaginaSemOsBotoes)
 {
     projetoCalculado();
     TFRelatorioAvaliacao* r = relatorioPeloMenu();
     ASSERT_TRUE(esperaAte([r] { return r->isVisible(); }));
-    const QImage comBotoes = r->figuraDaPagina(1);
+    const QImage comBotoes = figuraDoDesenho(r->desenhoDaPagina(), r->Panel1->size());
     r->Button1->hide();
     r->Button2->hide();
-    const QImage semBotoes = r->figuraDaPagina(1);
+    const QPicture desenho = r->desenhoDaPagina();
     r->Button1->show();
     r->Button2->show();
-    EXPECT_EQ(semBotoes.size(), QSize(798, 1120));
+    EXPECT_EQ(desenho.boundingRect(), QRect(0, 0, 798, 1120));
+    const QImage semBotoes = figuraDoDesenho(desenho, r->Panel1->size());
     const QPoint botao = r->Button1->mapTo(r->Panel1, QPoint(10, 12));
     EXPECT_NE(comBotoes.pixelColor(botao), QColor(Qt::white));
     EXPECT_EQ(semBotoes.pixelColor(botao), QColor(Qt::white));
-    // A finer picture covers the same page.
-    EXPECT_EQ(r->figuraDaPagina(3).size(), QSize(3 * 798, 3 * 1120));
     // Somewhere in the chart's area a pure blue "CBC" pixel is drawn.
     const QRect grafico(r->Panel4->geometry());
     bool azul = false;
@@ -548,6 +687,40 @@ TEST_F(RelatorioAvaliacao, FiguraDaPaginaSemOsBotoes)
         for (int x = grafico.left(); x <= grafico.right() && !azul; ++x)
             azul = semBotoes.pixelColor(x, y) == QColor(0, 0, 255);
     EXPECT_TRUE(azul);
+    r->Button2->click();
+}
+
+// What "Imprimir" sends to the printer holds every value of the page as text at the
+// labels' size, and no picture: the chart too is lines and text.
+TEST_F(RelatorioAvaliacao, DesenhoImpressoGuardaOsValoresComoTexto)
+{
+    projetoNovo();
+    TTextosIdentificacao identificacao = identificacaoRealista;
+    identificacao.EIdentificacao = "Terraço 3 - Gleba Norte";
+    FIdentificacao->defineTextos(identificacao);
+    calcula(terracoRealista());
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    ASSERT_TRUE(esperaAte([r] { return r->isVisible(); }));
+    // "Imprimir" records the page with its buttons hidden.
+    r->Button1->hide();
+    r->Button2->hide();
+    TRegistroDesenho registro;
+    {
+        QPainter pintor(&registro);
+        pintor.drawPicture(0, 0, r->desenhoDaPagina());
+    }
+    r->Button2->show();
+    const TMotorRegistro& m = registro.motor;
+    EXPECT_EQ(m.figuras, 0);
+    for (const QLabel* valor : {r->LIdentificacaoTerraco, r->LRCrista, r->Lk, r->LRVeVn, r->LRAvaliacao}) {
+        const QString texto = valor->text().trimmed();
+        const auto item = std::find_if(m.itens.begin(), m.itens.end(),
+                                       [&texto](const auto& i) { return i.first.trimmed() == texto; });
+        ASSERT_NE(item, m.itens.end()) << texto.toStdString();
+        EXPECT_EQ(item->second, 13) << texto.toStdString();
+    }
+    EXPECT_TRUE(m.textos.contains("Seções do canal do Terraço"));
+    EXPECT_TRUE(m.textos.contains("Seção 1"));
     r->Button2->click();
 }
 
