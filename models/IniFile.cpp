@@ -289,17 +289,63 @@ std::optional<double> dataHoraDoTexto(std::string_view texto)
 
 TIniFile::TIniFile(std::string NomeArquivo) : NomeArquivo_(std::move(NomeArquivo)) {}
 
+TIniFile::TLinhas TIniFile::linhas() const
+{
+    return Lote_ ? *Lote_ : linhasParaLer(NomeArquivo_);
+}
+
+void TIniFile::altera(const std::function<bool(TLinhas&)>& Mudanca)
+{
+    if (Lote_) {
+        if (Mudanca(*Lote_))
+            LoteAlterado_ = true;
+        return;
+    }
+    TLinhas doArquivo = linhasParaGravar(NomeArquivo_);
+    if (Mudanca(doArquivo))
+        grava(NomeArquivo_, doArquivo);
+}
+
+void TIniFile::atualiza(const std::function<void()>& Alteracoes)
+{
+    if (Lote_) {
+        const TLinhas antes = *Lote_;
+        const bool alteradoAntes = LoteAlterado_;
+        try {
+            Alteracoes();
+        } catch (...) {
+            Lote_ = antes;
+            LoteAlterado_ = alteradoAntes;
+            throw;
+        }
+        return;
+    }
+    Lote_ = linhasParaGravar(NomeArquivo_);
+    LoteAlterado_ = false;
+    try {
+        Alteracoes();
+    } catch (...) {
+        Lote_.reset();
+        throw;
+    }
+    const TLinhas novas = std::move(*Lote_);
+    const bool alterado = LoteAlterado_;
+    Lote_.reset();
+    if (alterado)
+        grava(NomeArquivo_, novas);
+}
+
 std::string TIniFile::ReadString(const std::string& Secao, const std::string& Chave,
                                  const std::string& Padrao) const
 {
-    const TLinhas linhas = linhasParaLer(NomeArquivo_);
-    const auto faixa = achaSecao(linhas, Secao);
+    const TLinhas lidas = linhas();
+    const auto faixa = achaSecao(lidas, Secao);
     if (!faixa)
         return Padrao;
-    const auto indice = achaChave(linhas, *faixa, Chave);
+    const auto indice = achaChave(lidas, *faixa, Chave);
     if (!indice)
         return Padrao;
-    return std::string(chaveDaLinha(linhas[*indice])->valor);
+    return std::string(chaveDaLinha(lidas[*indice])->valor);
 }
 
 double TIniFile::ReadFloat(const std::string& Secao, const std::string& Chave, double Padrao) const
@@ -317,22 +363,23 @@ void TIniFile::WriteString(const std::string& Secao, const std::string& Chave, c
     exigeNomeDeSecao(Secao);
     exigeNomeDeChave(Chave);
     exigeValor(Valor);
-    TLinhas linhas = linhasParaGravar(NomeArquivo_);
     std::string linha(apara(Chave));
     linha += '=';
     linha += Valor;
-    const auto faixa = achaSecao(linhas, Secao);
-    if (!faixa) {
-        linhas.push_back("[" + std::string(apara(Secao)) + "]");
-        linhas.push_back(std::move(linha));
-    } else if (const auto indice = achaChave(linhas, *faixa, Chave)) {
-        // The key keeps the spelling the file gives it.
-        linhas[*indice] = std::string(chaveDaLinha(linhas[*indice])->chave) + "=" + Valor;
-    } else {
-        linhas.insert(linhas.begin() + static_cast<std::ptrdiff_t>(posicaoNovaChave(linhas, *faixa)),
-                      std::move(linha));
-    }
-    grava(NomeArquivo_, linhas);
+    altera([&](TLinhas& linhas) {
+        const auto faixa = achaSecao(linhas, Secao);
+        if (!faixa) {
+            linhas.push_back("[" + std::string(apara(Secao)) + "]");
+            linhas.push_back(std::move(linha));
+        } else if (const auto indice = achaChave(linhas, *faixa, Chave)) {
+            // The key keeps the spelling the file gives it.
+            linhas[*indice] = std::string(chaveDaLinha(linhas[*indice])->chave) + "=" + Valor;
+        } else {
+            linhas.insert(linhas.begin() + static_cast<std::ptrdiff_t>(posicaoNovaChave(linhas, *faixa)),
+                          std::move(linha));
+        }
+        return true;
+    });
 }
 
 void TIniFile::WriteFloat(const std::string& Secao, const std::string& Chave, double Valor)
@@ -347,27 +394,28 @@ void TIniFile::WriteDateTime(const std::string& Secao, const std::string& Chave,
 
 void TIniFile::DeleteKey(const std::string& Secao, const std::string& Chave)
 {
-    TLinhas linhas = linhasParaGravar(NomeArquivo_);
-    const auto faixa = achaSecao(linhas, Secao);
-    if (!faixa)
-        return;
-    const auto indice = achaChave(linhas, *faixa, Chave);
-    if (!indice)
-        return;
-    linhas.erase(linhas.begin() + static_cast<std::ptrdiff_t>(*indice));
-    grava(NomeArquivo_, linhas);
+    altera([&](TLinhas& linhas) {
+        const auto faixa = achaSecao(linhas, Secao);
+        if (!faixa)
+            return false;
+        const auto indice = achaChave(linhas, *faixa, Chave);
+        if (!indice)
+            return false;
+        linhas.erase(linhas.begin() + static_cast<std::ptrdiff_t>(*indice));
+        return true;
+    });
 }
 
 void TIniFile::EraseSection(const std::string& Secao)
 {
-    TLinhas linhas = linhasParaGravar(NomeArquivo_);
-    bool apagou = false;
-    // Every section of that name goes, so that none is left to be read in its place.
-    for (auto faixa = achaSecao(linhas, Secao); faixa; faixa = achaSecao(linhas, Secao, faixa->cabecalho)) {
-        linhas.erase(linhas.begin() + static_cast<std::ptrdiff_t>(faixa->cabecalho),
-                     linhas.begin() + static_cast<std::ptrdiff_t>(faixa->fim));
-        apagou = true;
-    }
-    if (apagou)
-        grava(NomeArquivo_, linhas);
+    altera([&](TLinhas& linhas) {
+        bool apagou = false;
+        // Every section of that name goes, so that none is left to be read in its place.
+        for (auto faixa = achaSecao(linhas, Secao); faixa; faixa = achaSecao(linhas, Secao, faixa->cabecalho)) {
+            linhas.erase(linhas.begin() + static_cast<std::ptrdiff_t>(faixa->cabecalho),
+                         linhas.begin() + static_cast<std::ptrdiff_t>(faixa->fim));
+            apagou = true;
+        }
+        return apagou;
+    });
 }

@@ -7,7 +7,8 @@
 // Every operation goes to the file itself: a read reads it, a write or a delete
 // rewrites it whole before it returns, through a temporary file that replaces the old
 // one only once it is complete. Several objects, and several programs, may therefore
-// work on one file one after the other. Section and key names are compared without
+// work on one file one after the other. Changes that belong together are made inside
+// `atualiza`, which replaces the file once for all of them. Section and key names are compared without
 // regard to letter case; blanks around names and values do not count. Sections and
 // keys keep their order, and lines the file holds besides them (blank lines, comments
 // after ";") stay as they are.
@@ -17,7 +18,10 @@
 // thousands separator and an exponent only where it is shorter ("12.5", "-1",
 // "0.001", "1e-04", "1e+300"); date-times as "YYYY-MM-DD HH:MM:SS.zzz", to the millisecond.
 // Neither depends on the locale, so a file reads back the same on any machine.
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 class TIniFile {
 public:
@@ -47,6 +51,25 @@ public:
     // Removes the section with its keys. Nothing to remove writes nothing.
     void EraseSection(const std::string& Secao);
 
+    // Runs `Alteracoes`, during which the writes and deletes of this object change the
+    // text in memory only (its reads see them), and then replaces the file once: it ends
+    // with all of the changes or, when `Alteracoes` or the replacement raises, with none,
+    // and the error reaches the caller. A file that is there but cannot be read raises
+    // EInOutError before `Alteracoes` runs. Inside another update it is part of that one,
+    // and its own changes are undone when it raises.
+    void atualiza(const std::function<void()>& Alteracoes);
+
 private:
+    using TLinhas = std::vector<std::string>;
+
+    // The lines as they stand: those of an update under way, else the file's.
+    TLinhas linhas() const;
+    // Applies `Mudanca`, which tells whether it changed anything, to the lines of the
+    // update under way, or to the file's lines and then to the file.
+    void altera(const std::function<bool(TLinhas&)>& Mudanca);
+
     std::string NomeArquivo_;
+    // The text of the file while an update collects its changes.
+    std::optional<TLinhas> Lote_;
+    bool LoteAlterado_ = false;
 };

@@ -147,11 +147,19 @@ void TPrecipitacao::migraSecao(TIniFile& Ini, const std::string& Versao) const
 {
     const std::string secao = SecaoPrecipitacao + Sufixo;
     const std::string antiga = SecaoVersao1 + Sufixo;
-    Ini.WriteString(secao, "Versao", Versao);
-    Ini.WriteFloat(secao, "Duracao", Duracao);
-    Ini.DeleteKey(antiga, "Duracao");
-    Ini.WriteFloat(secao, "PrecipitacaoTotal", PrecipitacaoTotal);
-    Ini.DeleteKey(antiga, "PrecipitacaoTotal");
+    Ini.atualiza([&] {
+        // A section of version 3 missing a key would read it back as 0, or the date as
+        // now, next time: it is written whole, the unset values as -1.
+        if (Versao == "3") {
+            gravaSecaoVersao3(Ini);
+        } else {
+            Ini.WriteString(secao, "Versao", Versao);
+            Ini.WriteFloat(secao, "Duracao", Duracao);
+            Ini.WriteFloat(secao, "PrecipitacaoTotal", PrecipitacaoTotal);
+        }
+        Ini.DeleteKey(antiga, "Duracao");
+        Ini.DeleteKey(antiga, "PrecipitacaoTotal");
+    });
 }
 
 bool TPrecipitacao::leSecaoVersao1(const TIniFile& Ini, const std::string& Secao)
@@ -187,11 +195,16 @@ bool TPrecipitacao::salvaNoArquivo(const std::string& NomeArquivo)
 {
     TIniFile ini(NomeArquivo);
     try {
-        gravaSecaoVersao3(ini);
+        ini.atualiza([&] { gravaSecoes(ini); });
         return true;
     } catch (const std::exception&) {
         return false;
     }
+}
+
+void TPrecipitacao::gravaSecoes(TIniFile& Ini) const
+{
+    gravaSecaoVersao3(Ini);
 }
 
 void TPrecipitacao::gravaSecaoVersao3(TIniFile& Ini) const

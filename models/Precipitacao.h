@@ -44,7 +44,8 @@ public:
     // happens, the event is recalculated before this returns; a failure to bring the
     // file up to date raises EInOutError.
     virtual bool carregaDoArquivo(const std::string& NomeArquivo);
-    // Writes the event to the settings file; false when a write failed.
+    // Writes the event to the settings file, all of its sections in one replacement of
+    // the file. False when anything failed; the file is then as it was.
     virtual bool salvaNoArquivo(const std::string& NomeArquivo);
     // Fills the series with the hyetograph of the event.
     virtual void desenhaGrafico(TSerieGrafico& Serie) const;
@@ -78,11 +79,14 @@ protected:
     // Runs a reading of the settings file and recalculates the event after it, also
     // when it raises.
     bool recalculaAposLeitura(const std::function<bool()>& Leitura);
+    // Writes the event's sections; a kind of event adds its own after the common one.
+    virtual void gravaSecoes(TIniFile& Ini) const;
 
 private:
     void defineNaoNegativo(double& Campo, double Valor, const char* Mensagem);
     bool carregaSecoes(TIniFile& Ini);
-    // Moves the duration and the total depth into the event's own section.
+    // Moves the duration and the total depth into the event's own section, which at
+    // version 3 then holds every parameter and the date as the event has them.
     void migraSecao(TIniFile& Ini, const std::string& Versao) const;
     // Duration and total depth, through their setters.
     bool leSecaoVersao1(const TIniFile& Ini, const std::string& Secao);

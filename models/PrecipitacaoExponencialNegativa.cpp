@@ -81,15 +81,7 @@ bool TPrecipitacaoExponencialNegativa::carregaSecao(TIniFile& Ini)
     if (versao == SecaoVersao1 || versao == "1") {
         if (!leSecaoVersao2(Ini, antiga))
             return false;
-        Ini.WriteString(secao, "Versao", "2");
-        const struct {
-            const char* chave;
-            double valor;
-        } campos[] = {{"Tr", Tr}, {"K", K}, {"A", A}, {"B", B}, {"C", C}};
-        for (const auto& campo : campos) {
-            Ini.WriteFloat(secao, campo.chave, campo.valor);
-            Ini.DeleteKey(antiga, campo.chave);
-        }
+        migraSecaoVersao1(Ini);
         return true;
     }
     if (versao == "2")
@@ -97,6 +89,23 @@ bool TPrecipitacaoExponencialNegativa::carregaSecao(TIniFile& Ini)
     if (versao == "3")
         return leSecaoVersao3(Ini, secao);
     return false;
+}
+
+void TPrecipitacaoExponencialNegativa::migraSecaoVersao1(TIniFile& Ini) const
+{
+    const std::string secao = SecaoTormenta + Sufixo;
+    const std::string antiga = SecaoVersao1 + Sufixo;
+    const struct {
+        const char* chave;
+        double valor;
+    } campos[] = {{"Tr", Tr}, {"K", K}, {"A", A}, {"B", B}, {"C", C}};
+    Ini.atualiza([&] {
+        Ini.WriteString(secao, "Versao", "2");
+        for (const auto& campo : campos) {
+            Ini.WriteFloat(secao, campo.chave, campo.valor);
+            Ini.DeleteKey(antiga, campo.chave);
+        }
+    });
 }
 
 bool TPrecipitacaoExponencialNegativa::leSecaoVersao2(const TIniFile& Ini, const std::string& Secao)
@@ -124,19 +133,13 @@ bool TPrecipitacaoExponencialNegativa::leSecaoVersao3(const TIniFile& Ini, const
     }
 }
 
-bool TPrecipitacaoExponencialNegativa::salvaNoArquivo(const std::string& NomeArquivo)
+void TPrecipitacaoExponencialNegativa::gravaSecoes(TIniFile& Ini) const
 {
-    TPrecipitacao::salvaNoArquivo(NomeArquivo);
-    TIniFile ini(NomeArquivo);
+    TPrecipitacao::gravaSecoes(Ini);
     const std::string secao = SecaoTormenta + Sufixo;
-    try {
-        ini.WriteString(secao, "Versao", "3");
-        ini.WriteFloat(secao, "Tr", Tr);
-        ini.WriteFloat(secao, "K", K);
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
+    Ini.WriteString(secao, "Versao", "3");
+    Ini.WriteFloat(secao, "Tr", Tr);
+    Ini.WriteFloat(secao, "K", K);
 }
 
 void TPrecipitacaoExponencialNegativa::desenhaGrafico(TSerieGrafico& Serie) const

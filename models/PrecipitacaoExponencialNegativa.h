@@ -28,8 +28,6 @@ public:
     // The parameters common to every event, then Tr and K from the storm's own section,
     // which older files are brought up to date in.
     bool carregaDoArquivo(const std::string& NomeArquivo) override;
-    // The common parameters, then Tr and K; true when Tr and K were written.
-    bool salvaNoArquivo(const std::string& NomeArquivo) override;
     // One point per minute: the duration rounded, or 60 minutes while it is unset.
     void desenhaGrafico(TSerieGrafico& Serie) const override;
     double intensidade(double t) const override;
@@ -40,8 +38,14 @@ public:
     void setTr(double Valor);
     void setK(double Valor);
 
+protected:
+    // The common section, then Tr and K in the storm's own.
+    void gravaSecoes(TIniFile& Ini) const override;
+
 private:
     bool carregaSecao(TIniFile& Ini);
+    // Moves Tr, K, a, b and c from the oldest section into the storm's own, version 2.
+    void migraSecaoVersao1(TIniFile& Ini) const;
     // Tr, K, a, b and c, as they stand in the file.
     bool leSecaoVersao2(const TIniFile& Ini, const std::string& Secao);
     // Tr and K, as they stand in the file.

@@ -174,9 +174,7 @@ bool TPrecipitacaoPluviograma::carregaSecao(TIniFile& Ini)
     if (Ini.ReadString(antiga, "Versao", "") == "1") {
         // The name moves to the new section even when its chart could not be read.
         const bool lido = leArquivoDaSecao(Ini, antiga, "FileName");
-        Ini.WriteString(secao, "Versao", "2");
-        Ini.WriteString(secao, "ArquivoPluviograma", ArquivoPluviograma);
-        Ini.EraseSection(antiga);
+        Ini.atualiza([&] { gravaSecaoPluviograma(Ini); });
         return lido;
     }
     if (Ini.ReadString(secao, "Versao", "") == "2")
@@ -198,18 +196,18 @@ bool TPrecipitacaoPluviograma::leArquivoDaSecao(const TIniFile& Ini, const std::
     }
 }
 
-bool TPrecipitacaoPluviograma::salvaNoArquivo(const std::string& NomeArquivo)
+void TPrecipitacaoPluviograma::gravaSecoes(TIniFile& Ini) const
 {
-    TPrecipitacao::salvaNoArquivo(NomeArquivo);
-    TIniFile ini(NomeArquivo);
+    TPrecipitacao::gravaSecoes(Ini);
+    gravaSecaoPluviograma(Ini);
+}
+
+void TPrecipitacaoPluviograma::gravaSecaoPluviograma(TIniFile& Ini) const
+{
     const std::string secao = SecaoPluviograma + Sufixo;
-    try {
-        ini.WriteString(secao, "Versao", "2");
-        ini.WriteString(secao, "ArquivoPluviograma", ArquivoPluviograma);
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
+    Ini.WriteString(secao, "Versao", "2");
+    Ini.WriteString(secao, "ArquivoPluviograma", ArquivoPluviograma);
+    Ini.EraseSection(SecaoEventos + Sufixo);
 }
 
 void TPrecipitacaoPluviograma::desenhaGrafico(TSerieGrafico& Serie) const

@@ -33,8 +33,6 @@ public:
     // itself when that file exists. False, with the event reset, when the file holds no
     // chart section.
     bool carregaDoArquivo(const std::string& NomeArquivo) override;
-    // The common parameters, then the chart file's name; true when the name was written.
-    bool salvaNoArquivo(const std::string& NomeArquivo) override;
     // Each interval a horizontal step at the intensity of its end point.
     void desenhaGrafico(TSerieGrafico& Serie) const override;
     // The intensity of the point that ends the interval holding t; 0 before the first
@@ -61,12 +59,19 @@ public:
     // Keeps the first points, adds zero points up to n. A negative n raises Exception.
     void setNumPontos(std::int32_t n);
 
+protected:
+    // The common section, then the chart file's name in the chart's own; a section of
+    // the older layout is removed, so that it is not read in place of the one written.
+    void gravaSecoes(TIniFile& Ini) const override;
+
 private:
     std::vector<TPontoPluviograma> Pontos;
     // Always the number of points.
     std::int32_t NumPontos = 0;
 
     bool carregaSecao(TIniFile& Ini);
+    // The chart's own section, version 2, in place of the older layout's.
+    void gravaSecaoPluviograma(TIniFile& Ini) const;
     // Takes the chart file's name from the key and reads the chart when the file exists.
     bool leArquivoDaSecao(const TIniFile& Ini, const std::string& Secao, const std::string& Chave);
 };

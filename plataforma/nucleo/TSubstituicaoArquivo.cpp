@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <climits>
 #include <filesystem>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -45,6 +47,23 @@ std::string pastaDe(const std::string& caminho)
     return pasta.empty() ? std::string(".") : pasta.string();
 }
 
+// The temporary file's name: the file's own, hidden and with six random characters
+// after it, shortened where needed so that a file whose name is as long as the folder
+// allows can still be replaced. The cut never splits a UTF-8 character.
+std::string modeloTemporario(const std::string& pasta, const std::string& nome)
+{
+    constexpr std::size_t Acrescimo = std::char_traits<char>::length("..XXXXXX");
+    const long limiteSistema = ::pathconf(pasta.c_str(), _PC_NAME_MAX);
+    const std::size_t limite = limiteSistema > 0 ? static_cast<std::size_t>(limiteSistema) : NAME_MAX;
+    std::size_t tamanho = nome.size();
+    if (tamanho + Acrescimo > limite) {
+        tamanho = limite > Acrescimo ? limite - Acrescimo : 0;
+        while (tamanho > 0 && (static_cast<unsigned char>(nome[tamanho]) & 0xC0) == 0x80)
+            --tamanho;
+    }
+    return (std::filesystem::path(pasta) / ("." + nome.substr(0, tamanho) + ".XXXXXX")).string();
+}
+
 void escreveTudo(int arquivo, std::string_view conteudo)
 {
     while (!conteudo.empty()) {
@@ -76,9 +95,7 @@ void TSubstituicaoArquivo::grava(const std::string& nomeArquivo, std::string_vie
     const std::string caminho = destinoReal(nomeArquivo);
     const mode_t modo = permissoes(caminho);
     const std::string pasta = pastaDe(caminho);
-    const std::string modelo = (std::filesystem::path(pasta)
-                                / ("." + std::filesystem::path(caminho).filename().string() + ".XXXXXX"))
-                                   .string();
+    const std::string modelo = modeloTemporario(pasta, std::filesystem::path(caminho).filename().string());
     std::vector<char> nome(modelo.begin(), modelo.end());
     nome.push_back('\0');
     const int arquivo = ::mkostemp(nome.data(), O_CLOEXEC);

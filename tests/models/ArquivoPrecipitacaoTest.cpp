@@ -46,6 +46,28 @@ void preenche(TPrecipitacaoExponencialNegativa& p)
     p.Data = 38061.75;
 }
 
+// Every field the settings file keeps or the event derives from them.
+void esperaMesmosCampos(const TPrecipitacaoExponencialNegativa& lida, const TPrecipitacaoExponencialNegativa& esperada)
+{
+    using TCampo = double TPrecipitacaoExponencialNegativa::*;
+    const struct {
+        const char* nome;
+        TCampo campo;
+    } campos[] = {
+        {"Tr", &TPrecipitacaoExponencialNegativa::Tr}, {"K", &TPrecipitacaoExponencialNegativa::K},
+        {"A", &TPrecipitacaoExponencialNegativa::A}, {"B", &TPrecipitacaoExponencialNegativa::B},
+        {"C", &TPrecipitacaoExponencialNegativa::C}, {"D", &TPrecipitacaoExponencialNegativa::D},
+        {"Duracao", &TPrecipitacaoExponencialNegativa::Duracao},
+        {"PrecipitacaoTotal", &TPrecipitacaoExponencialNegativa::PrecipitacaoTotal},
+        {"IntensidadePico", &TPrecipitacaoExponencialNegativa::IntensidadePico},
+        {"TempoPico", &TPrecipitacaoExponencialNegativa::TempoPico},
+        {"Data", &TPrecipitacaoExponencialNegativa::Data}, {"KTr", &TPrecipitacaoExponencialNegativa::KTr},
+        {"CKTr", &TPrecipitacaoExponencialNegativa::CKTr}, {"CMaisUm", &TPrecipitacaoExponencialNegativa::CMaisUm},
+    };
+    for (const auto& c : campos)
+        EXPECT_EQ(lida.*c.campo, esperada.*c.campo) << c.nome;
+}
+
 const char* const ArquivoSalvo = "[PRECIPITACAO_1]\r\n"
                                  "Versao=3\r\n"
                                  "Duracao=30.4\r\n"
@@ -83,18 +105,7 @@ TEST_F(ArquivoPrecipitacao, SalvaELeDeVoltaCadaCampoERecalcula)
 
     TPrecipitacaoExponencialNegativa lida("_1");
     ASSERT_TRUE(lida.carregaDoArquivo(nome_));
-    using TCampo = double TPrecipitacaoExponencialNegativa::*;
-    const TCampo campos[] = {
-        &TPrecipitacaoExponencialNegativa::Tr, &TPrecipitacaoExponencialNegativa::K,
-        &TPrecipitacaoExponencialNegativa::A, &TPrecipitacaoExponencialNegativa::B,
-        &TPrecipitacaoExponencialNegativa::C, &TPrecipitacaoExponencialNegativa::D,
-        &TPrecipitacaoExponencialNegativa::Duracao, &TPrecipitacaoExponencialNegativa::PrecipitacaoTotal,
-        &TPrecipitacaoExponencialNegativa::IntensidadePico, &TPrecipitacaoExponencialNegativa::TempoPico,
-        &TPrecipitacaoExponencialNegativa::Data, &TPrecipitacaoExponencialNegativa::KTr,
-        &TPrecipitacaoExponencialNegativa::CKTr, &TPrecipitacaoExponencialNegativa::CMaisUm,
-    };
-    for (TCampo campo : campos)
-        EXPECT_EQ(lida.*campo, salva.*campo);
+    esperaMesmosCampos(lida, salva);
     EXPECT_NEAR(lida.KTr, 792.4466, Tolerancia);
     EXPECT_NEAR(lida.CKTr, 633.9573, Tolerancia);
     EXPECT_DOUBLE_EQ(lida.CMaisUm, 1.8);
@@ -258,30 +269,86 @@ TEST_F(ArquivoPrecipitacao, Versao3GuardaSemConferir)
     EXPECT_LE(chuva.Data, depois);
 }
 
-// A date the file cannot hold fails the common section; the storm's own is written and
-// answers for the whole.
-TEST_F(ArquivoPrecipitacao, SecaoComumQueFalhaNaoDesfazASecaoDaChuva)
+// Unset parameters stay unset and the date stays the date, over a file that already
+// held other values in sections of other versions.
+TEST_F(ArquivoPrecipitacao, LidaDeVoltaEOQueFoiGravado)
 {
-    TPrecipitacaoExponencialNegativa chuva;
-    preenche(chuva);
-    chuva.Data = 1e9;
-    EXPECT_TRUE(chuva.salvaNoArquivo(nome_));
-    const std::string texto = conteudoDe(nome_);
-    EXPECT_NE(texto.find("D=-1\r\n[PREC_EXPONENCIAL_NEGATIVA]\r\nVersao=3\r\nTr=10\r\nK=500\r\n"), std::string::npos);
-    EXPECT_EQ(texto.find("Data="), std::string::npos);
+    const std::string anteriores[] = {
+        "",
+        ArquivoSalvo,
+        "[NIMBRA_1]\r\nDuracao=30\r\nTr=10\r\nK=500\r\nA=0.2\r\nB=10\r\nC=0.8\r\n",
+        "[PRECIPITACAO_1]\r\nVersao=2\r\nDuracao=30\r\n"
+        "[PREC_EXPONENCIAL_NEGATIVA_1]\r\nVersao=2\r\nTr=10\r\nK=500\r\nA=0.2\r\nB=10\r\nC=0.8\r\n",
+    };
+    for (const std::string& anterior : anteriores) {
+        grava(nome_, anterior);
+        TPrecipitacaoExponencialNegativa salva("_1");
+        salva.setK(1200.0);
+        salva.setTr(25.0);
+        salva.Data = 38061.75;
+        ASSERT_TRUE(salva.salvaNoArquivo(nome_));
+        TPrecipitacaoExponencialNegativa lida("_1");
+        ASSERT_TRUE(lida.carregaDoArquivo(nome_));
+        esperaMesmosCampos(lida, salva);
+        EXPECT_EQ(lida.A, -1.0);
+    }
 }
 
+// Bringing a section up to date writes what was read: every later reading gives the
+// event of the first one, its unset values and its date (none in these files: that of a
+// new event) included.
+TEST_F(ArquivoPrecipitacao, MigracaoGuardaOQueFoiLido)
+{
+    const std::string arquivos[] = {
+        "[PRECIPITACAO]\r\nVersao=2\r\nDuracao=30\r\nPrecipitacaoTotal=50\r\n"
+        "[PREC_EXPONENCIAL_NEGATIVA]\r\nVersao=3\r\nTr=10\r\nK=500\r\n",
+        "[PRECIPITACAO]\r\nVersao=2\r\nDuracao=30\r\nPrecipitacaoTotal=50\r\n"
+        "[PREC_EXPONENCIAL_NEGATIVA]\r\nVersao=2\r\nTr=10\r\nK=500\r\nA=0.2\r\nB=10\r\nC=0.8\r\n",
+        "[NIMBRA]\r\nDuracao=30\r\nPrecipitacaoTotal=50\r\nTr=10\r\nK=500\r\n",
+    };
+    for (const std::string& arquivo : arquivos) {
+        grava(nome_, arquivo);
+        TPrecipitacaoExponencialNegativa primeira;
+        ASSERT_TRUE(primeira.carregaDoArquivo(nome_));
+        for (int leitura = 0; leitura < 3; ++leitura) {
+            TPrecipitacaoExponencialNegativa lida;
+            ASSERT_TRUE(lida.carregaDoArquivo(nome_));
+            esperaMesmosCampos(lida, primeira);
+        }
+        EXPECT_EQ(primeira.IntensidadePico, -1.0);
+        EXPECT_EQ(primeira.Duracao, 30.0);
+    }
+}
+
+// The file cannot hold the date: nothing of the event is written.
+TEST_F(ArquivoPrecipitacao, ValorQueOArquivoNaoGuardaNaoGravaNada)
+{
+    grava(nome_, ArquivoSalvo);
+    TPrecipitacaoExponencialNegativa chuva("_1");
+    preenche(chuva);
+    chuva.setTr(25.0);
+    chuva.Data = 1e9;
+    EXPECT_FALSE(chuva.salvaNoArquivo(nome_));
+    EXPECT_EQ(conteudoDe(nome_), ArquivoSalvo);
+}
+
+// The disk fills up once the event has grown past the earlier file: up to there a
+// new Tr would fit, the longer K no longer does.
 TEST_F(ArquivoPrecipitacao, GravacaoQueFalhaDeixaOArquivoAnterior)
 {
     grava(nome_, ArquivoSalvo);
     TPrecipitacaoExponencialNegativa chuva("_1");
     preenche(chuva);
     chuva.setTr(25.0);
-    {
-        TLimiteTamanhoArquivo limite(16);
-        EXPECT_FALSE(chuva.salvaNoArquivo(nome_));
+    chuva.setK(1200.0);
+    for (const rlim_t tamanho : {rlim_t {16}, static_cast<rlim_t>(std::char_traits<char>::length(ArquivoSalvo))}) {
+        {
+            TLimiteTamanhoArquivo limite(tamanho);
+            EXPECT_FALSE(chuva.salvaNoArquivo(nome_)) << tamanho;
+        }
+        EXPECT_EQ(conteudoDe(nome_), ArquivoSalvo) << tamanho;
+        EXPECT_EQ(std::distance(fs::directory_iterator(pasta_), fs::directory_iterator()), 1);
     }
-    EXPECT_EQ(conteudoDe(nome_), ArquivoSalvo);
 
     fs::create_directory(pasta_ / "pasta.ini");
     EXPECT_FALSE(chuva.salvaNoArquivo(caminho("pasta.ini")));

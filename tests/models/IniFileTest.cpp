@@ -217,6 +217,85 @@ TEST_F(IniFile, GravacaoQueFalhaDeixaOArquivoComoEstava)
     EXPECT_FALSE(fs::exists(pasta_ / "nao_existe"));
 }
 
+TEST_F(IniFile, AtualizacaoSubstituiOArquivoUmaVez)
+{
+    const std::string anterior = "[S]\r\nk=anterior\r\nj=1\r\n";
+    grava(nome_, anterior);
+    TIniFile ini(nome_);
+    ini.atualiza([&] {
+        ini.WriteString("S", "k", "novo");
+        ini.DeleteKey("S", "j");
+        ini.WriteFloat("T", "x", 2.5);
+        // Its own reads see the changes; the file does not until the end.
+        EXPECT_EQ(ini.ReadString("S", "k", ""), "novo");
+        EXPECT_EQ(ini.ReadString("S", "j", "-"), "-");
+        EXPECT_EQ(conteudoDe(nome_), anterior);
+        // An inner update that fails takes back only its own changes.
+        EXPECT_THROW(ini.atualiza([&] {
+            ini.WriteString("S", "k", "desfeito");
+            ini.WriteFloat("T", "x", std::numeric_limits<double>::infinity());
+        }),
+                     EInvalidOp);
+        EXPECT_EQ(ini.ReadString("S", "k", ""), "novo");
+    });
+    EXPECT_EQ(conteudoDe(nome_), "[S]\r\nk=novo\r\n[T]\r\nx=2.5\r\n");
+
+    // Nothing changed writes nothing, not even where nothing can be written.
+    TIniFile semPasta(caminho("nao_existe/eventos.ini"));
+    semPasta.atualiza([&] { semPasta.DeleteKey("S", "k"); });
+    EXPECT_FALSE(fs::exists(pasta_ / "nao_existe"));
+}
+
+TEST_F(IniFile, AtualizacaoQueFalhaNaoGravaNada)
+{
+    const std::string anterior = "[S]\r\nk=anterior\r\n";
+    grava(nome_, anterior);
+    TIniFile ini(nome_);
+    esperaNadaMuda<EConvertError>([&] {
+        ini.atualiza([&] {
+            ini.WriteString("S", "k", "novo");
+            ini.WriteDateTime("S", "Data", 1e9);
+        });
+    });
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "anterior");
+    {
+        TLimiteTamanhoArquivo limite(anterior.size());
+        esperaNadaMuda<EInOutError>([&] {
+            ini.atualiza([&] {
+                ini.WriteString("S", "k", "novo");
+                ini.WriteString("S", "j", "1");
+            });
+        });
+    }
+    // A file that is there but cannot be read is not replaced by the changes alone.
+    fs::create_directory(pasta_ / "pasta.ini");
+    TIniFile pasta(caminho("pasta.ini"));
+    bool executou = false;
+    EXPECT_THROW(pasta.atualiza([&] { executou = true; }), EInOutError);
+    EXPECT_FALSE(executou);
+}
+
+// The longest name the folder takes, in one-byte and in two-byte characters.
+TEST_F(IniFile, NomeNoLimiteDoSistemaEGravado)
+{
+    const auto repete = [](const std::string& texto, int vezes) {
+        std::string repetido;
+        for (int i = 0; i < vezes; ++i)
+            repetido += texto;
+        return repetido;
+    };
+    const std::string nomes[] = {repete("e", 251) + ".ini", repete("e", 4) + repete("ç", 125) + "e"};
+    for (const std::string& nome : nomes) {
+        ASSERT_EQ(nome.size(), 255U);
+        TIniFile ini(caminho(nome));
+        ini.WriteString("S", "k", "v");
+        ini.WriteString("S", "k", "w");
+        EXPECT_EQ(conteudoDe(caminho(nome)), "[S]\r\nk=w\r\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator(pasta_), fs::directory_iterator()), 1);
+        fs::remove(caminho(nome));
+    }
+}
+
 TEST_F(IniFile, ArquivoSomenteLeituraNaoEGravado)
 {
     grava(nome_, "[S]\r\nk=anterior\r\n");

@@ -338,6 +338,27 @@ TEST_F(Pluviograma, SalvaELeONomeDoArquivo)
     EXPECT_FALSE(chuva_.salvaNoArquivo(caminho("nao_existe/eventos.ini")));
 }
 
+// A section of the older layout left in the file would be read in place of the one
+// saved, and its chart with it.
+TEST_F(Pluviograma, SalvaSobreASecaoAntigaELeOQueSalvou)
+{
+    const std::string antigo = pluviograma("antigo.txt", "01/02/2003\r\n0 0\r\n5 10\r\n");
+    grava(ini_, "[PRECIPITACAO_a]\r\nVersao=2\r\nDuracao=5\r\n"
+                "[PRECEVENTOS_a]\r\nVersao=1\r\nFileName=" + antigo + "\r\n");
+    TPrecipitacaoPluviograma salva("_a");
+    salva.carregaPluviograma(exemplo_);
+    salva.ArquivoPluviograma = exemplo_;
+    ASSERT_TRUE(salva.salvaNoArquivo(ini_));
+    EXPECT_EQ(conteudoDe(ini_).find("PRECEVENTOS"), std::string::npos);
+
+    TPrecipitacaoPluviograma lida("_a");
+    ASSERT_TRUE(lida.carregaDoArquivo(ini_));
+    esperaExemplo(lida);
+    EXPECT_EQ(lida.ArquivoPluviograma, exemplo_);
+    for (double valor : {lida.A, lida.B, lida.C, lida.D, lida.IntensidadePico, lida.TempoPico})
+        EXPECT_EQ(valor, -1.0);
+}
+
 TEST_F(Pluviograma, SemASecaoDoPluviogramaLeFalso)
 {
     chuva_.carregaPluviograma(exemplo_);

@@ -84,6 +84,25 @@ TEST_F(SubstituicaoArquivo, CriaESubstituiSemPerguntar)
     EXPECT_EQ(conteudoDe(novo), TGravadorProjeto::texto(projeto_));
 }
 
+// A name as long as the folder allows is saved like any other, in one-byte and in
+// two-byte characters.
+TEST_F(SubstituicaoArquivo, NomeNoLimiteDoSistemaESalvo)
+{
+    std::string acentuado = "P";
+    while (acentuado.size() + 2 <= 255)
+        acentuado += "ã";
+    const std::string nomes[] = {std::string(251, 'p') + ".txt", acentuado};
+    for (const std::string& nome : nomes) {
+        ASSERT_EQ(nome.size(), 255U);
+        const fs::path longo = pasta_ / nome;
+        TGravadorProjeto::grava(longo.string(), TDadosTerraco());
+        TGravadorProjeto::grava(longo.string(), projeto_);
+        EXPECT_EQ(conteudoDe(longo), TGravadorProjeto::texto(projeto_));
+        EXPECT_EQ(std::distance(fs::directory_iterator(pasta_), fs::directory_iterator()), 2);
+        fs::remove(longo);
+    }
+}
+
 // The file size limit stops the writing part-way, even for root.
 TEST_F(SubstituicaoArquivo, FalhaNoMeioDaEscritaPreservaOArquivoAnterior)
 {
