@@ -200,11 +200,6 @@ QString paraQt(const std::string& utf8)
     return QString::fromStdString(utf8);
 }
 
-QString paraQt(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 // The colour of a picture pixel; nothing outside the picture.
 std::optional<TCor> corDoPixel(const TImagem* figura, int X, int Y)
 {
