@@ -42,8 +42,9 @@ build-fuzz: deps
 
 # The program and every test again under the address, leak and undefined-behaviour
 # sanitizers: a memory error, a leak or undefined behaviour fails the test that met it.
-build-asan: deps
-	cmake -S . -B $(BUILD_ASAN) -DMORLIN_SANITIZE=ON
+# The generated pictures, help file and shared data are copied from the normal build.
+build-asan: build
+	cmake -S . -B $(BUILD_ASAN) -DMORLIN_SANITIZE=ON -DMORLIN_DADOS_GERADOS=$(CURDIR)/$(BUILD)
 	cmake --build $(BUILD_ASAN) -j$(JOBS)
 
 run: build

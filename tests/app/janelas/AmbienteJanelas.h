@@ -1,6 +1,7 @@
 #pragma once
 // What the window tests share: every dialog, message box, browser, printer and help call
 // is answered or recorded here, so no test waits for a person or reaches the system.
+#include "DialogoModal.h"
 #include "EsperaEventos.h"
 #include "TAjudaAplicacao.h"
 #include "TCaixaMensagem.h"
@@ -47,22 +48,6 @@ inline std::intptr_t htmlHelpFalso(std::intptr_t, const char* arquivo, unsigned 
 
 // Stands for a loaded help control: never called, never freed.
 inline int controleFalso;
-
-// Runs `abre`, which shows a modal dialog and waits for it, while `examina` is handed the
-// dialog once it is on the screen; `examina` must close it.
-inline void comDialogoModal(const std::function<void()>& abre, const std::function<void(QWidget*)>& examina)
-{
-    QTimer vigia;
-    vigia.callOnTimeout([&] {
-        if (QWidget* dialogo = QApplication::activeModalWidget()) {
-            vigia.stop();
-            examina(dialogo);
-        }
-    });
-    vigia.start(5);
-    abre();
-    vigia.stop();
-}
 
 class JanelasTest : public ::testing::Test {
 protected:

@@ -1,7 +1,6 @@
 #include "AmbienteJanelas.h"
 
 #include "TImagemPrograma.h"
-#include "Excecoes.h"
 
 #include <QPushButton>
 #include <QRegularExpression>
@@ -79,15 +78,4 @@ TEST_F(CadernetaTest, ImprimeUmaFolhaEmPdf)
     EXPECT_TRUE(conteudo.startsWith("%PDF"));
     EXPECT_EQ(conteudo.count(QRegularExpression("/Type\\s*/Page[^s]")), 1);
     TImpressora::impressora().setOutputFileName({});
-}
-
-TEST(ImagemPrograma, ArquivoQueFaltaDizQualArquivo)
-{
-    const QString caminho = TImagemPrograma::caminho("nao existe.bmp");
-    try {
-        TImagemPrograma::carrega("nao existe.bmp");
-        FAIL() << "sem erro";
-    } catch (const EInOutError& erro) {
-        EXPECT_EQ(QString::fromStdString(erro.Message()), "O arquivo " + caminho + " não existe.");
-    }
 }

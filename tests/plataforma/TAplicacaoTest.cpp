@@ -1,7 +1,8 @@
-#include "AmbienteJanelas.h"
-
+#include "DialogoModal.h"
+#include "EsperaEventos.h"
 #include "Excecoes.h"
 #include "TAplicacao.h"
+#include "TCaixaMensagem.h"
 #include "TDialogoArquivo.h"
 
 #include <QDateTime>
@@ -10,16 +11,36 @@
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStringList>
+#include <QTimer>
 #include <QTreeView>
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
 namespace {
+
+// The messages the application shows are noted here instead of waiting for a person.
+class AplicacaoTest : public ::testing::Test {
+protected:
+    QStringList mensagens;
+
+    void SetUp() override
+    {
+        TCaixaMensagem::substitui([this](const QString& texto) { mensagens << texto; },
+                                  [](const QString&) { return TCaixaMensagem::TResposta::Cancelar; });
+    }
+
+    void TearDown() override { TCaixaMensagem::substitui({}, {}); }
+};
 
 // An object whose event handler fails the way a command of ours can.
 class TFalhaNoEvento : public QObject {
@@ -36,7 +57,7 @@ public:
 
 } // namespace
 
-TEST_F(JanelasTest, ErroNaoTratadoDeUmComandoMostraSuaMensagem)
+TEST_F(AplicacaoTest, ErroNaoTratadoDeUmComandoMostraSuaMensagem)
 {
     struct Caso {
         std::function<void()> falha;
@@ -63,7 +84,7 @@ TEST_F(JanelasTest, ErroNaoTratadoDeUmComandoMostraSuaMensagem)
     }
 }
 
-TEST_F(JanelasTest, ErroQueEscapaDeUmEventoEParadoNaAplicacao)
+TEST_F(AplicacaoTest, ErroQueEscapaDeUmEventoEParadoNaAplicacao)
 {
     TFalhaNoEvento objeto;
     objeto.falha = [] { throw Exception("Erro no evento"); };
@@ -80,7 +101,7 @@ TEST_F(JanelasTest, ErroQueEscapaDeUmEventoEParadoNaAplicacao)
 // Qt's own texts are Portuguese whatever the machine's language (the window tests run
 // under the application object the program runs under): the buttons of the save prompt,
 // the edits' menu, the file dialog.
-TEST_F(JanelasTest, TextosDoProprioQtEmPortugues)
+TEST_F(AplicacaoTest, TextosDoProprioQtEmPortugues)
 {
     TCaixaMensagem::substitui({}, {});
     QStringList botoes;
@@ -123,7 +144,7 @@ TEST_F(JanelasTest, TextosDoProprioQtEmPortugues)
 
 // The file dialogs write the sizes and dates of the files the program's way whatever the
 // machine's language (the tests run under the machine's own, "C").
-TEST_F(JanelasTest, DialogoDeArquivosMostraTamanhosEDatasEmPortugues)
+TEST_F(AplicacaoTest, DialogoDeArquivosMostraTamanhosEDatasEmPortugues)
 {
     QTemporaryDir pasta;
     QFile arquivo(pasta.path() + "/projeto.txt");
