@@ -2,48 +2,26 @@
 
 #include "Excecoes.h"
 
-#include <cmath>
-#include <limits>
-
-long double verifica(long double valor)
+void levantaOperacaoInvalida()
 {
-    if (std::isnan(valor))
-        throw EInvalidOp("Operação de ponto flutuante inválida.");
-    if (std::isinf(valor))
-        throw EOverflow("Estouro de ponto flutuante.");
-    return valor;
+    throw EInvalidOp("Operação de ponto flutuante inválida.");
 }
 
-double armazena(long double valor)
+void levantaEstouro()
 {
-    verifica(valor);
-    if (std::fabs(valor) > std::numeric_limits<double>::max())
-        throw EOverflow("Estouro de ponto flutuante.");
-    return static_cast<double>(valor);
+    throw EOverflow("Estouro de ponto flutuante.");
 }
 
-long double divide(long double dividendo, long double divisor)
+void levantaDivisaoPorZero()
 {
-    verifica(dividendo);
-    verifica(divisor);
-    if (divisor == 0.0L) {
-        if (dividendo == 0.0L)
-            throw EInvalidOp("Operação de ponto flutuante inválida.");
-        throw EZeroDivide("Divisão de ponto flutuante por zero.");
-    }
-    return verifica(dividendo / divisor);
-}
-
-long double multiplica(long double a, long double b)
-{
-    return verifica(verifica(a) * verifica(b));
+    throw EZeroDivide("Divisão de ponto flutuante por zero.");
 }
 
 long double ln(long double x)
 {
     verifica(x);
     if (x <= 0.0L)
-        throw EInvalidOp("Operação de ponto flutuante inválida.");
+        levantaOperacaoInvalida();
     return std::log(x);
 }
 

@@ -4,6 +4,7 @@
 #include "Excecoes.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -97,21 +98,47 @@ struct TDigitos {
     bool negativo = false;
 };
 
+// `valor` in fixed notation with `precisao` decimals; `folga` is room for its integer
+// digits.
+template <typename Real>
+std::string fixo(Real valor, int precisao, std::size_t folga)
+{
+    std::string texto(static_cast<std::size_t>(precisao) + folga, '\0');
+    const auto [fim, erro] = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
+                                           std::chars_format::fixed, precisao);
+    if (erro != std::errc())
+        throw EOverflow("Estouro de ponto flutuante.");
+    texto.resize(static_cast<std::size_t>(fim - texto.data()));
+    return texto;
+}
+
+// The exact decimal expansion of |valor| with at least `casas` + 1 decimals, so that
+// the digit after the last one kept tells whether to round up.
+std::string expansaoExata(long double valor, int casas)
+{
+    const long double absoluto = std::fabs(valor);
+    const auto duplo = static_cast<double>(absoluto);
+    if (static_cast<long double>(duplo) == absoluto) {
+        // A double's expansion ends with its last bit: a value of n bits after the binary
+        // point has exactly n decimals, at most 1074. The expansion through double also
+        // costs a tenth of the extended one.
+        int expoente = 0;
+        const auto mantissa = static_cast<unsigned long long>(std::ldexp(std::frexp(duplo, &expoente), 53));
+        const int bitsFracao = mantissa == 0 ? 0 : 53 - expoente - std::countr_zero(mantissa);
+        return fixo(duplo, std::max(bitsFracao, casas + 1), 320);
+    }
+    // Enough digits to hold every extended value that could be a tie, so rounding looks
+    // at the true tail.
+    return fixo(absoluto, casas + 1100, 5000);
+}
+
 TDigitos arredonda(long double valor, int casas)
 {
     if (!std::isfinite(valor))
         throw EInvalidOp("Operação de ponto flutuante inválida.");
     TDigitos d;
     d.negativo = std::signbit(valor);
-    // Enough digits to hold the exact expansion of any double and of every extended
-    // value that could be a tie, so rounding looks at the true tail.
-    const int precisao = casas + 1100;
-    std::vector<char> texto(static_cast<std::size_t>(precisao) + 5000);
-    auto [fim, erro] = std::to_chars(texto.data(), texto.data() + texto.size(), std::fabs(valor),
-                                     std::chars_format::fixed, precisao);
-    if (erro != std::errc())
-        throw EOverflow("Estouro de ponto flutuante.");
-    const std::string exato(texto.data(), fim);
+    const std::string exato = expansaoExata(valor, casas);
     const std::size_t ponto = exato.find('.');
     std::string digitos = exato.substr(0, ponto) + exato.substr(ponto + 1, static_cast<std::size_t>(casas));
     const bool sobe = exato[ponto + 1 + static_cast<std::size_t>(casas)] >= '5';

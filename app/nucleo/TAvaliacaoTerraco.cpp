@@ -521,13 +521,15 @@ void TAvaliacaoTerraco::preencheObservacao()
 }
 
 // Every section as a broken line from C over F1 (and F2) to FT, then the crest's lowest
-// elevation and the terrace end's as level lines across the widest section.
+// elevation and the terrace end's as level lines across the widest section. Each typed
+// distance is read once: a long terrace has thousands of them.
 void TAvaliacaoTerraco::grafico(const TDadosTerraco& dados)
 {
     const TEstadoAvaliacao& e = estado_;
     const TGradeTexto& canal = dados.SGridCanalSecao;
     std::vector<TLinhaGrafico>& series = resultado_.seriesGrafico;
     series.assign(static_cast<std::size_t>(e.nSecoes) + 2, TLinhaGrafico{});
+    double xmax = 0;
     for (int i = 0; i < e.nSecoes; ++i) {
         const int r = i + 1;
         const TSecaoCanal& s = e.secoes[static_cast<std::size_t>(i)];
@@ -535,19 +537,14 @@ void TAvaliacaoTerraco::grafico(const TDadosTerraco& dados)
         serie.titulo = "Seção " + std::to_string(i + 1);
         serie.estilo = estilosSecao[i % 4];
         serie.cor = coresSecao[i % 5];
-        serie.pontos.push_back({0, s.cotaC});
-        serie.pontos.push_back({strToFloat(canal.Cells(colunaCF1, r)), s.cotaF1});
-        if (dados.CBTipoSecao == secaoTrapezoidal)
-            serie.pontos.push_back({strToFloat(canal.Cells(colunaCF2, r)), s.cotaF2});
-        else
-            serie.pontos.push_back({strToFloat(canal.Cells(colunaCF1, r)), s.cotaF1});
-        serie.pontos.push_back({strToFloat(canal.Cells(colunaCFT, r)), s.cotaFT});
-    }
-    double xmax = 0;
-    for (int r = 1; r <= e.nSecoes; ++r) {
-        const double x = strToFloat(canal.Cells(colunaCFT, r));
-        if (x > xmax)
-            xmax = x;
+        const double cf1 = strToFloat(canal.Cells(colunaCF1, r));
+        const TPontoGrafico f1{cf1, s.cotaF1};
+        const TPontoGrafico f2 =
+            dados.CBTipoSecao == secaoTrapezoidal ? TPontoGrafico{strToFloat(canal.Cells(colunaCF2, r)), s.cotaF2} : f1;
+        const double cft = strToFloat(canal.Cells(colunaCFT, r));
+        serie.pontos = {{0, s.cotaC}, f1, f2, {cft, s.cotaFT}};
+        if (cft > xmax)
+            xmax = cft;
     }
     series[static_cast<std::size_t>(e.nSecoes)] = linhaDeReferencia("CBC", clBlue, e.cotaBaixaCrista, xmax);
     series[static_cast<std::size_t>(e.nSecoes) + 1] = linhaDeReferencia("CE", clRed, e.cotaExtremidade, xmax);

@@ -25,8 +25,8 @@ struct TPontoGrafico {
 
 struct TLinhaGrafico {
     std::string titulo;
-    TCor cor = CorAutomatica;  // 0xRRGGBB; a new series takes the chart's own colour
-    TEstiloLinha estilo = TEstiloLinha::psSolid;  // a new series' pen
+    TCor cor = CorAutomatica;  // 0xRRGGBB; the automatic colour is the chart's own, black
+    TEstiloLinha estilo = TEstiloLinha::psSolid;
     std::vector<TPontoGrafico> pontos;
 
     bool operator==(const TLinhaGrafico&) const = default;

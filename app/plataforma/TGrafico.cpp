@@ -4,24 +4,16 @@
 
 #include <QCategoryAxis>
 #include <QChart>
-#include <QFontMetricsF>
-#include <QGraphicsItem>
 #include <QLegend>
-#include <QLineSeries>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
-// The legend's look: a stretch of each line long enough to show its dashes, then the title.
-constexpr qreal larguraTraco = 24;
-constexpr qreal espacoTracoTitulo = 6;
-constexpr qreal espacoEntreItens = 14;
-constexpr qreal margemLateralLegenda = 8;
-constexpr qreal margemInferiorLegenda = 4;
 // Room around the plot, its titles and labels; the legend's rows come on top of the last.
 constexpr QMargins margensGrafico(20, 16, 20, 10);
 
@@ -45,7 +37,7 @@ QChart* criaGrafico()
     grafico->setDropShadowEnabled(false);
     grafico->setPlotAreaBackgroundVisible(false);
     // The chart's own legend lays its entries in one row and cuts the titles that do not
-    // fit; ours wraps them into as many rows as they need.
+    // fit; ours wraps them into rows.
     grafico->legend()->setAlignment(Qt::AlignBottom);
     grafico->legend()->hide();
     return grafico;
@@ -110,10 +102,11 @@ void defineFaixa(QCategoryAxis* eixo, double menor, double maior, double passoMi
     }
 }
 
+// The automatic colour is the chart's own: black, as its texts and axes.
 QColor corDaLinha(TCor cor)
 {
     if (cor == CorAutomatica)
-        return {};
+        return Qt::black;
     return QColor::fromRgb(static_cast<QRgb>(cor));
 }
 
@@ -134,97 +127,24 @@ Qt::PenStyle estiloDaLinha(TEstiloLinha estilo)
     return Qt::SolidLine;
 }
 
+TLinhaDesenho desenho(const TLinhaGrafico& linha)
+{
+    TLinhaDesenho d{QString::fromStdString(linha.titulo), QPen(corDaLinha(linha.cor), 1), {}};
+    d.caneta.setStyle(estiloDaLinha(linha.estilo));
+    d.pontos.reserve(static_cast<qsizetype>(linha.pontos.size()));
+    for (const TPontoGrafico& ponto : linha.pontos)
+        d.pontos.append(QPointF(ponto.x, ponto.y));
+    return d;
+}
+
 } // namespace
-
-// The legend at the foot of the chart. It belongs to the chart, so it goes wherever the
-// chart is drawn; its entries flow in rows, each row centred, and the chart keeps that
-// much room free under its axes.
-class TLegendaGrafico : public QGraphicsItem {
-public:
-    explicit TLegendaGrafico(QChart* grafico)
-        : QGraphicsItem(grafico)
-        , grafico_(grafico)
-    {
-        setZValue(10);
-    }
-
-    const std::vector<TGrafico::TItemLegenda>& itens() const { return itens_; }
-    qreal altura() const { return limites_.height(); }
-
-    void dispoe()
-    {
-        prepareGeometryChange();
-        itens_.clear();
-        const QFontMetricsF medidas(fonteGrafico(false));
-        const qreal larguraUtil = grafico_->size().width() - 2 * margemLateralLegenda;
-        const qreal alturaLinha = medidas.height() + 2;
-        std::vector<std::vector<TGrafico::TItemLegenda>> linhas(1);
-        qreal larguraLinha = 0;
-        for (const QAbstractSeries* serie : grafico_->series()) {
-            const qreal largura =
-                larguraTraco + espacoTracoTitulo + std::ceil(medidas.horizontalAdvance(serie->name()));
-            const qreal avanco = linhas.back().empty() ? largura : espacoEntreItens + largura;
-            if (!linhas.back().empty() && larguraLinha + avanco > larguraUtil) {
-                linhas.emplace_back();
-                larguraLinha = 0;
-            }
-            larguraLinha += linhas.back().empty() ? largura : espacoEntreItens + largura;
-            linhas.back().push_back({serie->name(), QRectF(0, 0, largura, alturaLinha)});
-        }
-        if (linhas.back().empty())
-            linhas.pop_back();
-        const qreal altura = static_cast<qreal>(linhas.size()) * alturaLinha;
-        const qreal topoLegenda = grafico_->size().height() - margemInferiorLegenda - altura;
-        qreal topo = topoLegenda;
-        for (auto& linha : linhas) {
-            qreal largura = -espacoEntreItens;
-            for (const auto& item : linha)
-                largura += espacoEntreItens + item.area.width();
-            qreal x = (grafico_->size().width() - largura) / 2;
-            for (auto& item : linha) {
-                item.area.moveTo(x, topo);
-                x += item.area.width() + espacoEntreItens;
-                itens_.push_back(item);
-            }
-            topo += alturaLinha;
-        }
-        limites_ = QRectF(0, topoLegenda, grafico_->size().width(), altura);
-        update();
-    }
-
-    QRectF boundingRect() const override { return limites_; }
-
-    void paint(QPainter* pintor, const QStyleOptionGraphicsItem*, QWidget*) override
-    {
-        const auto series = grafico_->series();
-        pintor->setFont(fonteGrafico(false));
-        for (std::size_t i = 0; i < itens_.size() && i < static_cast<std::size_t>(series.size()); ++i) {
-            const QRectF& area = itens_[i].area;
-            const auto* linha = qobject_cast<const QLineSeries*>(series.at(static_cast<qsizetype>(i)));
-            if (linha) {
-                QPen caneta = linha->pen();
-                caneta.setWidth(2);
-                pintor->setPen(caneta);
-                const qreal meio = area.center().y();
-                pintor->drawLine(QPointF(area.left(), meio), QPointF(area.left() + larguraTraco, meio));
-            }
-            pintor->setPen(Qt::black);
-            pintor->drawText(area.adjusted(larguraTraco + espacoTracoTitulo, 0, 0, 0),
-                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, itens_[i].titulo);
-        }
-    }
-
-private:
-    QChart* grafico_;
-    std::vector<TGrafico::TItemLegenda> itens_;
-    QRectF limites_;
-};
 
 TGrafico::TGrafico(QWidget* pai)
     : QChartView(criaGrafico(), pai)
     , eixoX_(criaEixo(QStringLiteral("Distância(m)")))
     , eixoY_(criaEixo(QStringLiteral("Cotas(m)")))
-    , legenda_(new TLegendaGrafico(chart()))
+    , linhas_(new TLinhasGrafico(chart(), eixoX_, eixoY_))
+    , legenda_(new TLegendaGrafico(chart(), linhas_, fonteGrafico(false)))
 {
     chart()->addAxis(eixoX_, Qt::AlignBottom);
     chart()->addAxis(eixoY_, Qt::AlignLeft);
@@ -233,6 +153,9 @@ TGrafico::TGrafico(QWidget* pai)
     defineFaixa(eixoX_, 0, 1);
     defineFaixa(eixoY_, 0, 1, 0.2);
     connect(chart(), &QGraphicsWidget::geometryChanged, this, &TGrafico::atualizaLegenda);
+    connect(chart(), &QChart::plotAreaChanged, this, [this] { linhas_->acompanhaEixos(); });
+    for (QValueAxis* eixo : {static_cast<QValueAxis*>(eixoX_), static_cast<QValueAxis*>(eixoY_)})
+        connect(eixo, &QValueAxis::rangeChanged, this, [this] { linhas_->acompanhaEixos(); });
     atualizaLegenda();
 }
 
@@ -252,63 +175,37 @@ QStringList TGrafico::rotulosDoEixo(QValueAxis* eixo)
     return categorias ? categorias->categoriesLabels() : QStringList();
 }
 
-void TGrafico::limpaSeries()
+// The lines are handed over whole: the axes and the legend are worked out once.
+void TGrafico::mostraLinhas(const std::vector<TLinhaGrafico>& linhas)
 {
-    chart()->removeAllSeries();
+    std::vector<TLinhaDesenho> desenhos;
+    desenhos.reserve(linhas.size());
+    for (const TLinhaGrafico& linha : linhas)
+        desenhos.push_back(desenho(linha));
+    linhas_->defineLinhas(std::move(desenhos));
     ajustaEixos();
     atualizaLegenda();
 }
 
-void TGrafico::mostraLinhas(const std::vector<TLinhaGrafico>& linhas)
-{
-    limpaSeries();
-    for (const TLinhaGrafico& linha : linhas) {
-        const int indice = adicionaSerie(QString::fromStdString(linha.titulo), corDaLinha(linha.cor),
-                                         estiloDaLinha(linha.estilo));
-        for (const TPontoGrafico& ponto : linha.pontos)
-            adicionaPonto(indice, ponto.x, ponto.y);
-    }
-}
-
-int TGrafico::adicionaSerie(const QString& titulo, const QColor& cor, Qt::PenStyle estilo)
-{
-    auto* serie = new QLineSeries;
-    serie->setName(titulo);
-    chart()->addSeries(serie);
-    QPen caneta = serie->pen();
-    if (cor.isValid())
-        caneta.setColor(cor);
-    caneta.setStyle(estilo);
-    caneta.setWidth(1);
-    serie->setPen(caneta);
-    serie->attachAxis(eixoX_);
-    serie->attachAxis(eixoY_);
-    atualizaLegenda();
-    return quantidadeSeries() - 1;
-}
-
-void TGrafico::adicionaPonto(int indice, double x, double y)
-{
-    if (QLineSeries* linha = serie(indice)) {
-        linha->append(x, y);
-        ajustaEixos();
-    }
-}
-
 int TGrafico::quantidadeSeries() const
 {
-    return static_cast<int>(chart()->series().size());
+    return static_cast<int>(linhas_->linhas().size());
 }
 
-QLineSeries* TGrafico::serie(int indice) const
+const TLinhaDesenho* TGrafico::serie(int indice) const
 {
-    const auto series = chart()->series();
-    if (indice < 0 || indice >= series.size())
+    const std::vector<TLinhaDesenho>& linhas = linhas_->linhas();
+    if (indice < 0 || indice >= static_cast<int>(linhas.size()))
         return nullptr;
-    return static_cast<QLineSeries*>(series.at(indice));
+    return &linhas[static_cast<std::size_t>(indice)];
 }
 
-std::vector<TGrafico::TItemLegenda> TGrafico::itensLegenda() const
+QPointF TGrafico::posicaoNaTela(const QPointF& valor) const
+{
+    return viewportTransform().map(chart()->mapToScene(linhas_->posicao(valor))) + QPointF(viewport()->pos());
+}
+
+std::vector<TItemLegenda> TGrafico::itensLegenda() const
 {
     return legenda_->itens();
 }
@@ -317,8 +214,8 @@ void TGrafico::ajustaEixos()
 {
     constexpr double infinito = std::numeric_limits<double>::infinity();
     double menorX = infinito, maiorX = -infinito, menorY = infinito, maiorY = -infinito;
-    for (int i = 0; i < quantidadeSeries(); ++i)
-        for (const QPointF& ponto : serie(i)->points()) {
+    for (const TLinhaDesenho& linha : linhas_->linhas())
+        for (const QPointF& ponto : linha.pontos) {
             menorX = std::min(menorX, ponto.x());
             maiorX = std::max(maiorX, ponto.x());
             menorY = std::min(menorY, ponto.y());

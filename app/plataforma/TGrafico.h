@@ -1,46 +1,38 @@
 #pragma once
-// A line chart of the channel sections: plain calls build its series from plain data,
-// so any window can draw the same lines on a chart of its own.
+// A line chart of the channel sections: plain calls build its lines from plain data,
+// so any window can draw the same lines on a chart of its own. The chart library draws
+// the axes and titles; the lines and the legend are items of our own in its scene, so a
+// terrace of thousands of sections is drawn as quickly as one of four.
+#include "TLegendaGrafico.h"
 #include "TLinhaGrafico.h"
+#include "TLinhasGrafico.h"
 
 #include <QChartView>
-#include <QColor>
-#include <QRectF>
-#include <QString>
+#include <QStringList>
 
 #include <vector>
 
 class QCategoryAxis;
-class QLineSeries;
 class QValueAxis;
-class TLegendaGrafico;
 
 class TGrafico : public QChartView {
 public:
     explicit TGrafico(QWidget* pai = nullptr);
 
-    void limpaSeries();
-    // Replaces every series with new ones drawn from `linhas`, in their order.
+    // Replaces every line with those of `linhas`, in their order; the axes then span all
+    // their points. A line of the automatic colour is drawn black.
     void mostraLinhas(const std::vector<TLinhaGrafico>& linhas);
-    // The new series' index, counting from 0 in the order of creation. An invalid
-    // colour leaves the series the chart's own.
-    int adicionaSerie(const QString& titulo, const QColor& cor, Qt::PenStyle estilo = Qt::SolidLine);
-    // A series index that does not exist is ignored.
-    void adicionaPonto(int serie, double x, double y);
 
     int quantidadeSeries() const;
-    QLineSeries* serie(int indice) const;
+    // A line that does not exist is nullptr.
+    const TLinhaDesenho* serie(int indice) const;
+    // Where a pair of axis values falls, in the view's coordinates.
+    QPointF posicaoNaTela(const QPointF& valor) const;
     QValueAxis* eixoDistancia() const;
     QValueAxis* eixoCotas() const;
     // The texts of an axis' marks, from its start to its end.
     static QStringList rotulosDoEixo(QValueAxis* eixo);
 
-    // One entry of the legend under the plot: a stretch of the series' line and its
-    // whole title, where it stands in the chart.
-    struct TItemLegenda {
-        QString titulo;
-        QRectF area;
-    };
     std::vector<TItemLegenda> itensLegenda() const;
 
 private:
@@ -49,5 +41,6 @@ private:
 
     QCategoryAxis* eixoX_;
     QCategoryAxis* eixoY_;
+    TLinhasGrafico* linhas_;
     TLegendaGrafico* legenda_;
 };

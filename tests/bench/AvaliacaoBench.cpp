@@ -1,14 +1,15 @@
 // How long "Calcular" takes on a whole terrace, from its texts to the verdict.
+#include "ConversaoNumerica.h"
 #include "TAvaliacaoTerraco.h"
+#include "TerracoComSecoes.h"
 #include "TerracoRealista.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void BM_AvaliacaoCompleta(benchmark::State& state)
+void avalia(benchmark::State& state, const TDadosTerraco& dados)
 {
-    const TDadosTerraco dados = terracoRealista();
     TAvaliacaoTerraco avaliacao;
     for (auto _ : state) {
         const bool concluida = avaliacao.executa(dados);
@@ -17,7 +18,29 @@ void BM_AvaliacaoCompleta(benchmark::State& state)
             state.SkipWithError("a avaliação falhou");
     }
 }
+
+void BM_AvaliacaoCompleta(benchmark::State& state)
+{
+    avalia(state, terracoRealista());
+}
 BENCHMARK(BM_AvaliacaoCompleta)->Unit(benchmark::kMicrosecond);
+
+// The same terrace with many more sections, as a long terrace surveyed closely.
+void BM_AvaliacaoComSecoes(benchmark::State& state)
+{
+    avalia(state, terracoComSecoes(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_AvaliacaoComSecoes)->Arg(10)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// One number of the results page: a stored double, and a value in extended precision
+// that no double holds.
+void BM_FormatDuasCasas(benchmark::State& state)
+{
+    const long double valor = state.range(0) == 0 ? 1234.5678 : 1234.5678L / 3;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(formatDuasCasas(valor));
+}
+BENCHMARK(BM_FormatDuasCasas)->Arg(0)->Arg(1);
 
 } // namespace
 

@@ -82,6 +82,36 @@ TEST_F(ConversaoNumerica, DuasCasasArredondaMeioParaLongeDoZero)
         EXPECT_EQ(formatDuasCasas(caso.valor), caso.texto) << static_cast<double>(caso.valor);
 }
 
+// Next to a half, the decimal that the literal reads is not the value: a double and the
+// extended real of the same literal may lie on either side of it, and each rounds by its
+// own exact value. A value no double holds must not be rounded as its nearest double.
+TEST_F(ConversaoNumerica, DuasCasasPertoDoMeioPeloValorExato)
+{
+    const struct { long double valor; bool ehDouble; const char* texto; } casos[] = {
+        {0.145, true, "0,14 "},                  // 0.14499999999999999000...
+        {0.145L, false, "0,14 "},                // 0.14499999999999999999...
+        {0.615, true, "0,61 "},                  // 0.61499999999999999111...
+        {0.615L, false, "0,62 "},                // 0.61500000000000000000867...
+        {1234.565, true, "1234,57 "},            // 1234.56500000000005456...
+        {1234.565L, false, "1234,56 "},          // 1234.56499999999999994...
+        {-0.005, true, "-0,01 "},                // -0.00500000000000000010...
+        {-0.005L, false, "0,00 "},               // -0.00499999999999999999...
+        {2.675, true, "2,67 "},
+        {std::nextafter(0.125, 0.0), true, "0,12 "},
+        {0.125L - 0x1p-67L, false, "0,12 "},     // one extended step below the half
+        {0.125L + 0x1p-66L, false, "0,13 "},
+        {1e20, true, "100000000000000000000,00 "},
+        {5e-324, true, "0,00 "},                 // the smallest double: 1074 decimals
+        {-5e-324, true, "0,00 "},
+        {0x1p-1075L, false, "0,00 "},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(static_cast<double>(caso.valor));
+        ASSERT_EQ(static_cast<long double>(static_cast<double>(caso.valor)) == caso.valor, caso.ehDouble);
+        EXPECT_EQ(formatDuasCasas(caso.valor), caso.texto);
+    }
+}
+
 TEST_F(ConversaoNumerica, PadraoComMilhares)
 {
     EXPECT_EQ(formatFloat("#,##0.000", 1234.5678L), "1.234,568");

@@ -46,8 +46,8 @@ std::vector<TLinhaDesenhada> linhasDesenhadas(const TGrafico* grafico)
 {
     std::vector<TLinhaDesenhada> linhas;
     for (int i = 0; i < grafico->quantidadeSeries(); ++i) {
-        const QLineSeries* serie = grafico->serie(i);
-        linhas.push_back({serie->name(), serie->pen().color(), serie->pen().style(), serie->points()});
+        const TLinhaDesenho* serie = grafico->serie(i);
+        linhas.push_back({serie->titulo, serie->caneta.color(), serie->caneta.style(), serie->pontos});
     }
     return linhas;
 }
