@@ -937,7 +937,9 @@ void TfrmFoConsulta::LBLocalidadeClick()
     const int posicao = LBLocalidade->ItemIndex();
     if (posicao < 0 || static_cast<std::size_t>(posicao) >= BD.Localidades.size())
         return;
-    const TEscolha* escolha = mostraEscolha(escolhas().localidade(BD.Localidades[static_cast<std::size_t>(posicao)]));
+    // The pick outlives the call that shows it: its equation is kept below.
+    const TResultadoEscolha resultado = escolhas().localidade(BD.Localidades[static_cast<std::size_t>(posicao)]);
+    const TEscolha* escolha = mostraEscolha(resultado);
     if (escolha == nullptr)
         return;
     IndLocalidade = static_cast<std::int16_t>(posicao);
