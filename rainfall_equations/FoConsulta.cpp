@@ -937,7 +937,6 @@ void TfrmFoConsulta::LBLocalidadeClick()
     const int posicao = LBLocalidade->ItemIndex();
     if (posicao < 0 || static_cast<std::size_t>(posicao) >= BD.Localidades.size())
         return;
-    // The pick outlives the call that shows it: its equation is kept below.
     const TResultadoEscolha resultado = escolhas().localidade(BD.Localidades[static_cast<std::size_t>(posicao)]);
     const TEscolha* escolha = mostraEscolha(resultado);
     if (escolha == nullptr)
@@ -962,8 +961,9 @@ void TfrmFoConsulta::EstadoBMPMouseUp(int X, int Y)
 
 void TfrmFoConsulta::CalculalaloClick()
 {
-    const TEscolha* escolha =
-        mostraEscolha(escolhas().pontoDigitado(PrecLaAux->Text().toStdString(), PrecLoAux->Text().toStdString()));
+    const TResultadoEscolha resultado =
+        escolhas().pontoDigitado(PrecLaAux->Text().toStdString(), PrecLoAux->Text().toStdString());
+    const TEscolha* escolha = mostraEscolha(resultado);
     if (escolha == nullptr)
         return;
     LBEstacao->setItemIndex(-1);

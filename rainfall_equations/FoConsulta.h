@@ -238,7 +238,8 @@ private:
     // The picks over what the window holds now.
     TEscolhaConsulta escolhas() const;
     // Shows a pick whole and gives it; a failed one shows no equation, tells the user and
-    // gives nothing.
+    // gives nothing. The pick given lives inside `resultado`, which the caller keeps while
+    // it reads it.
     const TEscolha* mostraEscolha(const TResultadoEscolha& resultado);
     void mostraSemEquacao();
     void mostraNoMapaDoBrasil();
