@@ -7,6 +7,7 @@
 #include "RegrasEntrada.h"
 #include "TAjudaAplicacao.h"
 #include "TAplicacao.h"
+#include "TEscolhaImagemGuia.h"
 #include "TCaixaMensagem.h"
 #include "TFiltroInsercao.h"
 #include "TFiltroTeclas.h"
@@ -59,15 +60,14 @@ constexpr int alturaBotoes = 40;
 struct TAba {
     int alturaAberta;        // section 5 fills what the others leave
     int larguraPnEsquerda;
-    const char* imagem;      // the picture its opening shows; the channel has its own rule
 };
 
 constexpr std::array<TAba, 5> abas{{
-    {150, 270, "Precipitacao.bmp"},
-    {243, 350, nullptr},
-    {243, 420, "Area_Figura_inicial.bmp"},
-    {243, 270, "Cotas_das_extremidades_do_terraco.bmp"},
-    {0, 270, "SoloTIE.bmp"},
+    {150, 270},
+    {243, 350},
+    {243, 420},
+    {243, 270},
+    {0, 270},
 }};
 
 // Help context of "Ajuda" by the section button clicked last.
@@ -724,7 +724,7 @@ void TFEntdados::FormShow()
 {
     mostraPagina(QStringLiteral("EntradaDeDados"));
     abaClicada = 1;
-    carregaImagem(QStringLiteral("Precipitacao.bmp"));
+    carregaImagem(q(TEscolhaImagemGuia::abertura(1, RadioGTipoDeLevantamento->ItemIndex())));
     sbPrecipitacao->setChecked(true);
     abaAberta = sbPrecipitacao->property("Tag").toInt();
     PnPrecipitacao->resize(PnPrecipitacao->width(), abas[0].alturaAberta);
@@ -798,8 +798,9 @@ void TFEntdados::ajustaPainelAba(int tag, bool abre)
         alinhaAbas();
         if (abre) {
             defineLarguraPnEsquerda(aba.larguraPnEsquerda);
-            if (aba.imagem)
-                carregaImagem(imagemDeAbertura(tag));
+            if (const std::string imagem = TEscolhaImagemGuia::abertura(tag, RadioGTipoDeLevantamento->ItemIndex());
+                !imagem.empty())
+                carregaImagem(q(imagem));
         }
         if (tag == 2 && abre) {
             RButtonSecaoTrapComDegrau->show();
@@ -833,21 +834,13 @@ void TFEntdados::carregaImagem(const QString& nome)
     Image1->resize(imagem.size());
 }
 
-// The picture a section shows as it opens: the survey area's follows the method in force.
-QString TFEntdados::imagemDeAbertura(int tag) const
-{
-    if (tag == 3 && RadioGTipoDeLevantamento->ItemIndex() == levantamentoTrena)
-        return QStringLiteral("Area_Espacamento_Medio.bmp");
-    return QString::fromUtf8(abas[static_cast<std::size_t>(tag - 1)].imagem);
-}
-
 // A control's picture shows only while its section is open: switches that the program
 // runs for a closed section (reading a project, filling a grid) leave the picture of the
 // section on show.
-void TFEntdados::carregaImagemDaAba(int tag, const QString& nome)
+void TFEntdados::carregaImagemDaAba(int tag, const std::string& nome)
 {
-    if (abaAberta == tag)
-        carregaImagem(nome);
+    if (abaAberta == tag && !nome.empty())
+        carregaImagem(q(nome));
 }
 
 void TFEntdados::ajustaPanelImage()
@@ -1017,24 +1010,22 @@ void TFEntdados::TipoSecaoChange()
             SGridCanalSecao->setColWidths(c, 56);
         SGridCanalSecao->setColWidths(4, 0);
         SGridCanalSecao->setColWidths(5, 0);
-        carregaImagemDaAba(2, QStringLiteral("Triang.bmp"));
     } else if (CBTipoSecao->currentIndex() == secaoTrapezoidal) {
         RButtonSecaoTrapComDegrau->show();
         RButtonSecaoTrapComum->show();
         for (int c = 1; c < SGridCanalSecao->ColCount(); ++c)
             SGridCanalSecao->setColWidths(c, 40);
-        carregaImagemDaAba(2, QStringLiteral("Trapez.bmp"));
-        RButtonSecaoTrapComum->setChecked(true);
     }
+    carregaImagemDaAba(2, TEscolhaImagemGuia::tipoSecao(CBTipoSecao->currentIndex()));
+    if (CBTipoSecao->currentIndex() == secaoTrapezoidal)
+        RButtonSecaoTrapComum->setChecked(true);
     ajustaPanelImage();
 }
 
 void TFEntdados::mudaSecaoTrapezoidalClick()
 {
-    if (RButtonSecaoTrapComDegrau->isChecked())
-        carregaImagemDaAba(2, QStringLiteral("Trapez_Degrau.bmp"));
-    else if (RButtonSecaoTrapComum->isChecked())
-        carregaImagemDaAba(2, QStringLiteral("Trapez.bmp"));
+    carregaImagemDaAba(2, TEscolhaImagemGuia::trapezio(RButtonSecaoTrapComDegrau->isChecked(),
+                                                       RButtonSecaoTrapComum->isChecked()));
 }
 
 void TFEntdados::TipoLevantamentoClick()
@@ -1042,10 +1033,7 @@ void TFEntdados::TipoLevantamentoClick()
     const int metodo = RadioGTipoDeLevantamento->ItemIndex();
     if (metodo >= 0 && metodo < NoteAreaDeContribuicao->count())
         NoteAreaDeContribuicao->setCurrentIndex(metodo);
-    if (metodo == levantamentoIrradiacao)
-        carregaImagemDaAba(3, QStringLiteral("Area_Figura_inicial.bmp"));
-    else if (metodo == levantamentoTrena)
-        carregaImagemDaAba(3, QStringLiteral("Area_Espacamento_Medio.bmp"));
+    carregaImagemDaAba(3, TEscolhaImagemGuia::levantamento(metodo));
 }
 
 void TFEntdados::AreaContribuicaoEstradaClick()
@@ -1053,31 +1041,27 @@ void TFEntdados::AreaContribuicaoEstradaClick()
     const bool contribui = RadioButtonContribui->isChecked();
     pintaEdicao(EdtAreaContibuicaoSemiELargura, contribui);
     pintaEdicao(EdtAreaContibuicaoComprimento, contribui);
-    if (contribui) {
-        carregaImagemDaAba(3, QStringLiteral("Area_e_estrada.bmp"));
-    } else {
+    if (!contribui) {
         EdtAreaContibuicaoSemiELargura->clear();
         EdtAreaContibuicaoComprimento->clear();
-        carregaImagemDaAba(3, RadioGTipoDeLevantamento->ItemIndex() == levantamentoIrradiacao
-                                  ? QStringLiteral("Area_Figura_inicial.bmp")
-                                  : QStringLiteral("Area_Espacamento_Medio.bmp"));
     }
+    carregaImagemDaAba(3, TEscolhaImagemGuia::estrada(contribui, RadioGTipoDeLevantamento->ItemIndex()));
     ajustaPanelImage();
 }
 
 void TFEntdados::EdtAreaContibuicaoSemiELarguraEnter()
 {
-    carregaImagemDaAba(3, QStringLiteral("Area_e_estrada.bmp"));
+    carregaImagemDaAba(3, TEscolhaImagemGuia::estrada(true, RadioGTipoDeLevantamento->ItemIndex()));
 }
 
 void TFEntdados::EdtAreaContibuicaoComprimentoEnter()
 {
-    carregaImagemDaAba(3, QStringLiteral("Area_e_estrada.bmp"));
+    carregaImagemDaAba(3, TEscolhaImagemGuia::estrada(true, RadioGTipoDeLevantamento->ItemIndex()));
 }
 
 void TFEntdados::ImagemComprimentoClick()
 {
-    carregaImagemDaAba(2, QStringLiteral("Comprimento_do_terraco.bmp"));
+    carregaImagemDaAba(2, "Comprimento_do_terraco.bmp");
     ajustaPanelImage();
 }
 
@@ -1087,23 +1071,6 @@ namespace {
 
 constexpr int colunaLeituraCrista = 1;
 constexpr int colunaCotaCrista = 2;
-
-// The guide pictures of the sight grid's columns 1 to 4.
-constexpr std::array<const char*, 4> imagensMira{"Area_Irradiacao_FS.bmp", "Area_Irradiacao_FM.bmp",
-                                                 "Area_Irradiacao_FI.bmp", "Area_Irradiacao_Angulo.bmp"};
-
-// The guide picture of a channel column in one family of pictures ("Trapez_Degrau",
-// "Trapez", "Triang"); empty where the family has none, as a triangle has no F2.
-QString imagemColunaCanal(const QString& familia, int coluna)
-{
-    constexpr std::array<const char*, 7> pontos{"C", "C-F1", "F1", "C-F2", "F2", "C-FT", "FT"};
-    if (familia.isEmpty() || coluna < 1 || coluna > static_cast<int>(pontos.size()))
-        return QString();
-    if (familia == QStringLiteral("Triang") && (coluna == 4 || coluna == 5))
-        return QString();
-    return familia + QLatin1Char('_') + QString::fromUtf8(pontos[static_cast<std::size_t>(coluna - 1)])
-           + QStringLiteral(".bmp");
-}
 
 } // namespace
 
@@ -1203,33 +1170,20 @@ void TFEntdados::SGridCristaDrawCell(QObject* sender, int coluna, int linha, con
 void TFEntdados::SGridCristaInicioClick(QObject* sender)
 {
     const int tag = sender ? sender->property("Tag").toInt() : 0;
-    if (tag == 1)
-        carregaImagemDaAba(4, QStringLiteral("Cotas_das_extremidades_do_terraco.bmp"));
-    else if (tag == 2)
-        carregaImagemDaAba(4, QStringLiteral("Cotas_da_crista.bmp"));
+    carregaImagemDaAba(4, TEscolhaImagemGuia::gradeCrista(tag));
 }
 
 void TFEntdados::SgridCanalSelectCell(int coluna)
 {
-    QString familia;
-    if (CBTipoSecao->currentText() == QStringLiteral("trapezoidal")) {
-        if (RButtonSecaoTrapComDegrau->isChecked())
-            familia = QStringLiteral("Trapez_Degrau");
-        else if (RButtonSecaoTrapComum->isChecked())
-            familia = QStringLiteral("Trapez");
-    } else if (CBTipoSecao->currentText() == QStringLiteral("triangular")) {
-        familia = QStringLiteral("Triang");
-    }
-    const QString imagem = imagemColunaCanal(familia, coluna);
-    if (!imagem.isEmpty())
-        carregaImagemDaAba(2, imagem);
+    const std::string familia = TEscolhaImagemGuia::familiaCanal(
+        s(CBTipoSecao->currentText()), RButtonSecaoTrapComDegrau->isChecked(), RButtonSecaoTrapComum->isChecked());
+    carregaImagemDaAba(2, TEscolhaImagemGuia::colunaCanal(familia, coluna));
     ajustaPanelImage();
 }
 
 void TFEntdados::SgridAreaContribuicaoSelectCell(int coluna)
 {
-    if (coluna >= 1 && coluna <= static_cast<int>(std::size(imagensMira)))
-        carregaImagemDaAba(3, QString::fromUtf8(imagensMira[static_cast<std::size_t>(coluna - 1)]));
+    carregaImagemDaAba(3, TEscolhaImagemGuia::colunaMira(coluna));
     ajustaPanelImage();
 }
 
