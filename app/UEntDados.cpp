@@ -8,12 +8,14 @@
 #include "TAjudaAplicacao.h"
 #include "TAplicacao.h"
 #include "TEscolhaImagemGuia.h"
+#include "TGeometriaEntrada.h"
 #include "TCaixaMensagem.h"
 #include "TFiltroInsercao.h"
 #include "TFiltroTeclas.h"
 #include "TGrafico.h"
 #include "TImagensGuia.h"
 #include "TIniciaProcesso.h"
+#include "TJanelaAtiva.h"
 #include "TInstaladorArquivosComuns.h"
 #include "TLabeledEdit.h"
 #include "TMaskEdit.h"
@@ -54,21 +56,6 @@ namespace {
 
 constexpr int larguraCliente = 744;
 constexpr int alturaCliente = 471;
-constexpr int alturaAbaFechada = 40;
-constexpr int alturaBotoes = 40;
-
-struct TAba {
-    int alturaAberta;        // section 5 fills what the others leave
-    int larguraPnEsquerda;
-};
-
-constexpr std::array<TAba, 5> abas{{
-    {150, 270},
-    {243, 350},
-    {243, 420},
-    {243, 270},
-    {0, 270},
-}};
 
 // Help context of "Ajuda" by the section button clicked last.
 constexpr std::array<std::uint32_t, 5> contextosAba{10018, 10017, 10014, 10016, 10019};
@@ -307,6 +294,11 @@ std::optional<QString> q(const std::optional<std::string>& texto)
     return texto ? std::optional<QString>(q(*texto)) : std::nullopt;
 }
 
+QRect qRect(const TRetangulo& r)
+{
+    return QRect(r.x, r.y, r.largura, r.altura);
+}
+
 } // namespace
 
 TFEntdados::TFEntdados(QWidget* dono)
@@ -339,6 +331,8 @@ QMdiSubWindow* TFEntdados::mostraNaArea(QMdiArea* area, TFEntdados* janela)
     // The frame goes with the window however the window is closed.
     connect(janela, &QObject::destroyed, subjanela, &QWidget::close);
     subjanela->show();
+    // The keyboard starts on the return period, the first edit of the open section.
+    TJanelaAtiva::mostra(janela, janela->LblEdtTr);
     return subjanela;
 }
 
@@ -360,7 +354,7 @@ void TFEntdados::criaPaginaEntrada()
     PnPerfiDaCrista = painel(PnEsquerda, "PnPerfiDaCrista", true);
     PnSolo = painel(PnEsquerda, "PnSolo", true);
     for (int tag = 1; tag <= 4; ++tag)
-        painelDaAba(tag)->resize(PnEsquerda->width(), alturaAbaFechada);
+        painelDaAba(tag)->resize(PnEsquerda->width(), TGeometriaEntrada::alturaAba(tag, false));
 
     PnCalculaAjudaCancela = painel(PnEsquerda, "PnCalculaAjudaCancela");
     BttCalcula = botao(PnCalculaAjudaCancela, "BttCalcula", QStringLiteral("Calcular"), QRect(10, 0, 75, 25));
@@ -669,20 +663,16 @@ QToolButton* TFEntdados::botaoDaAba(int tag) const
     return tag >= 1 && tag <= 5 ? botoes[static_cast<std::size_t>(tag - 1)] : nullptr;
 }
 
-// Sections 1 to 4 stack from the top at their own heights, the buttons keep to the
-// bottom and section 5 takes what lies between.
 void TFEntdados::alinhaAbas()
 {
-    const int largura = PnEsquerda->width();
-    int topo = 0;
-    for (int tag = 1; tag <= 4; ++tag) {
-        QFrame* p = painelDaAba(tag);
-        p->setGeometry(0, topo, largura, p->height());
-        topo += p->height();
-    }
-    const int topoBotoes = PnEsquerda->height() - alturaBotoes;
-    PnSolo->setGeometry(0, topo, largura, std::max(topoBotoes - topo, 0));
-    PnCalculaAjudaCancela->setGeometry(0, topoBotoes, largura, alturaBotoes);
+    std::array<int, 4> alturas{};
+    for (int tag = 1; tag <= 4; ++tag)
+        alturas[static_cast<std::size_t>(tag - 1)] = painelDaAba(tag)->height();
+    const TGeometriaEntrada::TAbas abas =
+        TGeometriaEntrada::alinhaAbas(PnEsquerda->width(), PnEsquerda->height(), alturas);
+    for (int tag = 1; tag <= 5; ++tag)
+        painelDaAba(tag)->setGeometry(qRect(abas.secoes[static_cast<std::size_t>(tag - 1)]));
+    PnCalculaAjudaCancela->setGeometry(qRect(abas.botoes));
 }
 
 void TFEntdados::defineLarguraPnEsquerda(int largura)
@@ -727,7 +717,7 @@ void TFEntdados::FormShow()
     carregaImagem(q(TEscolhaImagemGuia::abertura(1, RadioGTipoDeLevantamento->ItemIndex())));
     sbPrecipitacao->setChecked(true);
     abaAberta = sbPrecipitacao->property("Tag").toInt();
-    PnPrecipitacao->resize(PnPrecipitacao->width(), abas[0].alturaAberta);
+    PnPrecipitacao->resize(PnPrecipitacao->width(), TGeometriaEntrada::alturaAba(1, true));
     alinhaAbas();
     preparaGrades();
 }
@@ -789,15 +779,14 @@ void TFEntdados::abaEntradaDadosClick(QObject* sender)
 void TFEntdados::ajustaPainelAba(int tag, bool abre)
 {
     if (QFrame* p = painelDaAba(tag)) {
-        const TAba& aba = abas[static_cast<std::size_t>(tag - 1)];
         if (tag <= 4)
-            p->resize(p->width(), abre ? aba.alturaAberta : alturaAbaFechada);
+            p->resize(p->width(), TGeometriaEntrada::alturaAba(tag, abre));
         for (QWidget* controle : p->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             if (controle != botaoDaAba(tag))
                 controle->setVisible(abre);
         alinhaAbas();
         if (abre) {
-            defineLarguraPnEsquerda(aba.larguraPnEsquerda);
+            defineLarguraPnEsquerda(TGeometriaEntrada::larguraEsquerda(tag));
             if (const std::string imagem = TEscolhaImagemGuia::abertura(tag, RadioGTipoDeLevantamento->ItemIndex());
                 !imagem.empty())
                 carregaImagem(q(imagem));
@@ -845,20 +834,13 @@ void TFEntdados::carregaImagemDaAba(int tag, const std::string& nome)
 
 void TFEntdados::ajustaPanelImage()
 {
-    const int largura = Image1->width();
-    const int altura = Image1->height();
-    int topo = PnBordaImage->y();
-    if (altura > 300)
-        topo = 20;
-    else if (altura < 200)
-        topo = 120;
-    if (largura > 350 && PnDireita->width() < 370) {
-        defineLarguraPnDireita(PnDireita->width() + 130);
-        topo = 40;
-    } else if (largura < 350 && PnDireita->width() > 400) {
-        defineLarguraPnDireita(PnDireita->width() - 130);
-    }
-    PnBordaImage->setGeometry(PnBordaImage->x(), topo, largura + 6, altura + 6);
+    const QRect moldura = PnBordaImage->geometry();
+    const TGeometriaEntrada::TImagem imagem = TGeometriaEntrada::ajustaImagem(
+        Image1->width(), Image1->height(), {moldura.x(), moldura.y(), moldura.width(), moldura.height()},
+        PnDireita->width());
+    if (imagem.larguraDireita != PnDireita->width())
+        defineLarguraPnDireita(imagem.larguraDireita);
+    PnBordaImage->setGeometry(qRect(imagem.moldura));
 }
 
 void TFEntdados::Image1MouseDown(Qt::MouseButton, int x, int y)
