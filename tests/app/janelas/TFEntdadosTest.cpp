@@ -375,10 +375,12 @@ TEST_F(TFEntdadosTest, NaAreaDeDocumentosOTecladoComecaNoTempoDeRetorno)
     QMdiArea area;
     area.resize(900, 650);
     area.show();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
     FEntdados = new TFEntdados;
     TFEntdados::mostraNaArea(&area, FEntdados);
-    EXPECT_EQ(QApplication::focusWidget(), FEntdados->LblEdtTr);
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("25"));
+    ASSERT_EQ(QApplication::focusWidget(), FEntdados->LblEdtTr);
+    QTest::keyClicks(FEntdados->LblEdtTr, QStringLiteral("25"));
     EXPECT_EQ(FEntdados->LblEdtTr->text(), QStringLiteral("25"));
     FEntdados->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
