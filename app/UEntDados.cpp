@@ -7,12 +7,15 @@
 #include "RegrasEntrada.h"
 #include "TAjudaAplicacao.h"
 #include "TAplicacao.h"
+#include "TEscolhaImagemGuia.h"
+#include "TGeometriaEntrada.h"
 #include "TCaixaMensagem.h"
 #include "TFiltroInsercao.h"
 #include "TFiltroTeclas.h"
 #include "TGrafico.h"
 #include "TImagensGuia.h"
 #include "TIniciaProcesso.h"
+#include "TJanelaAtiva.h"
 #include "TInstaladorArquivosComuns.h"
 #include "TLabeledEdit.h"
 #include "TMaskEdit.h"
@@ -53,22 +56,6 @@ namespace {
 
 constexpr int larguraCliente = 744;
 constexpr int alturaCliente = 471;
-constexpr int alturaAbaFechada = 40;
-constexpr int alturaBotoes = 40;
-
-struct TAba {
-    int alturaAberta;        // section 5 fills what the others leave
-    int larguraPnEsquerda;
-    const char* imagem;      // the picture its opening shows; the channel has its own rule
-};
-
-constexpr std::array<TAba, 5> abas{{
-    {150, 270, "Precipitacao.bmp"},
-    {243, 350, nullptr},
-    {243, 420, "Area_Figura_inicial.bmp"},
-    {243, 270, "Cotas_das_extremidades_do_terraco.bmp"},
-    {0, 270, "SoloTIE.bmp"},
-}};
 
 // Help context of "Ajuda" by the section button clicked last.
 constexpr std::array<std::uint32_t, 5> contextosAba{10018, 10017, 10014, 10016, 10019};
@@ -307,6 +294,11 @@ std::optional<QString> q(const std::optional<std::string>& texto)
     return texto ? std::optional<QString>(q(*texto)) : std::nullopt;
 }
 
+QRect qRect(const TRetangulo& r)
+{
+    return QRect(r.x, r.y, r.largura, r.altura);
+}
+
 } // namespace
 
 TFEntdados::TFEntdados(QWidget* dono)
@@ -339,6 +331,8 @@ QMdiSubWindow* TFEntdados::mostraNaArea(QMdiArea* area, TFEntdados* janela)
     // The frame goes with the window however the window is closed.
     connect(janela, &QObject::destroyed, subjanela, &QWidget::close);
     subjanela->show();
+    // The keyboard starts on the return period, the first edit of the open section.
+    TJanelaAtiva::mostra(janela, janela->LblEdtTr);
     return subjanela;
 }
 
@@ -360,7 +354,7 @@ void TFEntdados::criaPaginaEntrada()
     PnPerfiDaCrista = painel(PnEsquerda, "PnPerfiDaCrista", true);
     PnSolo = painel(PnEsquerda, "PnSolo", true);
     for (int tag = 1; tag <= 4; ++tag)
-        painelDaAba(tag)->resize(PnEsquerda->width(), alturaAbaFechada);
+        painelDaAba(tag)->resize(PnEsquerda->width(), TGeometriaEntrada::alturaAba(tag, false));
 
     PnCalculaAjudaCancela = painel(PnEsquerda, "PnCalculaAjudaCancela");
     BttCalcula = botao(PnCalculaAjudaCancela, "BttCalcula", QStringLiteral("Calcular"), QRect(10, 0, 75, 25));
@@ -669,20 +663,16 @@ QToolButton* TFEntdados::botaoDaAba(int tag) const
     return tag >= 1 && tag <= 5 ? botoes[static_cast<std::size_t>(tag - 1)] : nullptr;
 }
 
-// Sections 1 to 4 stack from the top at their own heights, the buttons keep to the
-// bottom and section 5 takes what lies between.
 void TFEntdados::alinhaAbas()
 {
-    const int largura = PnEsquerda->width();
-    int topo = 0;
-    for (int tag = 1; tag <= 4; ++tag) {
-        QFrame* p = painelDaAba(tag);
-        p->setGeometry(0, topo, largura, p->height());
-        topo += p->height();
-    }
-    const int topoBotoes = PnEsquerda->height() - alturaBotoes;
-    PnSolo->setGeometry(0, topo, largura, std::max(topoBotoes - topo, 0));
-    PnCalculaAjudaCancela->setGeometry(0, topoBotoes, largura, alturaBotoes);
+    std::array<int, 4> alturas{};
+    for (int tag = 1; tag <= 4; ++tag)
+        alturas[static_cast<std::size_t>(tag - 1)] = painelDaAba(tag)->height();
+    const TGeometriaEntrada::TAbas abas =
+        TGeometriaEntrada::alinhaAbas(PnEsquerda->width(), PnEsquerda->height(), alturas);
+    for (int tag = 1; tag <= 5; ++tag)
+        painelDaAba(tag)->setGeometry(qRect(abas.secoes[static_cast<std::size_t>(tag - 1)]));
+    PnCalculaAjudaCancela->setGeometry(qRect(abas.botoes));
 }
 
 void TFEntdados::defineLarguraPnEsquerda(int largura)
@@ -724,10 +714,10 @@ void TFEntdados::FormShow()
 {
     mostraPagina(QStringLiteral("EntradaDeDados"));
     abaClicada = 1;
-    carregaImagem(QStringLiteral("Precipitacao.bmp"));
+    carregaImagem(q(TEscolhaImagemGuia::abertura(1, RadioGTipoDeLevantamento->ItemIndex())));
     sbPrecipitacao->setChecked(true);
     abaAberta = sbPrecipitacao->property("Tag").toInt();
-    PnPrecipitacao->resize(PnPrecipitacao->width(), abas[0].alturaAberta);
+    PnPrecipitacao->resize(PnPrecipitacao->width(), TGeometriaEntrada::alturaAba(1, true));
     alinhaAbas();
     preparaGrades();
 }
@@ -789,17 +779,17 @@ void TFEntdados::abaEntradaDadosClick(QObject* sender)
 void TFEntdados::ajustaPainelAba(int tag, bool abre)
 {
     if (QFrame* p = painelDaAba(tag)) {
-        const TAba& aba = abas[static_cast<std::size_t>(tag - 1)];
         if (tag <= 4)
-            p->resize(p->width(), abre ? aba.alturaAberta : alturaAbaFechada);
+            p->resize(p->width(), TGeometriaEntrada::alturaAba(tag, abre));
         for (QWidget* controle : p->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             if (controle != botaoDaAba(tag))
                 controle->setVisible(abre);
         alinhaAbas();
         if (abre) {
-            defineLarguraPnEsquerda(aba.larguraPnEsquerda);
-            if (aba.imagem)
-                carregaImagem(imagemDeAbertura(tag));
+            defineLarguraPnEsquerda(TGeometriaEntrada::larguraEsquerda(tag));
+            if (const std::string imagem = TEscolhaImagemGuia::abertura(tag, RadioGTipoDeLevantamento->ItemIndex());
+                !imagem.empty())
+                carregaImagem(q(imagem));
         }
         if (tag == 2 && abre) {
             RButtonSecaoTrapComDegrau->show();
@@ -833,39 +823,24 @@ void TFEntdados::carregaImagem(const QString& nome)
     Image1->resize(imagem.size());
 }
 
-// The picture a section shows as it opens: the survey area's follows the method in force.
-QString TFEntdados::imagemDeAbertura(int tag) const
-{
-    if (tag == 3 && RadioGTipoDeLevantamento->ItemIndex() == levantamentoTrena)
-        return QStringLiteral("Area_Espacamento_Medio.bmp");
-    return QString::fromUtf8(abas[static_cast<std::size_t>(tag - 1)].imagem);
-}
-
 // A control's picture shows only while its section is open: switches that the program
 // runs for a closed section (reading a project, filling a grid) leave the picture of the
 // section on show.
-void TFEntdados::carregaImagemDaAba(int tag, const QString& nome)
+void TFEntdados::carregaImagemDaAba(int tag, const std::string& nome)
 {
-    if (abaAberta == tag)
-        carregaImagem(nome);
+    if (abaAberta == tag && !nome.empty())
+        carregaImagem(q(nome));
 }
 
 void TFEntdados::ajustaPanelImage()
 {
-    const int largura = Image1->width();
-    const int altura = Image1->height();
-    int topo = PnBordaImage->y();
-    if (altura > 300)
-        topo = 20;
-    else if (altura < 200)
-        topo = 120;
-    if (largura > 350 && PnDireita->width() < 370) {
-        defineLarguraPnDireita(PnDireita->width() + 130);
-        topo = 40;
-    } else if (largura < 350 && PnDireita->width() > 400) {
-        defineLarguraPnDireita(PnDireita->width() - 130);
-    }
-    PnBordaImage->setGeometry(PnBordaImage->x(), topo, largura + 6, altura + 6);
+    const QRect moldura = PnBordaImage->geometry();
+    const TGeometriaEntrada::TImagem imagem = TGeometriaEntrada::ajustaImagem(
+        Image1->width(), Image1->height(), {moldura.x(), moldura.y(), moldura.width(), moldura.height()},
+        PnDireita->width());
+    if (imagem.larguraDireita != PnDireita->width())
+        defineLarguraPnDireita(imagem.larguraDireita);
+    PnBordaImage->setGeometry(qRect(imagem.moldura));
 }
 
 void TFEntdados::Image1MouseDown(Qt::MouseButton, int x, int y)
@@ -1017,24 +992,22 @@ void TFEntdados::TipoSecaoChange()
             SGridCanalSecao->setColWidths(c, 56);
         SGridCanalSecao->setColWidths(4, 0);
         SGridCanalSecao->setColWidths(5, 0);
-        carregaImagemDaAba(2, QStringLiteral("Triang.bmp"));
     } else if (CBTipoSecao->currentIndex() == secaoTrapezoidal) {
         RButtonSecaoTrapComDegrau->show();
         RButtonSecaoTrapComum->show();
         for (int c = 1; c < SGridCanalSecao->ColCount(); ++c)
             SGridCanalSecao->setColWidths(c, 40);
-        carregaImagemDaAba(2, QStringLiteral("Trapez.bmp"));
-        RButtonSecaoTrapComum->setChecked(true);
     }
+    carregaImagemDaAba(2, TEscolhaImagemGuia::tipoSecao(CBTipoSecao->currentIndex()));
+    if (CBTipoSecao->currentIndex() == secaoTrapezoidal)
+        RButtonSecaoTrapComum->setChecked(true);
     ajustaPanelImage();
 }
 
 void TFEntdados::mudaSecaoTrapezoidalClick()
 {
-    if (RButtonSecaoTrapComDegrau->isChecked())
-        carregaImagemDaAba(2, QStringLiteral("Trapez_Degrau.bmp"));
-    else if (RButtonSecaoTrapComum->isChecked())
-        carregaImagemDaAba(2, QStringLiteral("Trapez.bmp"));
+    carregaImagemDaAba(2, TEscolhaImagemGuia::trapezio(RButtonSecaoTrapComDegrau->isChecked(),
+                                                       RButtonSecaoTrapComum->isChecked()));
 }
 
 void TFEntdados::TipoLevantamentoClick()
@@ -1042,10 +1015,7 @@ void TFEntdados::TipoLevantamentoClick()
     const int metodo = RadioGTipoDeLevantamento->ItemIndex();
     if (metodo >= 0 && metodo < NoteAreaDeContribuicao->count())
         NoteAreaDeContribuicao->setCurrentIndex(metodo);
-    if (metodo == levantamentoIrradiacao)
-        carregaImagemDaAba(3, QStringLiteral("Area_Figura_inicial.bmp"));
-    else if (metodo == levantamentoTrena)
-        carregaImagemDaAba(3, QStringLiteral("Area_Espacamento_Medio.bmp"));
+    carregaImagemDaAba(3, TEscolhaImagemGuia::levantamento(metodo));
 }
 
 void TFEntdados::AreaContribuicaoEstradaClick()
@@ -1053,31 +1023,27 @@ void TFEntdados::AreaContribuicaoEstradaClick()
     const bool contribui = RadioButtonContribui->isChecked();
     pintaEdicao(EdtAreaContibuicaoSemiELargura, contribui);
     pintaEdicao(EdtAreaContibuicaoComprimento, contribui);
-    if (contribui) {
-        carregaImagemDaAba(3, QStringLiteral("Area_e_estrada.bmp"));
-    } else {
+    if (!contribui) {
         EdtAreaContibuicaoSemiELargura->clear();
         EdtAreaContibuicaoComprimento->clear();
-        carregaImagemDaAba(3, RadioGTipoDeLevantamento->ItemIndex() == levantamentoIrradiacao
-                                  ? QStringLiteral("Area_Figura_inicial.bmp")
-                                  : QStringLiteral("Area_Espacamento_Medio.bmp"));
     }
+    carregaImagemDaAba(3, TEscolhaImagemGuia::estrada(contribui, RadioGTipoDeLevantamento->ItemIndex()));
     ajustaPanelImage();
 }
 
 void TFEntdados::EdtAreaContibuicaoSemiELarguraEnter()
 {
-    carregaImagemDaAba(3, QStringLiteral("Area_e_estrada.bmp"));
+    carregaImagemDaAba(3, TEscolhaImagemGuia::estrada(true, RadioGTipoDeLevantamento->ItemIndex()));
 }
 
 void TFEntdados::EdtAreaContibuicaoComprimentoEnter()
 {
-    carregaImagemDaAba(3, QStringLiteral("Area_e_estrada.bmp"));
+    carregaImagemDaAba(3, TEscolhaImagemGuia::estrada(true, RadioGTipoDeLevantamento->ItemIndex()));
 }
 
 void TFEntdados::ImagemComprimentoClick()
 {
-    carregaImagemDaAba(2, QStringLiteral("Comprimento_do_terraco.bmp"));
+    carregaImagemDaAba(2, "Comprimento_do_terraco.bmp");
     ajustaPanelImage();
 }
 
@@ -1087,23 +1053,6 @@ namespace {
 
 constexpr int colunaLeituraCrista = 1;
 constexpr int colunaCotaCrista = 2;
-
-// The guide pictures of the sight grid's columns 1 to 4.
-constexpr std::array<const char*, 4> imagensMira{"Area_Irradiacao_FS.bmp", "Area_Irradiacao_FM.bmp",
-                                                 "Area_Irradiacao_FI.bmp", "Area_Irradiacao_Angulo.bmp"};
-
-// The guide picture of a channel column in one family of pictures ("Trapez_Degrau",
-// "Trapez", "Triang"); empty where the family has none, as a triangle has no F2.
-QString imagemColunaCanal(const QString& familia, int coluna)
-{
-    constexpr std::array<const char*, 7> pontos{"C", "C-F1", "F1", "C-F2", "F2", "C-FT", "FT"};
-    if (familia.isEmpty() || coluna < 1 || coluna > static_cast<int>(pontos.size()))
-        return QString();
-    if (familia == QStringLiteral("Triang") && (coluna == 4 || coluna == 5))
-        return QString();
-    return familia + QLatin1Char('_') + QString::fromUtf8(pontos[static_cast<std::size_t>(coluna - 1)])
-           + QStringLiteral(".bmp");
-}
 
 } // namespace
 
@@ -1203,33 +1152,20 @@ void TFEntdados::SGridCristaDrawCell(QObject* sender, int coluna, int linha, con
 void TFEntdados::SGridCristaInicioClick(QObject* sender)
 {
     const int tag = sender ? sender->property("Tag").toInt() : 0;
-    if (tag == 1)
-        carregaImagemDaAba(4, QStringLiteral("Cotas_das_extremidades_do_terraco.bmp"));
-    else if (tag == 2)
-        carregaImagemDaAba(4, QStringLiteral("Cotas_da_crista.bmp"));
+    carregaImagemDaAba(4, TEscolhaImagemGuia::gradeCrista(tag));
 }
 
 void TFEntdados::SgridCanalSelectCell(int coluna)
 {
-    QString familia;
-    if (CBTipoSecao->currentText() == QStringLiteral("trapezoidal")) {
-        if (RButtonSecaoTrapComDegrau->isChecked())
-            familia = QStringLiteral("Trapez_Degrau");
-        else if (RButtonSecaoTrapComum->isChecked())
-            familia = QStringLiteral("Trapez");
-    } else if (CBTipoSecao->currentText() == QStringLiteral("triangular")) {
-        familia = QStringLiteral("Triang");
-    }
-    const QString imagem = imagemColunaCanal(familia, coluna);
-    if (!imagem.isEmpty())
-        carregaImagemDaAba(2, imagem);
+    const std::string familia = TEscolhaImagemGuia::familiaCanal(
+        s(CBTipoSecao->currentText()), RButtonSecaoTrapComDegrau->isChecked(), RButtonSecaoTrapComum->isChecked());
+    carregaImagemDaAba(2, TEscolhaImagemGuia::colunaCanal(familia, coluna));
     ajustaPanelImage();
 }
 
 void TFEntdados::SgridAreaContribuicaoSelectCell(int coluna)
 {
-    if (coluna >= 1 && coluna <= static_cast<int>(std::size(imagensMira)))
-        carregaImagemDaAba(3, QString::fromUtf8(imagensMira[static_cast<std::size_t>(coluna - 1)]));
+    carregaImagemDaAba(3, TEscolhaImagemGuia::colunaMira(coluna));
     ajustaPanelImage();
 }
 

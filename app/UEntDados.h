@@ -305,8 +305,8 @@ private:
     void preparaGrades();
     void iniciaProgramaTerraco();
     void iniciaInstalador();
-    QString imagemDeAbertura(int tag) const;
-    void carregaImagemDaAba(int tag, const QString& nome);
+    // Shows `nome` when section `tag` is open; an empty name keeps the picture on show.
+    void carregaImagemDaAba(int tag, const std::string& nome);
     void aplicaEfeito(const TEfeitoTipoSecao& efeito);
     void aplicaEfeito(const TEfeitoLarguraColunas& efeito);
     void aplicaEfeito(const TEfeitoEstrada& efeito);

@@ -20,6 +20,15 @@ public:
     // Writing outside the grid does nothing, as on screen.
     void setCells(int coluna, int linha, std::string texto);
 
+    // Rows from `primeira` to the last but one move down one place, over the last row,
+    // and row `primeira` is left empty; a row outside the grid moves nothing.
+    void desceLinhas(int primeira);
+    // Rows after `primeira` move up one place, over row `primeira`; the last row keeps
+    // its texts.
+    void sobeLinhas(int primeira);
+    // Column 0 of each row r from `inicio` on gets the number r + `inicio`.
+    void numeraLinhas(int inicio);
+
     bool operator==(const TGradeTexto&) const = default;
 
 private:

@@ -332,32 +332,34 @@ void TStringGrid::defineGrade(const TGradeTexto& textos)
             setCells(coluna, linha, QString::fromStdString(textos.Cells(coluna, linha)));
 }
 
-void TStringGrid::copiaLinha(int de, int para)
+// The texts change in the record, and the grid takes back every cell that moved.
+void TStringGrid::aplicaTextos(const TGradeTexto& textos)
 {
-    for (int coluna = 0; coluna < colunas_; ++coluna)
-        setCells(coluna, para, Cells(coluna, de));
+    for (int linha = 0; linha < RowCount(); ++linha)
+        for (int coluna = 0; coluna < colunas_; ++coluna)
+            if (textos.Cells(coluna, linha) != Cells(coluna, linha).toStdString())
+                setCells(coluna, linha, QString::fromStdString(textos.Cells(coluna, linha)));
 }
 
 void TStringGrid::desceLinhas(int primeira)
 {
-    if (primeira < 0 || primeira >= RowCount())
-        return;
-    for (int linha = RowCount() - 1; linha > primeira; --linha)
-        copiaLinha(linha - 1, linha);
-    for (int coluna = 0; coluna < colunas_; ++coluna)
-        setCells(coluna, primeira, QString());
+    TGradeTexto textos = grade();
+    textos.desceLinhas(primeira);
+    aplicaTextos(textos);
 }
 
 void TStringGrid::sobeLinhas(int primeira)
 {
-    for (int linha = std::max(primeira, 0); linha < RowCount() - 1; ++linha)
-        copiaLinha(linha + 1, linha);
+    TGradeTexto textos = grade();
+    textos.sobeLinhas(primeira);
+    aplicaTextos(textos);
 }
 
 void TStringGrid::numeraLinhas(int inicio)
 {
-    for (int linha = std::max(inicio, 0); linha < RowCount(); ++linha)
-        setCells(0, linha, QString::number(linha + inicio));
+    TGradeTexto textos = grade();
+    textos.numeraLinhas(inicio);
+    aplicaTextos(textos);
 }
 
 void TStringGrid::setOnKeyPress(TFiltroTeclas::TManipulador manipulador)

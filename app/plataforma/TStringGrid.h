@@ -56,13 +56,9 @@ public:
     // Takes the record's row count and texts; a column the record lacks is emptied.
     void defineGrade(const TGradeTexto& grade);
 
-    // Rows from `primeira` to the last but one move down one place, over the last row,
-    // and row `primeira` is left empty.
+    // The row operations of TGradeTexto, applied to the grid's texts.
     void desceLinhas(int primeira);
-    // Rows after `primeira` move up one place, over row `primeira`; the last row keeps
-    // its texts.
     void sobeLinhas(int primeira);
-    // Column 0 of each row r from `inicio` on gets the number r + `inicio`.
     void numeraLinhas(int inicio);
 
     // Every character typed into the grid or into a cell's editor goes to `manipulador`
@@ -95,7 +91,7 @@ private:
     void aplicaLarguras();
     void aplicaCabecalhos();
     QTableWidgetItem* itemDaCelula(int coluna, int linha) const;
-    void copiaLinha(int de, int para);
+    void aplicaTextos(const TGradeTexto& textos);
     void instalaFiltros(QWidget* editor);
 
     friend class TDelegadoGrade;

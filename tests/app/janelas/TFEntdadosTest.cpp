@@ -20,6 +20,7 @@
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QApplication>
 
 using TFEntdadosTest = FixtureEntrada;
 
@@ -367,4 +368,20 @@ TEST_F(TFEntdadosTest, NaAreaDeDocumentosSemBotoesEFechaSozinha)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(FEntdados.isNull());
     EXPECT_TRUE(area.subWindowList().isEmpty());
+}
+
+TEST_F(TFEntdadosTest, NaAreaDeDocumentosOTecladoComecaNoTempoDeRetorno)
+{
+    QMdiArea area;
+    area.resize(900, 650);
+    area.show();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    FEntdados = new TFEntdados;
+    TFEntdados::mostraNaArea(&area, FEntdados);
+    ASSERT_EQ(QApplication::focusWidget(), FEntdados->LblEdtTr);
+    QTest::keyClicks(FEntdados->LblEdtTr, QStringLiteral("25"));
+    EXPECT_EQ(FEntdados->LblEdtTr->text(), QStringLiteral("25"));
+    FEntdados->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

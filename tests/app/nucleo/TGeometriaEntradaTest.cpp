@@ -1,0 +1,65 @@
+#include "TGeometriaEntrada.h"
+
+#include <gtest/gtest.h>
+
+TEST(TGeometriaEntrada, AlturasELargurasDasSecoes)
+{
+    const struct {
+        int aba;
+        int aberta;
+        int fechada;
+        int larguraEsquerda;
+    } casos[] = {
+        {1, 150, 40, 270}, {2, 243, 40, 350}, {3, 243, 40, 420}, {4, 243, 40, 270}, {5, 0, 40, 270}, {0, 0, 0, 0},
+        {6, 0, 0, 0},
+    };
+    for (const auto& [aba, aberta, fechada, larguraEsquerda] : casos) {
+        EXPECT_EQ(TGeometriaEntrada::alturaAba(aba, true), aberta) << aba;
+        EXPECT_EQ(TGeometriaEntrada::alturaAba(aba, false), fechada) << aba;
+        EXPECT_EQ(TGeometriaEntrada::larguraEsquerda(aba), larguraEsquerda) << aba;
+    }
+}
+
+TEST(TGeometriaEntrada, SecoesEmpilhadasEBotoesEmBaixo)
+{
+    const TGeometriaEntrada::TAbas abas = TGeometriaEntrada::alinhaAbas(270, 471, {150, 40, 40, 40});
+    EXPECT_EQ(abas.secoes[0], (TRetangulo{0, 0, 270, 150}));
+    EXPECT_EQ(abas.secoes[1], (TRetangulo{0, 150, 270, 40}));
+    EXPECT_EQ(abas.secoes[2], (TRetangulo{0, 190, 270, 40}));
+    EXPECT_EQ(abas.secoes[3], (TRetangulo{0, 230, 270, 40}));
+    EXPECT_EQ(abas.secoes[4], (TRetangulo{0, 270, 270, 161}));
+    EXPECT_EQ(abas.botoes, (TRetangulo{0, 431, 270, 40}));
+}
+
+TEST(TGeometriaEntrada, SoloSemEspacoFicaSemAltura)
+{
+    const TGeometriaEntrada::TAbas abas = TGeometriaEntrada::alinhaAbas(350, 300, {243, 243, 40, 40});
+    EXPECT_EQ(abas.secoes[4], (TRetangulo{0, 566, 350, 0}));
+    EXPECT_EQ(abas.botoes, (TRetangulo{0, 260, 350, 40}));
+}
+
+TEST(TGeometriaEntrada, MolduraDaImagem)
+{
+    const TRetangulo moldura{11, 20, 436, 319};
+    const struct {
+        int largura;
+        int altura;
+        int larguraDireita;
+        int novaLarguraDireita;
+        int topo;
+    } casos[] = {
+        {300, 250, 320, 320, 20},   // a middling picture keeps its place
+        {300, 310, 320, 320, 20},   // a tall one goes up
+        {300, 150, 320, 320, 120},  // a short one goes down
+        {400, 150, 320, 450, 40},   // a wide one widens a narrow half
+        {400, 250, 450, 450, 20},   // and keeps a wide half as it is
+        {300, 250, 450, 320, 20},   // a narrow one narrows a wide half
+        {350, 250, 450, 450, 20},   // exactly 350 changes nothing
+        {300, 250, 400, 400, 20},
+    };
+    for (const auto& [largura, altura, larguraDireita, novaLarguraDireita, topo] : casos) {
+        const TGeometriaEntrada::TImagem r = TGeometriaEntrada::ajustaImagem(largura, altura, moldura, larguraDireita);
+        EXPECT_EQ(r.larguraDireita, novaLarguraDireita) << largura << "x" << altura << " " << larguraDireita;
+        EXPECT_EQ(r.moldura, (TRetangulo{11, topo, largura + 6, altura + 6})) << largura << "x" << altura;
+    }
+}
