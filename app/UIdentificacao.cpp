@@ -129,10 +129,8 @@ void TFIdentificacao::OKClick()
 void TFIdentificacao::CancelarClick()
 {
     close();
-    if (!FEntdados) {
-        FPrincipal->projetoSalvo = false;
-        FPrincipal->SalvarComo1->setEnabled(false);
-    }
+    if (!FEntdados)
+        FPrincipal->aplicaEvento(TEstadoComandos::TEvento::identificacaoCancelada);
 }
 
 void TFIdentificacao::ajudaClick()

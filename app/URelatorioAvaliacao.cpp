@@ -8,7 +8,6 @@
 #include "UIdentificacao.h"
 #include "UnitMorlin.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -514,7 +513,7 @@ void TFRelatorioAvaliacao::fecharRelatorioAvaliacaoCilck()
     if (FRelatorioAvaliacao == this)
         FRelatorioAvaliacao = nullptr;
     if (FPrincipal)
-        FPrincipal->RelatriodeAvaliao1->setEnabled(false);
+        FPrincipal->aplicaEvento(TEstadoComandos::TEvento::relatorioFechado);
     fechando_ = true;
     QDialog::reject();
 }

@@ -118,6 +118,7 @@ TFPrincipal::TFPrincipal(QWidget* pai)
     criaMenu();
     criaBarras();
     criaBarraStatus();
+    aplicaEstado(TEstadoComandos());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -176,11 +177,8 @@ void TFPrincipal::criaMenu()
     Novo1 = item(Projeto1, "Novo1", QStringLiteral("&Novo"), [this] { NovoClick(); });
     Abrir1 = item(Projeto1, "Abrir1", QStringLiteral("&Abrir"), [this] { AbrirProjetoClick(); });
     Salvar1 = item(Projeto1, "Salvar1", QStringLiteral("&Salvar"), [this] { SalvarClick(); });
-    Salvar1->setEnabled(false);
     SalvarComo1 = item(Projeto1, "SalvarComo1", QStringLiteral("Salvar &Como..."), [this] { SalvarComoClick(); });
-    SalvarComo1->setEnabled(false);
     Fechar1 = item(Projeto1, "Fechar1", QStringLiteral("&Fechar"), [this] { FecharProjetoClick(); });
-    Fechar1->setEnabled(false);
     N1 = separador(Projeto1, "N1");
     Sair2 = item(Projeto1, "Sair2", QStringLiteral("&Identificação"), [this] { chamarFIdentificacaoClick(); });
     N2 = separador(Projeto1, "N2");
@@ -190,12 +188,10 @@ void TFPrincipal::criaMenu()
     Avaliao1->setObjectName(QStringLiteral("Avaliao1"));
     EntradaDeDados1 = item(Avaliao1, "EntradaDeDados1", QStringLiteral("Entrada de Dados"),
                            [this] { EntradaDeDados1Click(); });
-    EntradaDeDados1->setEnabled(false);
     Simulao1 = separador(Avaliao1, "Simulao1");
     CapacidadedeArmazenamento1 = item(Avaliao1, "CapacidadedeArmazenamento1",
                                       QStringLiteral("Capacidade de Armazenamento"),
                                       [this] { CapacidadedeArmazenamento1Click(); });
-    CapacidadedeArmazenamento1->setEnabled(false);
 
     Resultados1 = menuBar()->addMenu(QStringLiteral("&Imprimir"));
     Resultados1->setObjectName(QStringLiteral("Resultados1"));
@@ -204,7 +200,6 @@ void TFPrincipal::criaMenu()
     N3 = separador(Resultados1, "N3");
     RelatriodeAvaliao1 = item(Resultados1, "RelatriodeAvaliao1", QStringLiteral("Relatório de Avaliação"),
                               [this] { RelatorioDeAvaliacaoClick(); });
-    RelatriodeAvaliao1->setEnabled(false);
     N6 = separador(Resultados1, "N6");
     Configuraes1 = item(Resultados1, "Configuraes1", QStringLiteral("Configurações"),
                         [this] { configuraImpressoraClick(); });
@@ -259,9 +254,7 @@ void TFPrincipal::criaBarras()
     tbNovo = botao(tlbProjeto, "tbNovo", QStringLiteral("Novo"), 0, [this] { NovoClick(); }, true);
     tbAbrir = botao(tlbProjeto, "tbAbrir", QStringLiteral("Abrir"), 1, [this] { AbrirProjetoClick(); }, true);
     tbSalvar = botao(tlbProjeto, "tbSalvar", QStringLiteral("Salvar"), 2, [this] { SalvarClick(); }, true);
-    tbSalvar->setEnabled(false);
     tbFechar = botao(tlbProjeto, "tbFechar", QStringLiteral("Fechar"), 3, [this] { FecharProjetoClick(); }, true);
-    tbFechar->setEnabled(false);
 
     tlbConfig = barra("tlbConfig");
     tbConfigImpress = botao(tlbConfig, "tbConfigImpress", QStringLiteral("Configuração da impressora"), 5,
@@ -346,7 +339,7 @@ void TFPrincipal::resizeEvent(QResizeEvent* evento)
 
 void TFPrincipal::FormShow()
 {
-    projetoSalvo = false;
+    aplicaEvento(TEstadoComandos::TEvento::exibicaoInicial);
     nomeArquivo.clear();
     TAjudaAplicacao::defineManipulador(
         [janela = QPointer<TFPrincipal>(this)](std::uint16_t comando, std::uint32_t dados, bool& chamarAjuda) {
@@ -465,6 +458,43 @@ bool TFPrincipal::chamarAjudaHtml(std::uint16_t comando, std::uint32_t dados, bo
 
 // ---- Project commands ---------------------------------------------------------------
 
+// The project's state is what the items and flags show, which the other windows read: an
+// event switches its own and leaves the rest as they stand.
+TEstadoComandos TFPrincipal::estadoComandos() const
+{
+    TEstadoComandos e;
+    e.salvarComo = SalvarComo1->isEnabled();
+    e.salvarNoMenu = Salvar1->isEnabled();
+    e.salvarNaBarra = tbSalvar->isEnabled();
+    e.fecharNoMenu = Fechar1->isEnabled();
+    e.fecharNaBarra = tbFechar->isEnabled();
+    e.entradaDeDados = EntradaDeDados1->isEnabled();
+    e.capacidadeDeArmazenamento = CapacidadedeArmazenamento1->isEnabled();
+    e.relatorioDeAvaliacao = RelatriodeAvaliao1->isEnabled();
+    e.projetoSalvo = projetoSalvo;
+    e.projetoAberto = projetoAberto;
+    return e;
+}
+
+void TFPrincipal::aplicaEstado(const TEstadoComandos& e)
+{
+    SalvarComo1->setEnabled(e.salvarComo);
+    Salvar1->setEnabled(e.salvarNoMenu);
+    tbSalvar->setEnabled(e.salvarNaBarra);
+    Fechar1->setEnabled(e.fecharNoMenu);
+    tbFechar->setEnabled(e.fecharNaBarra);
+    EntradaDeDados1->setEnabled(e.entradaDeDados);
+    CapacidadedeArmazenamento1->setEnabled(e.capacidadeDeArmazenamento);
+    RelatriodeAvaliao1->setEnabled(e.relatorioDeAvaliacao);
+    projetoSalvo = e.projetoSalvo;
+    projetoAberto = e.projetoAberto;
+}
+
+void TFPrincipal::aplicaEvento(TEstadoComandos::TEvento evento)
+{
+    aplicaEstado(estadoComandos().apos(evento));
+}
+
 bool TFPrincipal::projetoAlterado() const
 {
     return FEntdados && dadosDoProjeto() != dadosGravados_;
@@ -511,24 +541,17 @@ void TFPrincipal::descartaJanelasDoProjeto()
         FEntdados->close();
         FEntdados = nullptr;
     }
-    EntradaDeDados1->setEnabled(false);
-    CapacidadedeArmazenamento1->setEnabled(false);
-    RelatriodeAvaliao1->setEnabled(false);
+    aplicaEvento(TEstadoComandos::TEvento::janelasDescartadas);
 }
 
 void TFPrincipal::iniciaEntradaDeDados()
 {
     FEntdados = new TFEntdados;
     TAplicacao::liga(FEntdados.data(), &TFEntdados::pedidoFecharProjeto, this, [this] { FecharProjetoClick(); });
-    connect(FEntdados, &TFEntdados::avaliacaoConcluida, this, [this] {
-        CapacidadedeArmazenamento1->setEnabled(true);
-        RelatriodeAvaliao1->setEnabled(true);
-    });
+    connect(FEntdados, &TFEntdados::avaliacaoConcluida, this,
+            [this] { aplicaEvento(TEstadoComandos::TEvento::avaliacaoConcluida); });
     mostraJanelaFilha(FEntdados);
-    EntradaDeDados1->setEnabled(true);
-    SalvarComo1->setEnabled(true);
-    Fechar1->setEnabled(true);
-    tbFechar->setEnabled(true);
+    aplicaEvento(TEstadoComandos::TEvento::entradaIniciada);
 }
 
 void TFPrincipal::NovoClick()
@@ -539,15 +562,9 @@ void TFPrincipal::NovoClick()
     dadosGravados_ = TDadosTerraco();
     FIdentificacao = new TFIdentificacao(this);
     TJanelaAtiva::mostra(FIdentificacao);
-    SalvarComo1->setEnabled(true);
-    tbFechar->setEnabled(true);
-    Fechar1->setEnabled(true);
-    projetoSalvo = false;
-    projetoAberto = false;
+    aplicaEvento(TEstadoComandos::TEvento::novo);
     // A new project has no file yet: nothing may save it over the file of the one before.
     nomeArquivo.clear();
-    Salvar1->setEnabled(false);
-    tbSalvar->setEnabled(false);
 }
 
 void TFPrincipal::AbrirProjetoClick()
@@ -559,14 +576,7 @@ void TFPrincipal::AbrirProjetoClick()
     if (nome.isEmpty())
         return;
     AbrirArquivoTxt(nome);
-    projetoSalvo = true;
-    projetoAberto = true;
-    for (QAction* acao : {SalvarComo1, Salvar1, EntradaDeDados1, Fechar1})
-        acao->setEnabled(true);
-    tbSalvar->setEnabled(true);
-    tbFechar->setEnabled(true);
-    CapacidadedeArmazenamento1->setEnabled(false);
-    RelatriodeAvaliao1->setEnabled(false);
+    aplicaEvento(TEstadoComandos::TEvento::aberto);
 }
 
 void TFPrincipal::SalvarClick()
@@ -580,7 +590,7 @@ void TFPrincipal::SalvarClick()
         return;
     }
     GravarArquivoTxt();
-    projetoSalvo = true;
+    aplicaEvento(TEstadoComandos::TEvento::salvo);
 }
 
 void TFPrincipal::SalvarComoClick()
@@ -622,11 +632,7 @@ bool TFPrincipal::salvaComo()
         return false;
     gravaProjeto(nome);
     nomeArquivo = nome;
-    projetoSalvo = true;
-    for (QAction* acao : {Salvar1, EntradaDeDados1, Fechar1})
-        acao->setEnabled(true);
-    tbSalvar->setEnabled(true);
-    tbFechar->setEnabled(true);
+    aplicaEvento(TEstadoComandos::TEvento::salvoComo);
     return true;
 }
 
@@ -643,12 +649,7 @@ void TFPrincipal::FecharProjetoClick()
         FCadernetaDeCampo->close();
         FCadernetaDeCampo = nullptr;
     }
-    for (QAction* acao : {SalvarComo1, Salvar1, Fechar1})
-        acao->setEnabled(false);
-    tbSalvar->setEnabled(false);
-    tbFechar->setEnabled(false);
-    projetoSalvo = false;
-    projetoAberto = false;
+    aplicaEvento(TEstadoComandos::TEvento::fechado);
 }
 
 TDadosTerraco TFPrincipal::dadosDoProjeto() const

@@ -3,6 +3,7 @@
 // and the area that holds the data-entry window. It keeps the project state that the
 // other windows read and write, and routes every help request to the help control.
 #include "TDadosTerraco.h"
+#include "TEstadoComandos.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -121,6 +122,10 @@ public:
     void GravarArquivoTxt();
     void AbrirArquivoTxt(const QString& nome);
 
+    // What the project commands offer after `evento`, on the items and in the flags. The
+    // other windows tell their events of the project here.
+    void aplicaEvento(TEstadoComandos::TEvento evento);
+
     // A new data-entry window for the project in hand, inside the main window, with
     // the commands that a project with its data entry offers.
     void iniciaEntradaDeDados();
@@ -159,6 +164,8 @@ private:
     void gravaProjeto(const QString& nome);
     TDadosTerraco dadosDoProjeto() const;
     void descartaJanelasDoProjeto();
+    TEstadoComandos estadoComandos() const;
+    void aplicaEstado(const TEstadoComandos& estado);
 
     QMdiArea* MdiArea1;
     QLabel* paineis[2];
