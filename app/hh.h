@@ -1,14 +1,11 @@
 #pragma once
 // The binding to the HTML Help control: finds the control library, loads it when the
 // program starts, keeps its entry points and frees it at the end.
+#include "hhctrl/hhctrl.h"
+
 #include <cstdint>
 #include <string>
 
-// The control's entry point: caller window, help file path, command, data.
-using THtmlHelpProc = std::intptr_t (*)(std::intptr_t janela, const char* arquivo,
-                                        unsigned int comando, std::uintptr_t dados);
-
-inline constexpr unsigned int HH_HELP_CONTEXT = 15;
 inline constexpr std::uint16_t HELP_CONTEXT = 1;
 inline constexpr std::uint16_t HELP_CONTEXTPOPUP = 8;
 inline constexpr std::uint16_t HELP_FINDER = 11;

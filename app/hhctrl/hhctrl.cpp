@@ -1,7 +1,7 @@
 // The help control's entry point, as the program's help binding looks it up by name.
-#include "TFAjuda.h"
+#include "hhctrl.h"
 
-#include "hh.h"
+#include "TFAjuda.h"
 
 #include <QApplication>
 #include <QPointer>
