@@ -1,6 +1,7 @@
 #include "TLayoutRelatorioNimbra.h"
 
 #include "FontesDados.h"
+#include "TFontePadrao.h"
 #include "TProjetoRelatorio.h"
 
 #include <QFontMetricsF>
@@ -51,9 +52,7 @@ QString q(std::string_view texto)
 // The painter's pixels are points, so a size in pixels is a size in points.
 QFont fonte(int pontos, bool negrito = false, bool italico = false)
 {
-    QFont f;
-    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
-    f.setPixelSize(pontos);
+    QFont f = TFontePadrao::fonte(pontos);
     f.setBold(negrito);
     f.setItalic(italico);
     return f;
