@@ -5,10 +5,12 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace TextoQt {
 
 QString q(const std::string& utf8);
+QString q(std::string_view utf8);
 std::string s(const QString& texto);
 
 } // namespace TextoQt

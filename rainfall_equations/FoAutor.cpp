@@ -3,6 +3,7 @@
 #include "FontesDados.h"
 #include "TCaixaMensagem.h"
 #include "TFontePadrao.h"
+#include "TextoQt.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -15,10 +16,7 @@
 
 namespace {
 
-QString q(std::string_view texto)
-{
-    return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-}
+using TextoQt::q;
 
 // The authors take one line as wide as the dialog lets it run; a list longer than that
 // (the program's font is wider on some systems than on others) is set narrower until it
