@@ -6,6 +6,7 @@
 #include "Nimbra21Comp.h"
 #include "RegrasEntrada.h"
 #include "TAjudaAplicacao.h"
+#include "TAjusteTexto.h"
 #include "TAplicacao.h"
 #include "TCaixaMensagem.h"
 #include "TFiltroInsercao.h"
@@ -219,35 +220,22 @@ int larguraDoTexto(const QLineEdit* e)
 // Results are written smaller when they do not fit their boxes, down to this size.
 constexpr int menorFonte = 8;
 
-// The font of `pixels`, or the largest smaller one down to `menorFonte`, at which `texto`
-// takes at most `largura`.
-QFont fonteQueCabe(QFont fonte, int pixels, const QString& texto, int largura)
-{
-    for (; pixels > menorFonte; --pixels) {
-        fonte.setPixelSize(pixels);
-        if (QFontMetrics(fonte).horizontalAdvance(texto) <= largura)
-            return fonte;
-    }
-    fonte.setPixelSize(menorFonte);
-    return fonte;
-}
-
 // A value of the results page shows whole in its box, in the box's own font when it fits
 // and smaller when it does not. One too long even then starts at its first digit and
 // shows whole in the box's tip.
 void mostraInteiro(QLabel* rotulo, const QString& texto, int pixels)
 {
-    rotulo->setFont(fonteQueCabe(rotulo->font(), pixels, texto, rotulo->width()));
+    rotulo->setFont(TAjusteTexto::menorQueCabe(rotulo->font(), pixels, menorFonte, texto, rotulo->width()));
     rotulo->setText(texto);
-    rotulo->setToolTip(QFontMetrics(rotulo->font()).horizontalAdvance(texto) > rotulo->width() ? texto : QString());
+    rotulo->setToolTip(TAjusteTexto::cabe(rotulo->font(), texto, rotulo->width()) ? QString() : texto);
 }
 
 void mostraInteiro(QLineEdit* e, const QString& texto, int pixels)
 {
-    e->setFont(fonteQueCabe(e->font(), pixels, texto, larguraDoTexto(e)));
+    e->setFont(TAjusteTexto::menorQueCabe(e->font(), pixels, menorFonte, texto, larguraDoTexto(e)));
     e->setText(texto);
     e->setCursorPosition(0);
-    e->setToolTip(QFontMetrics(e->font()).horizontalAdvance(texto) > larguraDoTexto(e) ? texto : QString());
+    e->setToolTip(TAjusteTexto::cabe(e->font(), texto, larguraDoTexto(e)) ? QString() : texto);
 }
 
 // Enabled road edits are white, disabled ones grey like a button.

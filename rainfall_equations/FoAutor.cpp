@@ -1,11 +1,11 @@
 #include "FoAutor.h"
 
 #include "FontesDados.h"
+#include "TAjusteTexto.h"
 #include "TCaixaMensagem.h"
 #include "TFontePadrao.h"
 #include "TextoQt.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -23,13 +23,7 @@ using TextoQt::q;
 // fits whole rather than being cut.
 void cabeNaLinha(QLabel& rotulo, int largura)
 {
-    QFont fonte = rotulo.font();
-    for (int estreitamento = 100; estreitamento >= 80; --estreitamento) {
-        fonte.setStretch(estreitamento);
-        if (QFontMetrics(fonte).horizontalAdvance(rotulo.text()) <= largura)
-            break;
-    }
-    rotulo.setFont(fonte);
+    rotulo.setFont(TAjusteTexto::estreitaQueCabe(rotulo.font(), 80, rotulo.text(), largura));
 }
 
 void limpaRotulos(const QWidget& janela)
