@@ -6,12 +6,15 @@
 #include "Nimbra21Comp.h"
 #include "RegrasEntrada.h"
 #include "TAjudaAplicacao.h"
+#include "TAjusteTexto.h"
 #include "TAplicacao.h"
 #include "TEscolhaImagemGuia.h"
 #include "TGeometriaEntrada.h"
 #include "TCaixaMensagem.h"
 #include "TFiltroInsercao.h"
+#include "TControles.h"
 #include "TFiltroTeclas.h"
+#include "TFontePadrao.h"
 #include "TGrafico.h"
 #include "TImagensGuia.h"
 #include "TIniciaProcesso.h"
@@ -22,6 +25,7 @@
 #include "TPastaPrograma.h"
 #include "TRadioGroup.h"
 #include "TStringGrid.h"
+#include "TextoQt.h"
 #include "TTextosConsulta.h"
 #include "URelatorioAvaliacao.h"
 
@@ -72,10 +76,7 @@ constexpr int pixelsResultados = 13;  // the verdict's boxes, 10 points
 
 QFont fonteJanela(int pixels = pixelsJanela)
 {
-    QFont fonte;
-    fonte.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")});
-    fonte.setPixelSize(pixels);
-    return fonte;
+    return TFontePadrao::estreita(pixels);
 }
 
 // Options whose texts must fit boxes drawn for a narrow font, whichever font the
@@ -112,25 +113,10 @@ protected:
     }
 };
 
-template <class T>
-T* nomeia(T* controle, const char* nome)
-{
-    controle->setObjectName(QString::fromUtf8(nome));
-    return controle;
-}
-
-QLabel* rotulo(QWidget* pai, const QString& texto, int x, int y, const char* nome = "")
-{
-    auto* r = nomeia(new QLabel(texto, pai), nome);
-    r->move(x, y);
-    r->adjustSize();
-    return r;
-}
-
 // The names of the crest's ends stand in a narrow strip beside their grids.
 QLabel* rotuloLateral(QWidget* pai, const QString& texto, int x, int y)
 {
-    QLabel* r = rotulo(pai, texto, x, y);
+    QLabel* r = TControles::rotulo(pai, "", texto, x, y);
     r->setFont(fonteEstreita());
     r->adjustSize();
     return r;
@@ -138,7 +124,7 @@ QLabel* rotuloLateral(QWidget* pai, const QString& texto, int x, int y)
 
 QFrame* painel(QWidget* pai, const char* nome, bool relevo = false)
 {
-    auto* p = nomeia(new QFrame(pai), nome);
+    auto* p = TControles::nomeia(new QFrame(pai), nome);
     if (relevo)
         p->setFrameStyle(QFrame::Panel | QFrame::Raised);
     return p;
@@ -146,15 +132,14 @@ QFrame* painel(QWidget* pai, const char* nome, bool relevo = false)
 
 QPushButton* botao(QWidget* pai, const char* nome, const QString& texto, const QRect& area)
 {
-    auto* b = nomeia(new QPushButton(texto, pai), nome);
-    b->setGeometry(area);
+    auto* b = TControles::botao(pai, nome, texto, area);
     b->setAutoDefault(false);
     return b;
 }
 
 QToolButton* botaoRapido(QWidget* pai, const char* nome, const QString& texto, const QRect& area)
 {
-    auto* b = nomeia(new QToolButton(pai), nome);
+    auto* b = TControles::nomeia(new QToolButton(pai), nome);
     b->setText(texto);
     b->setGeometry(area);
     return b;
@@ -194,7 +179,7 @@ TLabeledEdit* resultado(QWidget* pai, const char* nome, const QString& texto, co
 
 QRadioButton* opcao(QWidget* pai, const char* nome, const QString& texto, const QRect& area)
 {
-    auto* o = nomeia(new QRadioButton(texto, pai), nome);
+    auto* o = TControles::nomeia(new QRadioButton(texto, pai), nome);
     o->setGeometry(area);
     return o;
 }
@@ -202,7 +187,7 @@ QRadioButton* opcao(QWidget* pai, const char* nome, const QString& texto, const 
 TStringGrid* grade(QWidget* pai, const char* nome, int colunas, int linhas, int linhasFixas,
                    int colunasFixas, const QRect& area)
 {
-    auto* g = nomeia(new TStringGrid(colunas, linhas, linhasFixas, colunasFixas, pai), nome);
+    auto* g = TControles::nomeia(new TStringGrid(colunas, linhas, linhasFixas, colunasFixas, pai), nome);
     g->setGeometry(area);
     return g;
 }
@@ -222,35 +207,22 @@ int larguraDoTexto(const QLineEdit* e)
 // Results are written smaller when they do not fit their boxes, down to this size.
 constexpr int menorFonte = 8;
 
-// The font of `pixels`, or the largest smaller one down to `menorFonte`, at which `texto`
-// takes at most `largura`.
-QFont fonteQueCabe(QFont fonte, int pixels, const QString& texto, int largura)
-{
-    for (; pixels > menorFonte; --pixels) {
-        fonte.setPixelSize(pixels);
-        if (QFontMetrics(fonte).horizontalAdvance(texto) <= largura)
-            return fonte;
-    }
-    fonte.setPixelSize(menorFonte);
-    return fonte;
-}
-
 // A value of the results page shows whole in its box, in the box's own font when it fits
 // and smaller when it does not. One too long even then starts at its first digit and
 // shows whole in the box's tip.
 void mostraInteiro(QLabel* rotulo, const QString& texto, int pixels)
 {
-    rotulo->setFont(fonteQueCabe(rotulo->font(), pixels, texto, rotulo->width()));
+    rotulo->setFont(TAjusteTexto::menorQueCabe(rotulo->font(), pixels, menorFonte, texto, rotulo->width()));
     rotulo->setText(texto);
-    rotulo->setToolTip(QFontMetrics(rotulo->font()).horizontalAdvance(texto) > rotulo->width() ? texto : QString());
+    rotulo->setToolTip(TAjusteTexto::cabe(rotulo->font(), texto, rotulo->width()) ? QString() : texto);
 }
 
 void mostraInteiro(QLineEdit* e, const QString& texto, int pixels)
 {
-    e->setFont(fonteQueCabe(e->font(), pixels, texto, larguraDoTexto(e)));
+    e->setFont(TAjusteTexto::menorQueCabe(e->font(), pixels, menorFonte, texto, larguraDoTexto(e)));
     e->setText(texto);
     e->setCursorPosition(0);
-    e->setToolTip(QFontMetrics(e->font()).horizontalAdvance(texto) > larguraDoTexto(e) ? texto : QString());
+    e->setToolTip(TAjusteTexto::cabe(e->font(), texto, larguraDoTexto(e)) ? QString() : texto);
 }
 
 // Enabled road edits are white, disabled ones grey like a button.
@@ -279,15 +251,8 @@ void marcaPar(QRadioButton* a, bool marcadoA, QRadioButton* b, bool marcadoB)
     b->setAutoExclusive(true);
 }
 
-QString q(const std::string& texto)
-{
-    return QString::fromStdString(texto);
-}
-
-std::string s(const QString& texto)
-{
-    return texto.toStdString();
-}
+using TextoQt::q;
+using TextoQt::s;
 
 std::optional<QString> q(const std::optional<std::string>& texto)
 {
@@ -310,11 +275,11 @@ TFEntdados::TFEntdados(QWidget* dono)
     setFont(fonteJanela());
     setFixedSize(larguraCliente, alturaCliente);
 
-    NotePaginas = nomeia(new QStackedWidget(this), "NotePaginas");
+    NotePaginas = TControles::nomeia(new QStackedWidget(this), "NotePaginas");
     NotePaginas->setGeometry(0, 0, larguraCliente, alturaCliente);
     criaPaginaEntrada();
     criaPaginaResultados();
-    Nimbra211 = nomeia(new TNimbra21(this), "Nimbra211");
+    Nimbra211 = TControles::nomeia(new TNimbra21(this), "Nimbra211");
     ligaEventos();
 }
 
@@ -340,7 +305,7 @@ QMdiSubWindow* TFEntdados::mostraNaArea(QMdiArea* area, TFEntdados* janela)
 
 void TFEntdados::criaPaginaEntrada()
 {
-    auto* pagina = nomeia(new QWidget, "EntradaDeDados");
+    auto* pagina = TControles::nomeia(new QWidget, "EntradaDeDados");
     pagina->setProperty("HelpContext", 0);
     NotePaginas->addWidget(pagina);
     PnEntradaDeDados = painel(pagina, "PnEntradaDeDados");
@@ -378,18 +343,18 @@ void TFEntdados::criaSecaoPrecipitacao()
     QFrame* p = PnPrecipitacao;
     sbPrecipitacao = botaoAba(p, "sbPrecipitacao", QStringLiteral("Precipitação"), 1);
     LblEdtTr = edicao(p, "LblEdtTr", QStringLiteral("T:"), QRect(46, 41, 55, 21));
-    LblAnos = rotulo(p, QStringLiteral("anos"), 107, 45, "LblAnos");
+    LblAnos = TControles::rotulo(p, "LblAnos", QStringLiteral("anos"), 107, 45);
     LblEdtK = edicao(p, "LblEdtK", QStringLiteral("K:"), QRect(46, 68, 70, 21));
     LblEdtA = edicao(p, "LblEdtA", QStringLiteral("a:"), QRect(160, 68, 70, 21));
     LblEdtB = edicao(p, "LblEdtB", QStringLiteral("b:"), QRect(46, 95, 70, 21));
     LblEdtC = edicao(p, "LblEdtC", QStringLiteral("c:"), QRect(160, 95, 70, 21));
     BttConsulta = botao(p, "BttConsulta", QStringLiteral("Consulta"), QRect(171, 10, 75, 25));
-    LblLatitude = rotulo(p, QStringLiteral("Latitude:"), 10, 128, "LblLatitude");
-    meLatitude = nomeia(new TMaskEdit(p), "meLatitude");
+    LblLatitude = TControles::rotulo(p, "LblLatitude", QStringLiteral("Latitude:"), 10, 128);
+    meLatitude = TControles::nomeia(new TMaskEdit(p), "meLatitude");
     meLatitude->setGeometry(55, 125, 69, 21);
     meLatitude->setProperty("HelpContext", 32);
-    LblLongitude = rotulo(p, QStringLiteral("Longitude:"), 140, 128, "LblLongitude");
-    MELongitude = nomeia(new TMaskEdit(p), "MELongitude");
+    LblLongitude = TControles::rotulo(p, "LblLongitude", QStringLiteral("Longitude:"), 140, 128);
+    MELongitude = TControles::nomeia(new TMaskEdit(p), "MELongitude");
     MELongitude->setGeometry(197, 125, 69, 21);
     MELongitude->setProperty("HelpContext", 32);
 
@@ -410,9 +375,9 @@ void TFEntdados::criaSecaoCanal()
     LblEdtComprimentoTerraco = edicao(p, "LblEdtComprimentoTerraco", QStringLiteral("Comprimento do Terraço (m):"),
                                       QRect(302, 14, 46, 21));
     LblEdtComprimentoTerraco->hide();
-    LblPerfilDaSecaoTransversal = rotulo(p, QStringLiteral("Perfil da seção transversal:"), 10, 55,
-                                         "LblPerfilDaSecaoTransversal");
-    CBTipoSecao = nomeia(new QComboBox(p), "CBTipoSecao");
+    LblPerfilDaSecaoTransversal = TControles::rotulo(p, "LblPerfilDaSecaoTransversal",
+                                                     QStringLiteral("Perfil da seção transversal:"), 10, 55);
+    CBTipoSecao = TControles::nomeia(new QComboBox(p), "CBTipoSecao");
     CBTipoSecao->addItems({QStringLiteral("triangular"), QStringLiteral("trapezoidal")});
     CBTipoSecao->setCurrentIndex(secaoTrapezoidal);
     CBTipoSecao->setGeometry(147, 51, 83, 21);
@@ -425,12 +390,12 @@ void TFEntdados::criaSecaoAreaDeContribuicao()
 {
     QFrame* p = PnAreaDeContribuicao;
     sbAreaDeContribuicao = botaoAba(p, "sbAreaDeContribuicao", QStringLiteral("Área de Contribuição"), 3);
-    Label1 = rotulo(p, QStringLiteral("Área agrícola"), 10, 41, "Label1");
+    Label1 = TControles::rotulo(p, "Label1", QStringLiteral("Área agrícola"), 10, 41);
     SpeedButton3 = botaoRapido(p, "SpeedButton3", QStringLiteral("+"), QRect(355, 42, 23, 20));
     SpeedButton4 = botaoRapido(p, "SpeedButton4", QStringLiteral("-"), QRect(378, 42, 23, 20));
     SpeedButton3->hide();
     SpeedButton4->hide();
-    RadioGTipoDeLevantamento = nomeia(new TRadioGroup(QStringLiteral("Tipo de Lecantamento"),
+    RadioGTipoDeLevantamento = TControles::nomeia(new TRadioGroup(QStringLiteral("Tipo de Lecantamento"),
                                                       {QStringLiteral("utilizando nível ótico (irradiação)"),
                                                        QStringLiteral("utilizando trena (distância média)")},
                                                       p),
@@ -441,23 +406,23 @@ void TFEntdados::criaSecaoAreaDeContribuicao()
     RadioGTipoDeLevantamento->layout()->setContentsMargins(4, 4, 2, 4);
     RadioGTipoDeLevantamento->setItemIndex(levantamentoIrradiacao);
 
-    NoteAreaDeContribuicao = nomeia(new QStackedWidget(p), "NoteAreaDeContribuicao");
+    NoteAreaDeContribuicao = TControles::nomeia(new QStackedWidget(p), "NoteAreaDeContribuicao");
     // The survey notebook and the road group end two pixels above their drawn height, on
     // the panel's inner edge.
     NoteAreaDeContribuicao->setGeometry(207, 63, 210, 178);
     NoteAreaDeContribuicao->hide();
-    auto* mira = nomeia(new QWidget, "mira");
+    auto* mira = TControles::nomeia(new QWidget, "mira");
     NoteAreaDeContribuicao->addWidget(mira);
     PnAreaContribucaoMira = painel(mira, "PnAreaContribucaoMira");
     PnAreaContribucaoMira->setGeometry(0, 0, 210, 178);
     SGridMira = grade(PnAreaContribucaoMira, "SGridMira", 5, 12, 1, 1, QRect(0, 0, 210, 178));
-    auto* trena = nomeia(new QWidget, "trena");
+    auto* trena = TControles::nomeia(new QWidget, "trena");
     trena->setProperty("HelpContext", 1);
     NoteAreaDeContribuicao->addWidget(trena);
     PnAreaContribucaoTrena = painel(trena, "PnAreaContribucaoTrena");
     PnAreaContribucaoTrena->setGeometry(0, 0, 210, 178);
-    rotulo(PnAreaContribucaoTrena, QStringLiteral("Distância entre"), 15, 0);
-    rotulo(PnAreaContribucaoTrena, QStringLiteral("terraços(m) :"), 33, 12);
+    TControles::rotulo(PnAreaContribucaoTrena, "", QStringLiteral("Distância entre"), 15, 0);
+    TControles::rotulo(PnAreaContribucaoTrena, "", QStringLiteral("terraços(m) :"), 33, 12);
     SGridTrena = grade(PnAreaContribucaoTrena, "SGridTrena", 1, 10, 0, 0, QRect(110, 3, 85, 164));
 
     criaEstrada();
@@ -465,7 +430,7 @@ void TFEntdados::criaSecaoAreaDeContribuicao()
 
 void TFEntdados::criaEstrada()
 {
-    GroupBox1 = nomeia(new QGroupBox(QStringLiteral("Estrada"), PnAreaDeContribuicao), "GroupBox1");
+    GroupBox1 = TControles::nomeia(new QGroupBox(QStringLiteral("Estrada"), PnAreaDeContribuicao), "GroupBox1");
     GroupBox1->setGeometry(10, 151, 191, 91);
     RadioButtonNaoContribui = opcao(GroupBox1, "RadioButtonNaoContribui", QStringLiteral("não contribui"),
                                     QRect(5, 16, 113, 17));
@@ -474,12 +439,12 @@ void TFEntdados::criaEstrada()
                                  QRect(5, 39, 140, 17));
     RadioButtonNaoContribui->setFont(fonteEstreita());
     RadioButtonContribui->setFont(fonteEstreita());
-    EdtAreaContibuicaoSemiELargura = nomeia(new QLineEdit(GroupBox1), "EdtAreaContibuicaoSemiELargura");
+    EdtAreaContibuicaoSemiELargura = TControles::nomeia(new QLineEdit(GroupBox1), "EdtAreaContibuicaoSemiELargura");
     EdtAreaContibuicaoSemiELargura->setGeometry(145, 35, 40, 21);
-    EdtAreaContibuicaoComprimento = nomeia(new QLineEdit(GroupBox1), "EdtAreaContibuicaoComprimento");
+    EdtAreaContibuicaoComprimento = TControles::nomeia(new QLineEdit(GroupBox1), "EdtAreaContibuicaoComprimento");
     EdtAreaContibuicaoComprimento->setGeometry(145, 62, 40, 21);
     // The label ends just before its edit, however wide the font draws it.
-    Label4 = rotulo(GroupBox1, QStringLiteral("Comprimento(m):"), 61, 65, "Label4");
+    Label4 = TControles::rotulo(GroupBox1, "Label4", QStringLiteral("Comprimento(m):"), 61, 65);
     Label4->move(std::min(61, EdtAreaContibuicaoComprimento->x() - 3 - Label4->width()), 65);
     pintaEdicao(EdtAreaContibuicaoSemiELargura, false);
     pintaEdicao(EdtAreaContibuicaoComprimento, false);
@@ -495,15 +460,15 @@ void TFEntdados::criaSecaoPerfilDaCrista()
 {
     QFrame* p = PnPerfiDaCrista;
     sbPerfilDaCrista = botaoAba(p, "sbPerfilDaCrista", QStringLiteral("Perfil da Crista"), 4);
-    rotulo(p, QStringLiteral("Leitura"), 108, 38);
-    rotulo(p, QStringLiteral("Cota"), 178, 38);
+    TControles::rotulo(p, "", QStringLiteral("Leitura"), 108, 38);
+    TControles::rotulo(p, "", QStringLiteral("Cota"), 178, 38);
     rotuloLateral(p, QStringLiteral("Extremidade"), 7, 61);
     rotuloLateral(p, QStringLiteral("Início"), 28, 73);
     SGridCristaInicio = grade(p, "SGridCristaInicio", 3, 1, 0, 1, QRect(76, 57, 206, 28));
     SGridCristaInicio->setProperty("Tag", 1);
-    rotulo(p, QStringLiteral("Pontos"), 37, 130);
-    rotulo(p, QStringLiteral("da"), 47, 142);
-    rotulo(p, QStringLiteral("crista"), 41, 154);
+    TControles::rotulo(p, "", QStringLiteral("Pontos"), 37, 130);
+    TControles::rotulo(p, "", QStringLiteral("da"), 47, 142);
+    TControles::rotulo(p, "", QStringLiteral("crista"), 41, 154);
     SGridCristaMeio = grade(p, "SGridCristaMeio", 3, 10, 0, 1, QRect(76, 86, 168, 127));
     SGridCristaMeio->setProperty("Tag", 2);
     // The far end's grid and names stand two pixels higher than drawn, so the grid's
@@ -533,16 +498,16 @@ void TFEntdados::criaPainelImagem()
     RButtonSecaoTrapComDegrau = opcao(PnDireita, "RButtonSecaoTrapComDegrau", QStringLiteral("com degrau"),
                                       QRect(192, 92, 89, 17));
     RButtonSecaoTrapComDegrau->hide();
-    PnBordaImage = nomeia(new TMolduraImagem(PnDireita), "PnBordaImage");
+    PnBordaImage = TControles::nomeia(new TMolduraImagem(PnDireita), "PnBordaImage");
     PnBordaImage->setGeometry(11, 20, 436, 319);
-    Image1 = nomeia(new QLabel(PnBordaImage), "Image1");
+    Image1 = TControles::nomeia(new QLabel(PnBordaImage), "Image1");
     Image1->move(3, 3);
     Image1->resize(0, 0);
 }
 
 void TFEntdados::criaPaginaResultados()
 {
-    auto* pagina = nomeia(new QWidget, "CapacidadeDeArmazenamento");
+    auto* pagina = TControles::nomeia(new QWidget, "CapacidadeDeArmazenamento");
     pagina->setProperty("HelpContext", 1);
     NotePaginas->addWidget(pagina);
     PnResultados = painel(pagina, "PnResultados");
@@ -550,24 +515,24 @@ void TFEntdados::criaPaginaResultados()
     QFrame* p = PnResultados;
     using TPosicao = TLabeledEdit::TPosicaoRotulo;
 
-    Label17 = rotulo(p, QStringLiteral("Área agrícola"), 83, 5, "Label17");
-    Label18 = rotulo(p, QStringLiteral(" Estrada"), 176, 5, "Label18");
-    Label12 = rotulo(p, QStringLiteral("LES(mm):"), 20, 24, "Label12");
+    Label17 = TControles::rotulo(p, "Label17", QStringLiteral("Área agrícola"), 83, 5);
+    Label18 = TControles::rotulo(p, "Label18", QStringLiteral(" Estrada"), 176, 5);
+    Label12 = TControles::rotulo(p, "Label12", QStringLiteral("LES(mm):"), 20, 24);
     // Value labels get room for their numbers: they are rewritten by every evaluation.
-    LblRLES = rotulo(p, QStringLiteral("-"), 100, 24, "LblRLES");
+    LblRLES = TControles::rotulo(p, "LblRLES", QStringLiteral("-"), 100, 24);
     LblRLES->resize(75, LblRLES->height());
-    LblRLESestrada = rotulo(p, QStringLiteral("-"), 180, 24, "LblRLESestrada");
+    LblRLESestrada = TControles::rotulo(p, "LblRLESestrada", QStringLiteral("-"), 180, 24);
     LblRLESestrada->resize(50, LblRLESestrada->height());
-    Label15 = rotulo(p, QStringLiteral("Ac(m²):"), 28, 43, "Label15");
-    LblRAc = rotulo(p, QStringLiteral("-"), 95, 43, "LblRAc");
+    Label15 = TControles::rotulo(p, "Label15", QStringLiteral("Ac(m²):"), 28, 43);
+    LblRAc = TControles::rotulo(p, "LblRAc", QStringLiteral("-"), 95, 43);
     LblRAc->resize(80, LblRAc->height());
-    LblRAcEstrada = rotulo(p, QStringLiteral("-"), 180, 43, "LblRAcEstrada");
+    LblRAcEstrada = TControles::rotulo(p, "LblRAcEstrada", QStringLiteral("-"), 180, 43);
     LblRAcEstrada->resize(50, LblRAcEstrada->height());
     LblEdtRCotaCrista = resultado(p, "LblEdtRCotaCrista", QStringLiteral("Cota mais baixa da crista - CBC (m):"),
                                   QRect(474, 43, 40, 21), TPosicao::lpLeft, pixelsJanela);
     LblEdtRCotaBigode = resultado(p, "LblEdtRCotaBigode", QStringLiteral("Cota da extremidade - CE (m):"),
                                   QRect(700, 43, 40, 21), TPosicao::lpLeft, pixelsJanela);
-    Chart1 = nomeia(new TGrafico(p), "Chart1");
+    Chart1 = TControles::nomeia(new TGrafico(p), "Chart1");
     Chart1->setGeometry(231, 66, 513, 377);
 
     SGridResultadosAr = grade(p, "SGridResultadosAr", 2, 6, 1, 0, QRect(60, 74, 132, 152));
@@ -586,8 +551,8 @@ void TFEntdados::criaPaginaResultados()
                            pixelsResultados);
     LblEdtAvaliacao = resultado(p, "LblEdtAvaliacao", QStringLiteral("Avaliação:"), QRect(70, 347, 155, 24),
                                 TPosicao::lpLeft, pixelsResultados);
-    Label13 = rotulo(p, QStringLiteral("Observação:"), 5, 382, "Label13");
-    MemObs = nomeia(new QPlainTextEdit(p), "MemObs");
+    Label13 = TControles::rotulo(p, "Label13", QStringLiteral("Observação:"), 5, 382);
+    MemObs = TControles::nomeia(new QPlainTextEdit(p), "MemObs");
     MemObs->setGeometry(70, 370, 155, 70);
     MemObs->setReadOnly(true);
     MemObs->setFont(fonteJanela(pixelsResultados));
@@ -1184,11 +1149,11 @@ void TFEntdados::SgridMiraMouseDown(Qt::MouseButton botao)
 
 void TFEntdados::criaMenuGrades()
 {
-    PopupMenuGridMira = nomeia(new QMenu(this), "PopupMenuGridMira");
-    Excluirlinha1 = nomeia(PopupMenuGridMira->addAction(QStringLiteral("Inserir linha antes")), "Excluirlinha1");
+    PopupMenuGridMira = TControles::nomeia(new QMenu(this), "PopupMenuGridMira");
+    Excluirlinha1 = TControles::nomeia(PopupMenuGridMira->addAction(QStringLiteral("Inserir linha antes")), "Excluirlinha1");
     Inserirlinhadepois1 =
-        nomeia(PopupMenuGridMira->addAction(QStringLiteral("Inserir linha depois")), "Inserirlinhadepois1");
-    Excluirlinha2 = nomeia(PopupMenuGridMira->addAction(QStringLiteral("Excluir linha")), "Excluirlinha2");
+        TControles::nomeia(PopupMenuGridMira->addAction(QStringLiteral("Inserir linha depois")), "Inserirlinhadepois1");
+    Excluirlinha2 = TControles::nomeia(PopupMenuGridMira->addAction(QStringLiteral("Excluir linha")), "Excluirlinha2");
     connect(Excluirlinha1, &QAction::triggered, this, &TFEntdados::InserirLinhaAntesSgridMira);
     connect(Inserirlinhadepois1, &QAction::triggered, this, &TFEntdados::InserirLinhaDepoisSGridMira);
     connect(Excluirlinha2, &QAction::triggered, this, &TFEntdados::Excluirlinha2Click);

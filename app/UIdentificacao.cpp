@@ -3,6 +3,7 @@
 #include "RegrasEntrada.h"
 #include "TAjudaAplicacao.h"
 #include "TAplicacao.h"
+#include "TControles.h"
 #include "TFiltroInsercao.h"
 #include "TFontePadrao.h"
 #include "UEntDados.h"
@@ -80,10 +81,8 @@ QLineEdit* TFIdentificacao::campo(const char* nome, const QString& rotulo, int t
 
 QPushButton* TFIdentificacao::botao(const char* nome, const QString& texto, int esquerda)
 {
-    auto* novo = new QPushButton(texto, this);
-    novo->setObjectName(QLatin1String(nome));
+    QPushButton* novo = TControles::botao(this, nome, texto, QRect(esquerda, 259, 75, 25));
     novo->setAutoDefault(false);
-    novo->setGeometry(esquerda, 259, 75, 25);
     return novo;
 }
 

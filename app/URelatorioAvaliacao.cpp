@@ -1,12 +1,15 @@
 #include "URelatorioAvaliacao.h"
 
 #include "TAplicacao.h"
+#include "TControles.h"
+#include "TFontePadrao.h"
 #include "TGrafico.h"
 #include "TImpressora.h"
 #include "TLabeledEdit.h"
 #include "UEntDados.h"
 #include "UIdentificacao.h"
 #include "UnitMorlin.h"
+#include "TextoQt.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -44,21 +47,10 @@ constexpr int maximoLinhasValor = 2;
 
 QFont fonteRelatorio(int pixels, bool negrito = false, bool sublinhado = false)
 {
-    QFont fonte;
-    fonte.setFamilies(
-        {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
-    fonte.setPixelSize(pixels);
+    QFont fonte = TFontePadrao::estreita(pixels);
     fonte.setBold(negrito);
     fonte.setUnderline(sublinhado);
     return fonte;
-}
-
-QFrame* painel(QWidget* pai, const char* nome, const QRect& area)
-{
-    auto* p = new QFrame(pai);
-    p->setObjectName(QLatin1String(nome));
-    p->setGeometry(area);
-    return p;
 }
 
 QLabel* rotulo(QWidget* pai, const QString& texto, int x, int y, const QFont& fonte)
@@ -261,10 +253,7 @@ private:
     std::vector<QWidget*> widgets_;
 };
 
-std::string s(const QString& texto)
-{
-    return texto.toStdString();
-}
+using TextoQt::s;
 
 // The results page of the data-entry window as its controls show it.
 TResultadoAvaliacao resultadoNaTela(const TFEntdados& j)
@@ -323,7 +312,7 @@ void TFRelatorioAvaliacao::criaPagina()
     ScrollBox1->setGeometry(0, 0, larguraCliente, alturaCliente);
 
     int topo = margem;
-    Panel2 = painel(Panel1, "Panel2", QRect(margem, topo, larguraConteudo, alturaCabecalho));
+    Panel2 = TControles::painel(Panel1, "Panel2", QRect(margem, topo, larguraConteudo, alturaCabecalho));
     LTitulo = rotulo(Panel2, QStringLiteral("AVALIAÇÃO DA CAPACIDADE DE ARMAZENAMENTO DO TERRAÇO"), 50, 52,
                      fonteRelatorio(19, true));
     LTitulo->setObjectName(QStringLiteral("LTitulo"));
@@ -340,16 +329,16 @@ void TFRelatorioAvaliacao::criaPagina()
     Button2->setAutoDefault(false);
     topo += alturaCabecalho;
 
-    Splitter1 = painel(Panel1, "Splitter1", QRect(margem, topo, larguraConteudo, alturaRegua));
+    Splitter1 = TControles::painel(Panel1, "Splitter1", QRect(margem, topo, larguraConteudo, alturaRegua));
     Splitter1->setAutoFillBackground(true);
     QPalette preto = Splitter1->palette();
     preto.setColor(QPalette::Window, Qt::black);
     Splitter1->setPalette(preto);
     topo += alturaRegua;
 
-    Panel3 = painel(Panel1, "Panel3", QRect(margem, topo, larguraConteudo, alturaRotulos));
+    Panel3 = TControles::painel(Panel1, "Panel3", QRect(margem, topo, larguraConteudo, alturaRotulos));
     topo += alturaRotulos;
-    Panel4 = painel(Panel1, "Panel4", QRect(margem, topo, larguraConteudo, alturaGrafico));
+    Panel4 = TControles::painel(Panel1, "Panel4", QRect(margem, topo, larguraConteudo, alturaGrafico));
     Chart1 = new TGrafico(Panel4);
     Chart1->setObjectName(QStringLiteral("Chart1"));
     Chart1->setGeometry(0, 0, larguraConteudo, alturaGrafico);

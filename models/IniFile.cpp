@@ -5,6 +5,7 @@
 #include "ErroEntradaSaida.h"
 #include "Excecoes.h"
 #include "TCodigoWindows1252.h"
+#include "TLinhasTexto.h"
 #include "TSubstituicaoArquivo.h"
 
 #include <cerrno>
@@ -57,16 +58,8 @@ TLinhas linhasDe(const std::string& bytes)
     const std::string texto = TCodigoWindows1252::paraUtf8(bytes);
     TLinhas linhas;
     std::size_t inicio = 0;
-    while (inicio < texto.size()) {
-        std::size_t fim = texto.find('\n', inicio);
-        if (fim == std::string::npos)
-            fim = texto.size();
-        std::string_view linha(texto.data() + inicio, fim - inicio);
-        if (!linha.empty() && linha.back() == '\r')
-            linha.remove_suffix(1);
-        linhas.emplace_back(linha);
-        inicio = fim + 1;
-    }
+    while (inicio < texto.size())
+        linhas.emplace_back(TLinhasTexto::proxima(texto, inicio));
     return linhas;
 }
 

@@ -8,6 +8,7 @@
 #include "IniFile.h"
 #include "SerieGrafico.h"
 #include "TCodigoWindows1252.h"
+#include "TLinhasTexto.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -99,14 +100,7 @@ TPluviogramaLido lePluviograma(const std::string& texto, const std::string& nome
     std::size_t inicio = 0;
     int numeroLinha = 0;
     while (inicio <= texto.size()) {
-        std::size_t fim = texto.find('\n', inicio);
-        if (fim == std::string::npos)
-            fim = texto.size();
-        std::string_view linha(texto.data() + inicio, fim - inicio);
-        if (!linha.empty() && linha.back() == '\r')
-            linha.remove_suffix(1);
-        inicio = fim + 1;
-        linha = apara(linha);
+        const std::string_view linha = apara(TLinhasTexto::proxima(texto, inicio));
         if (++numeroLinha == 1) {
             lido.data = strToDate(std::string(linha));
             continue;

@@ -2,10 +2,19 @@
 
 #include <QStringList>
 
-QFont TFontePadrao::fonte()
+QFont TFontePadrao::fonte(int pixels)
 {
     QFont fonte;
     fonte.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
-    fonte.setPixelSize(11);
+    fonte.setPixelSize(pixels);
+    return fonte;
+}
+
+QFont TFontePadrao::estreita(int pixels)
+{
+    QFont fonte;
+    fonte.setFamilies(
+        {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    fonte.setPixelSize(pixels);
     return fonte;
 }

@@ -1,10 +1,11 @@
 #include "FoAutor.h"
 
 #include "FontesDados.h"
+#include "TAjusteTexto.h"
 #include "TCaixaMensagem.h"
 #include "TFontePadrao.h"
+#include "TextoQt.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -15,23 +16,14 @@
 
 namespace {
 
-QString q(std::string_view texto)
-{
-    return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-}
+using TextoQt::q;
 
 // The authors take one line as wide as the dialog lets it run; a list longer than that
 // (the program's font is wider on some systems than on others) is set narrower until it
 // fits whole rather than being cut.
 void cabeNaLinha(QLabel& rotulo, int largura)
 {
-    QFont fonte = rotulo.font();
-    for (int estreitamento = 100; estreitamento >= 80; --estreitamento) {
-        fonte.setStretch(estreitamento);
-        if (QFontMetrics(fonte).horizontalAdvance(rotulo.text()) <= largura)
-            break;
-    }
-    rotulo.setFont(fonte);
+    rotulo.setFont(TAjusteTexto::estreitaQueCabe(rotulo.font(), 80, rotulo.text(), largura));
 }
 
 void limpaRotulos(const QWidget& janela)

@@ -9,6 +9,7 @@
 #include "TAjudaAplicacao.h"
 #include "TAplicacao.h"
 #include "TCaixaMensagem.h"
+#include "TControles.h"
 #include "TFiltroTeclas.h"
 #include "TFontePadrao.h"
 #include "TImagem.h"
@@ -19,6 +20,7 @@
 #include "TPosicaoEixos.h"
 #include "TRestauracao.h"
 #include "TextoCoordenada.h"
+#include "TextoQt.h"
 #include "UnBD.h"
 
 #include <QAction>
@@ -82,23 +84,15 @@ public:
     TChamadorAtivacao& operator=(const TChamadorAtivacao&) = delete;
 };
 
-template <class T>
-T* nomeia(T* controle, const char* nome)
-{
-    controle->setObjectName(QLatin1String(nome));
-    return controle;
-}
-
 QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, int x, int y, bool negrito = false)
 {
-    auto* r = nomeia(new QLabel(texto, pai), nome);
+    QLabel* r = TControles::rotulo(pai, nome, texto, x, y);
     if (negrito) {
         QFont fonte = r->font();
         fonte.setBold(true);
         r->setFont(fonte);
+        r->adjustSize();
     }
-    r->move(x, y);
-    r->adjustSize();
     return r;
 }
 
@@ -112,8 +106,7 @@ void pintaFundo(QWidget* controle, const QColor& cor)
 
 QFrame* painel(QWidget* pai, const char* nome, const QRect& area, bool branco)
 {
-    auto* p = nomeia(new QFrame(pai), nome);
-    p->setGeometry(area);
+    QFrame* p = TControles::painel(pai, nome, area);
     if (branco)
         pintaFundo(p, Qt::white);
     else
@@ -121,17 +114,10 @@ QFrame* painel(QWidget* pai, const char* nome, const QRect& area, bool branco)
     return p;
 }
 
-QPushButton* botao(QWidget* pai, const char* nome, const QString& texto, const QRect& area)
-{
-    auto* b = nomeia(new QPushButton(texto, pai), nome);
-    b->setGeometry(area);
-    return b;
-}
-
 // A line of the crosshair: drawn, never in the way of the picture's mouse events.
 QFrame* eixo(QWidget* pai, const char* nome, const QRect& area)
 {
-    auto* e = nomeia(new QFrame(pai), nome);
+    auto* e = TControles::nomeia(new QFrame(pai), nome);
     e->setGeometry(area);
     pintaFundo(e, Qt::black);
     e->setCursor(Qt::CrossCursor);
@@ -153,7 +139,7 @@ QLabel* rotuloEixo(QWidget* pai, const char* nome, int x, int y)
 // The caption of one parameter in its white box.
 QLabel* parametro(QWidget* pai, const char* nome, const QRect& area)
 {
-    auto* r = nomeia(new QLabel(pai), nome);
+    auto* r = TControles::nomeia(new QLabel(pai), nome);
     r->setGeometry(area);
     r->setFrameStyle(QFrame::Box | QFrame::Plain);
     pintaFundo(r, Qt::white);
@@ -170,7 +156,7 @@ void defineContexto(QWidget* controle, int contexto)
 // A list of stations or localities: rows 13 pixels high, with its hint and help context.
 TListBox* lista(QWidget* pai, const char* nome, const QRect& area, const QString& dica, int contexto)
 {
-    auto* l = nomeia(new TListBox(pai), nome);
+    auto* l = TControles::nomeia(new TListBox(pai), nome);
     l->setGeometry(area);
     l->setItemHeight(13);
     l->setToolTip(dica);
@@ -181,7 +167,7 @@ TListBox* lista(QWidget* pai, const char* nome, const QRect& area, const QString
 // A coordinate edit of the typed point, with its hint and help context.
 TMaskEdit* edicaoCoordenada(QWidget* pai, const char* nome, const QRect& area, const QString& dica, int contexto)
 {
-    auto* e = nomeia(new TMaskEdit(pai), nome);
+    auto* e = TControles::nomeia(new TMaskEdit(pai), nome);
     e->setGeometry(area);
     e->setToolTip(dica);
     defineContexto(e, contexto);
@@ -195,10 +181,7 @@ void mostraEm(QLabel* r, const TPosicao& p)
     r->adjustSize();
 }
 
-QString paraQt(const std::string& utf8)
-{
-    return QString::fromStdString(utf8);
-}
+using TextoQt::q;
 
 // The colour of a picture pixel; nothing outside the picture.
 std::optional<TCor> corDoPixel(const TImagem* figura, int X, int Y)
@@ -220,7 +203,7 @@ TfrmFoConsulta::TfrmFoConsulta(QWidget* dono)
     , BD(pastaDados())
 {
     setObjectName(QStringLiteral("frmFoConsulta"));
-    setWindowTitle(paraQt(LegendaConsulta));
+    setWindowTitle(q(LegendaConsulta));
     setFont(TFontePadrao::fonte());
     setProperty("HelpContext", 0);
 
@@ -261,28 +244,28 @@ TfrmFoConsulta::TfrmFoConsulta(QWidget* dono)
 
 void TfrmFoConsulta::criaMenu()
 {
-    MainMenu1 = nomeia(new QMenuBar(this), "MainMenu1");
-    MapadoBrasil1 = nomeia(MainMenu1->addAction(QStringLiteral("&Mapa do Brasil")), "MapadoBrasil1");
-    Relatrio1 = nomeia(MainMenu1->addAction(QStringLiteral("&Relatório")), "Relatrio1");
-    Ajuda1 = nomeia(MainMenu1->addMenu(QStringLiteral("&Ajuda")), "Ajuda1");
-    Contedo1 = nomeia(Ajuda1->addAction(QStringLiteral("&Conteúdo")), "Contedo1");
-    N2 = nomeia(Ajuda1->addSeparator(), "N2");
-    ObterAjudaSobre1 = nomeia(Ajuda1->addAction(QStringLiteral("Obter Ajuda Sobre ...")), "ObterAjudaSobre1");
-    N1 = nomeia(Ajuda1->addSeparator(), "N1");
-    Sobre1 = nomeia(Ajuda1->addAction(QStringLiteral("&Sobre o Nimbra 2.1")), "Sobre1");
+    MainMenu1 = TControles::nomeia(new QMenuBar(this), "MainMenu1");
+    MapadoBrasil1 = TControles::nomeia(MainMenu1->addAction(QStringLiteral("&Mapa do Brasil")), "MapadoBrasil1");
+    Relatrio1 = TControles::nomeia(MainMenu1->addAction(QStringLiteral("&Relatório")), "Relatrio1");
+    Ajuda1 = TControles::nomeia(MainMenu1->addMenu(QStringLiteral("&Ajuda")), "Ajuda1");
+    Contedo1 = TControles::nomeia(Ajuda1->addAction(QStringLiteral("&Conteúdo")), "Contedo1");
+    N2 = TControles::nomeia(Ajuda1->addSeparator(), "N2");
+    ObterAjudaSobre1 = TControles::nomeia(Ajuda1->addAction(QStringLiteral("Obter Ajuda Sobre ...")), "ObterAjudaSobre1");
+    N1 = TControles::nomeia(Ajuda1->addSeparator(), "N1");
+    Sobre1 = TControles::nomeia(Ajuda1->addAction(QStringLiteral("&Sobre o Nimbra 2.1")), "Sobre1");
 }
 
 void TfrmFoConsulta::criaMapa(QWidget* area)
 {
     Panel3 = painel(area, "Panel3", QRect(0, 0, 457, 456), false);
     defineContexto(Panel3, contextoMapaLocalidades);
-    Notebook1 = nomeia(new QStackedWidget(Panel3), "Notebook1");
+    Notebook1 = TControles::nomeia(new QStackedWidget(Panel3), "Notebook1");
     Notebook1->setGeometry(3, 3, ladoMapa, ladoMapa);
 
     auto* brasil = new QWidget;
     Notebook1->addWidget(brasil);
     Panel8 = painel(brasil, "Panel8", QRect(0, 0, ladoMapa, ladoMapa), true);
-    BrasilBMP = nomeia(new TImagem(Panel8), "BrasilBMP");
+    BrasilBMP = TControles::nomeia(new TImagem(Panel8), "BrasilBMP");
     BrasilBMP->setGeometry(0, 0, ladoMapa, ladoMapa);
     BrasilBMP->setCursor(Qt::PointingHandCursor);
     BrasilBMP->carregaArquivo(mapaBrasil);
@@ -298,7 +281,7 @@ void TfrmFoConsulta::criaMapa(QWidget* area)
     auto* estados = new QWidget;
     Notebook1->addWidget(estados);
     Panel1 = painel(estados, "Panel1", QRect(0, 0, ladoMapa, ladoMapa), true);
-    EstadoBMP = nomeia(new TImagem(Panel1), "EstadoBMP");
+    EstadoBMP = TControles::nomeia(new TImagem(Panel1), "EstadoBMP");
     EstadoBMP->setGeometry(0, 0, ladoMapa, ladoMapa);
     EstadoBMP->setCursor(Qt::CrossCursor);
     EstadoBMP->hide();
@@ -311,10 +294,10 @@ void TfrmFoConsulta::criaMapa(QWidget* area)
 
 void TfrmFoConsulta::criaListas(QWidget* area)
 {
-    Estados = nomeia(new QComboBox(area), "Estados");
+    Estados = TControles::nomeia(new QComboBox(area), "Estados");
     Estados->setGeometry(514, 7, 182, Estados->sizeHint().height());
     for (const std::string& nome : NomesEstados)
-        Estados->addItem(paraQt(nome));
+        Estados->addItem(q(nome));
     Estados->setToolTip(QStringLiteral("Estados"));
     defineContexto(Estados, contextoConsulta);
     QLabel* legendaEstados = rotulo(area, "", QStringLiteral("&Estados :"), 466, 11);
@@ -331,7 +314,7 @@ void TfrmFoConsulta::criaListas(QWidget* area)
     LLocalidades = rotulo(Panel4, "LLocalidades", QStringLiteral("&Localidades :"), 4, 162);
     LLocalidades->setBuddy(Estados);
     // The notice lies in the locality list's place, seen when a state has no localities.
-    lAviso = nomeia(new QLabel(Panel4), "lAviso");
+    lAviso = TControles::nomeia(new QLabel(Panel4), "lAviso");
     lAviso->setGeometry(23, 210, 233, 68);
     lAviso->setWordWrap(true);
     lAviso->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -346,28 +329,28 @@ void TfrmFoConsulta::criaListas(QWidget* area)
     LBLocalidade = lista(Panel4, "LBLocalidade", QRect(4, 179, 269, 130), QStringLiteral("Localidades"),
                          contextoMapaLocalidades);
 
-    Autor = botao(Panel4, "Autor", legendaAutor, QRect(43, 316, 192, 28));
+    Autor = TControles::botao(Panel4, "Autor", legendaAutor, QRect(43, 316, 192, 28));
     Autor->setCursor(Qt::PointingHandCursor);
 }
 
 void TfrmFoConsulta::criaBotoes(QWidget* area)
 {
-    BtnRelat = botao(area, "BtnRelat", QStringLiteral("&Relatório"), QRect(495, 402, 100, 28));
+    BtnRelat = TControles::botao(area, "BtnRelat", QStringLiteral("&Relatório"), QRect(495, 402, 100, 28));
     defineContexto(BtnRelat, contextoRelatorio);
-    BtnAjuda = botao(area, "BtnAjuda", QStringLiteral("&Ajuda"), QRect(631, 402, 100, 28));
+    BtnAjuda = TControles::botao(area, "BtnAjuda", QStringLiteral("&Ajuda"), QRect(631, 402, 100, 28));
     defineContexto(BtnAjuda, contextoConsulta);
     // Alt+R and Alt+A belong to the menu items of the same letters: the two buttons keep
     // their underlined letters, and are reached with Tab and pressed with Space.
     BtnRelat->setShortcut(QKeySequence());
     BtnAjuda->setShortcut(QKeySequence());
-    BtnCancel = botao(area, "BtnCancel", QStringLiteral("&Cancelar"), QRect(631, 446, 100, 28));
-    BtnOk = botao(area, "BtnOk", QStringLiteral("&Fechar"), QRect(631, 489, 100, 28));
+    BtnCancel = TControles::botao(area, "BtnCancel", QStringLiteral("&Cancelar"), QRect(631, 446, 100, 28));
+    BtnOk = TControles::botao(area, "BtnOk", QStringLiteral("&Fechar"), QRect(631, 489, 100, 28));
     BtnOk->setDefault(true);
 }
 
 void TfrmFoConsulta::criaPonto(QWidget* area)
 {
-    GroupBox2 = nomeia(new QGroupBox(area), "GroupBox2");
+    GroupBox2 = TControles::nomeia(new QGroupBox(area), "GroupBox2");
     GroupBox2->setGeometry(4, 457, 331, 65);
     GroupBox2->setToolTip(QStringLiteral("Localização"));
     defineContexto(GroupBox2, contextoLocalizacao);
@@ -382,12 +365,12 @@ void TfrmFoConsulta::criaPonto(QWidget* area)
     Label17 = rotulo(GroupBox2, "Label17", QStringLiteral("L&ongitude :"), 120, 12);
     Label17->setBuddy(PrecLoAux);
 
-    Calculalalo = botao(GroupBox2, "Calculalalo", QStringLiteral("&Calcular"), QRect(213, 21, 96, 28));
+    Calculalalo = TControles::botao(GroupBox2, "Calculalalo", QStringLiteral("&Calcular"), QRect(213, 21, 96, 28));
 }
 
 void TfrmFoConsulta::criaParametros(QWidget* area)
 {
-    Precipitacao = nomeia(new QGroupBox(QStringLiteral(" Parâmetros da Equação IDF "), area), "Precipitacao");
+    Precipitacao = TControles::nomeia(new QGroupBox(QStringLiteral(" Parâmetros da Equação IDF "), area), "Precipitacao");
     Precipitacao->setGeometry(342, 457, 267, 65);
     Precipitacao->setToolTip(
         QStringLiteral("Parâmetros da equação intensidade-duração-freqüência da precipitação"));
@@ -512,8 +495,8 @@ void TfrmFoConsulta::FormActivate()
         LBLocalidadeClick();
         break;
     case TEscolhaRestaurada::Ponto:
-        PrecLaAux->setText(paraQt(TxtLatitude));
-        PrecLoAux->setText(paraQt(TxtLongitude));
+        PrecLaAux->setText(q(TxtLatitude));
+        PrecLoAux->setText(q(TxtLongitude));
         CalculalaloClick();
         break;
     case TEscolhaRestaurada::Nenhuma:
@@ -550,7 +533,7 @@ std::optional<std::string> TfrmFoConsulta::mudaEstado(int indice, bool comFigura
             LimitesMapa = *mudanca.Limites;
         Estado.setIndice(static_cast<std::int16_t>(indice));
         BD.Localidades.clear();
-        setWindowTitle(paraQt(mudanca.Legenda));
+        setWindowTitle(q(mudanca.Legenda));
         Autor->setEnabled(true);
         const TMapaEstado mapa =
             mudanca.Mapa == TMapaEstado::Proprio && !comFigura ? TMapaEstado::Brasil : mudanca.Mapa;
@@ -558,12 +541,12 @@ std::optional<std::string> TfrmFoConsulta::mudaEstado(int indice, bool comFigura
         case TMapaEstado::Proprio:
             Notebook1->setCurrentIndex(paginaEstados);
             habilitaPonto(true);
-            if (!QFileInfo::exists(paraQt(mudanca.Figura)))
+            if (!QFileInfo::exists(q(mudanca.Figura)))
                 return mudanca.MensagemSemFigura;
             // A picture that is there but cannot be read is as good as none: the state
             // would be shown over the picture and the bounds of another.
             try {
-                EstadoBMP->carregaArquivo(paraQt(mudanca.Figura));
+                EstadoBMP->carregaArquivo(q(mudanca.Figura));
             } catch (const EInOutError&) {
                 return mudanca.MensagemFiguraIlegivel;
             }
@@ -617,12 +600,12 @@ void TfrmFoConsulta::preencheListas()
         LLocalidades->show();
         LBLocalidade->clear();
         for (const TLocalidade& localidade : BD.Localidades)
-            LBLocalidade->addItem(paraQt(localidade.Nome));
+            LBLocalidade->addItem(q(localidade.Nome));
         LBLocalidade->setItemIndex(0);
     }
     LBEstacao->clear();
     for (const TEstacao& estacao : estacoesDoEstado())
-        LBEstacao->addItem(paraQt(estacao.Nome));
+        LBEstacao->addItem(q(estacao.Nome));
     LBEstacao->setItemIndex(0);
 }
 
@@ -636,8 +619,8 @@ void TfrmFoConsulta::limpaTela()
     }
     for (QLabel* r : {PrecK, PrecA, PrecB, PrecC})
         r->clear();
-    PrecLaAux->setText(paraQt(CoordenadaZero));
-    PrecLoAux->setText(paraQt(CoordenadaZero));
+    PrecLaAux->setText(q(CoordenadaZero));
+    PrecLoAux->setText(q(CoordenadaZero));
     for (QLabel* r : {NomeCid, LatCid, LonCid, LabelLatitude, LabelLongitude})
         r->hide();
 }
@@ -648,7 +631,7 @@ void TfrmFoConsulta::BtnOkClick()
 {
     // Closing now would hand back no equation at all: the user picks one or cancels.
     if (!haEquacao(legendasMostradas())) {
-        TCaixaMensagem::mostra(paraQt(MensagemSemEquacao), this);
+        TCaixaMensagem::mostra(q(MensagemSemEquacao), this);
         return;
     }
     IndEstacao = static_cast<std::int16_t>(LBEstacao->ItemIndex());
@@ -773,8 +756,8 @@ void TfrmFoConsulta::EstadoBMPMouseMove(int X, int Y)
     const bool sobreEstado = pertenceAoEstado(corDoPixel(EstadoBMP, X, Y));
     EstadoBMP->setCursor(sobreEstado ? Qt::CrossCursor : Qt::ArrowCursor);
     if (const std::optional<TTextosPonto> textos = textosDoPixel(sobreEstado, X, Y, LimitesMapa)) {
-        PrecLaAux->setText(paraQt(textos->Latitude));
-        PrecLoAux->setText(paraQt(textos->Longitude));
+        PrecLaAux->setText(q(textos->Latitude));
+        PrecLoAux->setText(q(textos->Longitude));
     }
 }
 
@@ -788,7 +771,7 @@ void TfrmFoConsulta::coordenadaDeixada(TMaskEdit* edicao, const std::string& cam
     if (!incompleta)
         return;
     edicao->setFocus(Qt::OtherFocusReason);
-    TCaixaMensagem::mostra(paraQt(*incompleta), this);
+    TCaixaMensagem::mostra(q(*incompleta), this);
 }
 
 void TfrmFoConsulta::PrecLaAuxKeyPress(QChar&)
@@ -809,10 +792,10 @@ TLegendasEquacao TfrmFoConsulta::legendasMostradas() const
 void TfrmFoConsulta::mostraParametros(const TEstacao& equacao)
 {
     const TLegendasEquacao legendas = legendasEquacao(equacao);
-    PrecK->setText(paraQt(legendas.K));
-    PrecA->setText(paraQt(legendas.A));
-    PrecB->setText(paraQt(legendas.B));
-    PrecC->setText(paraQt(legendas.C));
+    PrecK->setText(q(legendas.K));
+    PrecA->setText(q(legendas.A));
+    PrecB->setText(q(legendas.B));
+    PrecC->setText(q(legendas.C));
 }
 
 void TfrmFoConsulta::limpaRotulosEixos()
@@ -857,7 +840,7 @@ const TEscolha* TfrmFoConsulta::mostraEscolha(const TResultadoEscolha& resultado
     const auto* escolha = std::get_if<TEscolha>(&resultado);
     if (escolha == nullptr) {
         mostraSemEquacao();
-        TCaixaMensagem::mostra(paraQt(std::get<TFalhaEscolha>(resultado).Mensagem), this);
+        TCaixaMensagem::mostra(q(std::get<TFalhaEscolha>(resultado).Mensagem), this);
         return nullptr;
     }
     StrCidade = escolha->Cidade;
@@ -871,7 +854,7 @@ const TEscolha* TfrmFoConsulta::mostraEscolha(const TResultadoEscolha& resultado
         mostraParametros(*escolha->Equacao);
     else
         limpaParametros();
-    Autor->setText(paraQt(escolha->Fonte));
+    Autor->setText(q(escolha->Fonte));
     if (escolha->NoMapaDoBrasil)
         mostraNoMapaDoBrasil();
     else
@@ -897,24 +880,24 @@ void TfrmFoConsulta::limpaParametros()
 
 void TfrmFoConsulta::mostraNoMapaDoBrasil()
 {
-    NomeCid->setText(paraQt(semBrancosFinais(StrCidade)));
-    LabelLatitude->setText(paraQt(TxtLatitude));
-    LabelLongitude->setText(paraQt(TxtLongitude));
+    NomeCid->setText(q(semBrancosFinais(StrCidade)));
+    LabelLatitude->setText(q(TxtLatitude));
+    LabelLongitude->setText(q(TxtLongitude));
     mostraCidade();
 }
 
 void TfrmFoConsulta::mostraNoMapaDoEstado(const std::optional<TPixel>& cruz)
 {
     escondeCidade();
-    PrecLaAux->setText(paraQt(TxtLatitude));
-    PrecLoAux->setText(paraQt(TxtLongitude));
+    PrecLaAux->setText(q(TxtLatitude));
+    PrecLoAux->setText(q(TxtLongitude));
     if (!cruz) {
         escondeEixos();
         limpaRotulosEixos();
         return;
     }
-    LabelLat->setText(paraQt(TxtLatitude));
-    LabelLon->setText(paraQt(TxtLongitude));
+    LabelLat->setText(q(TxtLatitude));
+    LabelLon->setText(q(TxtLongitude));
     posicionaEixosEm(cruz->X, cruz->Y);
 }
 
@@ -1007,8 +990,8 @@ void TfrmFoConsulta::AutorClick()
 
 void TfrmFoConsulta::BtnRelatClick()
 {
-    const TValoresRelatorio valores{paraQt(StrCidade), paraQt(Estado.getNome()), paraQt(TxtLatitude),
-                                    paraQt(TxtLongitude), PrecK->text(), PrecA->text(), PrecB->text(),
+    const TValoresRelatorio valores{q(StrCidade), q(Estado.getNome()), q(TxtLatitude),
+                                    q(TxtLongitude), PrecK->text(), PrecA->text(), PrecB->text(),
                                     PrecC->text(), Autor->text()};
     // Only the state's own map: the picture kept from another state, or none, is not it.
     std::optional<TElementosFigura> elementos;

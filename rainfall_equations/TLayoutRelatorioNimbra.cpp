@@ -1,6 +1,8 @@
 #include "TLayoutRelatorioNimbra.h"
 
 #include "FontesDados.h"
+#include "TFontePadrao.h"
+#include "TextoQt.h"
 #include "TProjetoRelatorio.h"
 
 #include <QFontMetricsF>
@@ -43,17 +45,12 @@ const QString tituloFonte = QStringLiteral("Fonte da equação");
 const QString semFonte = QStringLiteral("Fonte da equação não informada.");
 const QString tituloCreditos = QStringLiteral("Créditos dos dados: ");
 
-QString q(std::string_view texto)
-{
-    return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-}
+using TextoQt::q;
 
 // The painter's pixels are points, so a size in pixels is a size in points.
 QFont fonte(int pontos, bool negrito = false, bool italico = false)
 {
-    QFont f;
-    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
-    f.setPixelSize(pontos);
+    QFont f = TFontePadrao::fonte(pontos);
     f.setBold(negrito);
     f.setItalic(italico);
     return f;
