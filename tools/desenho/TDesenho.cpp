@@ -3,14 +3,6 @@
 #include <QPainterPath>
 #include <QtMath>
 
-QFont fonte(int pixels, bool negrito)
-{
-    QFont f(QStringLiteral("DejaVu Sans Condensed"));
-    f.setPixelSize(pixels);
-    f.setBold(negrito);
-    return f;
-}
-
 TDesenho::TDesenho(int largura, int altura, qreal escala)
     : largura_(largura), altura_(altura), imagem_(qRound(largura * escala), qRound(altura * escala), QImage::Format_RGB32)
 {

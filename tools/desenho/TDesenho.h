@@ -2,6 +2,8 @@
 // A white picture and the few strokes every generated picture is made of: titles, notes,
 // arrows, dimension lines, levelling staffs, the optical level and marked points. The
 // palette below is the one all the guide pictures and help figures are drawn in.
+#include "Fonte.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -57,5 +59,3 @@ private:
     QImage imagem_;
     QPainter pintor_;
 };
-
-QFont fonte(int pixels, bool negrito = false);
