@@ -1,14 +1,7 @@
 #pragma once
-// What each guide picture shows, drawn on a blank picture of its size.
-#include <QString>
-
-class TDesenho;
-
-enum class TFormaSecao { triangular, trapezoidal, degrau };
-
-// `destaque` is empty for the whole section, or names the grid column the picture is
-// for: "C", "F1", "F2", "FT" (a staff reading) or "C-F1", "C-F2", "C-FT" (a distance).
-void desenhaSecao(TDesenho& d, TFormaSecao forma, const QString& destaque);
+// What each guide picture shows, drawn on a blank picture of its size; the channel
+// sections come from the drawing kit.
+#include "Secao.h"
 
 void desenhaPrecipitacao(TDesenho& d);
 void desenhaSolo(TDesenho& d);

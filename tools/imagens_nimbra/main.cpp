@@ -1,5 +1,6 @@
 // Draws the about picture of the rainfall-equation consultation: its name, a family of
 // intensity-duration-frequency curves under the rain, and the credit of the data.
+#include "Fonte.h"
 #include "FontesDados.h"
 
 #include <QDir>
@@ -20,16 +21,6 @@ constexpr int altura = 340;
 
 const QColor azulEscuro(22, 62, 120);
 const QColor cinzaTexto(45, 45, 45);
-
-QFont fonte(int pixels, bool negrito = false)
-{
-    QFont f;
-    f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    f.setPixelSize(pixels);
-    f.setBold(negrito);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
-}
 
 void fundo(QPainter& p)
 {
@@ -62,7 +53,7 @@ void curvas(QPainter& p)
     p.setPen(QPen(cinzaTexto, 1.2));
     p.drawLine(grafico.bottomLeft(), grafico.topLeft());
     p.drawLine(grafico.bottomLeft(), grafico.bottomRight());
-    p.setFont(fonte(10));
+    p.setFont(fonteLarga(10));
     p.drawText(QPointF(grafico.left() - 4, grafico.top() - 6), QStringLiteral("i (mm/h)"));
     p.drawText(QPointF(grafico.right() - 34, grafico.bottom() + 14), QStringLiteral("t (min)"));
 
@@ -91,19 +82,19 @@ void curvas(QPainter& p)
     p.drawLine(base, ponta);
     p.setBrush(cinzaTexto);
     p.drawPolygon(QPolygonF({ponta, ponta + QPointF(-4, 8), ponta + QPointF(4, 8)}));
-    p.setFont(fonte(10, true));
+    p.setFont(fonteLarga(10, true));
     p.drawText(ponta + QPointF(6, 6), QStringLiteral("T"));
 }
 
 void titulo(QPainter& p)
 {
     p.setPen(azulEscuro);
-    p.setFont(fonte(46, true));
+    p.setFont(fonteLarga(46, true));
     p.drawText(QPointF(26, 78), QStringLiteral("Nimbra 2.1"));
     p.setPen(cinzaTexto);
-    p.setFont(fonte(15, true));
+    p.setFont(fonteLarga(15, true));
     p.drawText(QPointF(30, 108), QStringLiteral("Equações de chuvas intensas"));
-    p.setFont(fonte(12));
+    p.setFont(fonteLarga(12));
     p.drawText(QRectF(30, 118, 270, 100), Qt::TextWordWrap,
                QStringLiteral("Consulta a equações intensidade-duração-frequência de estações "
                               "pluviográficas dos estados brasileiros, com interpolação para "
@@ -117,9 +108,9 @@ void credito(QPainter& p)
     p.setBrush(QColor(255, 255, 255, 230));
     p.drawRoundedRect(caixa, 5, 5);
     p.setPen(cinzaTexto);
-    p.setFont(fonte(10, true));
+    p.setFont(fonteLarga(10, true));
     p.drawText(caixa.adjusted(8, 5, -8, 0), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Fontes dos dados"));
-    p.setFont(fonte(9));
+    p.setFont(fonteLarga(9));
     p.drawText(caixa.adjusted(8, 19, -8, -4), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                QString::fromUtf8(CreditoDados.data(), static_cast<qsizetype>(CreditoDados.size())));
 }
@@ -136,7 +127,7 @@ QImage desenhaSobre()
     titulo(p);
     credito(p);
     p.setPen(QColor(90, 90, 90));
-    p.setFont(fonte(9));
+    p.setFont(fonteLarga(9));
     p.drawText(QRectF(14, 318, largura - 28, 16), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("Clique ou tecle para fechar"));
     p.setPen(QPen(QColor(110, 125, 145), 1));

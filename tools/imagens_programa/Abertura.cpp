@@ -42,7 +42,7 @@ void terraco(QPainter& p)
     p.drawPolyline(perfil);
 
     p.setPen(QColor(45, 45, 45));
-    p.setFont(fonteDesenho(10, true));
+    p.setFont(fonteLarga(10, true));
     p.drawText(QPointF(386, 142), QStringLiteral("C"));
     p.drawText(QPointF(432, 214), QStringLiteral("F1"));
     p.drawText(QPointF(472, 216), QStringLiteral("F2"));
@@ -66,12 +66,12 @@ void chuva(QPainter& p)
 void titulo(QPainter& p)
 {
     p.setPen(verdeEscuro);
-    p.setFont(fonteDesenho(54, true));
+    p.setFont(fonteLarga(54, true));
     p.drawText(QPointF(34, 82), QStringLiteral("Morlin"));
     p.setPen(QColor(40, 40, 40));
-    p.setFont(fonteDesenho(15, true));
+    p.setFont(fonteLarga(15, true));
     p.drawText(QPointF(38, 110), QStringLiteral("Avaliação de terraços agrícolas"));
-    p.setFont(fonteDesenho(11));
+    p.setFont(fonteLarga(11));
     p.drawText(QRectF(38, 118, 260, 40), Qt::TextWordWrap,
                QStringLiteral("O terraço armazena o escoamento da chuva de projeto?"));
 }
@@ -86,10 +86,10 @@ void zona(QPainter& p, const QRect& area, const QString& legenda, const QString&
     const QPointF centro(area.center().x() + 0.5, area.top() + 22);
     p.drawEllipse(centro, 14, 14);
     p.setPen(Qt::white);
-    p.setFont(fonteDesenho(17, true));
+    p.setFont(fonteLarga(17, true));
     p.drawText(QRectF(centro.x() - 14, centro.y() - 14, 28, 28), Qt::AlignCenter, simbolo);
     p.setPen(verdeEscuro);
-    p.setFont(fonteDesenho(10, true));
+    p.setFont(fonteLarga(10, true));
     p.drawText(QRectF(area.left(), area.top() + 40, area.width(), 22), Qt::AlignCenter, legenda);
 }
 
@@ -108,7 +108,7 @@ QImage desenhaAbertura()
     zona(p, QRect(40, 176, 81, 65), QStringLiteral("Como citar"), QStringLiteral("\u201C"));
     zona(p, QRect(152, 176, 57, 65), QStringLiteral("Sobre"), QStringLiteral("i"));
     p.setPen(QColor(60, 60, 60));
-    p.setFont(fonteDesenho(10));
+    p.setFont(fonteLarga(10));
     p.drawText(QRectF(38, 152, 200, 14), Qt::AlignLeft, QStringLiteral("Versão 1.0"));
     p.setPen(QColor(250, 245, 235));
     p.drawText(QRectF(300, 228, 290, 14), Qt::AlignRight, QStringLiteral("Clique na figura para continuar"));

@@ -46,7 +46,7 @@ double tabela(QPainter& p, const TTabela& t)
     p.setPen(QPen(tinta, 1));
     p.drawLine(QPointF(t.x, t.y + t.alturaCabecalho), QPointF(t.x + total, t.y + t.alturaCabecalho));
     double x = t.x;
-    p.setFont(fonteDesenho(10, true));
+    p.setFont(fonteLarga(10, true));
     for (std::size_t c = 0; c < t.colunas.size(); ++c) {
         if (c > 0)
             p.drawLine(QPointF(x, t.y), QPointF(x, t.y + altura));
@@ -54,7 +54,7 @@ double tabela(QPainter& p, const TTabela& t)
                    Qt::AlignCenter | Qt::TextWordWrap, t.cabecalhos.value(int(c)));
         x += t.colunas[c];
     }
-    p.setFont(fonteDesenho(10));
+    p.setFont(fonteLarga(10));
     for (int r = 0; r < t.rotulosLinhas.size(); ++r)
         p.drawText(QRectF(t.x, t.y + t.alturaCabecalho + r * t.alturaLinha, t.colunas[0], t.alturaLinha),
                    Qt::AlignCenter, t.rotulosLinhas[r]);
@@ -75,10 +75,10 @@ QStringList numeros(int de, int ate)
 void tituloSecao(QPainter& p, double y, const QString& titulo, const QString& nota = {})
 {
     p.setPen(tinta);
-    p.setFont(fonteDesenho(13, true));
+    p.setFont(fonteLarga(13, true));
     p.drawText(QPointF(margem, y), titulo);
     if (!nota.isEmpty()) {
-        p.setFont(fonteDesenho(10));
+        p.setFont(fonteLarga(10));
         p.setPen(QColor(70, 70, 70));
         p.drawText(QRectF(margem, y + 4, largura, 16), Qt::AlignLeft, nota);
     }
@@ -88,7 +88,7 @@ void tituloSecao(QPainter& p, double y, const QString& titulo, const QString& no
 void campo(QPainter& p, double x, double y, double comprimento, const QString& rotulo)
 {
     p.setPen(tinta);
-    p.setFont(fonteDesenho(11));
+    p.setFont(fonteLarga(11));
     p.drawText(QPointF(x, y), rotulo);
     const double inicio = x + p.fontMetrics().horizontalAdvance(rotulo) + 4;
     p.setPen(QPen(linhaClara, 0.8));
@@ -99,10 +99,10 @@ void cabecalho(QPainter& p)
 {
     p.fillRect(QRectF(0, 0, 714, 50), QColor(34, 92, 48));
     p.setPen(Qt::white);
-    p.setFont(fonteDesenho(20, true));
+    p.setFont(fonteLarga(20, true));
     p.drawText(QRectF(margem, 6, largura, 26), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Morlin · Caderneta de campo"));
-    p.setFont(fonteDesenho(11));
+    p.setFont(fonteLarga(11));
     p.drawText(QRectF(margem, 30, largura, 16), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Levantamento de um terraço: seções do canal, área de contribuição e perfil da crista"));
 }
@@ -131,7 +131,7 @@ void cota(QPainter& p, const QPointF& a, const QPointF& b, double y, const QStri
         p.drawLine(ponta, ponta + QPointF(5 * sentido, -3));
         p.drawLine(ponta, ponta + QPointF(5 * sentido, 3));
     }
-    p.setFont(fonteDesenho(9));
+    p.setFont(fonteLarga(9));
     p.drawText(QRectF(b.x() + 4, y - 7, 80, 14), Qt::AlignLeft | Qt::AlignVCenter, texto);
 }
 
@@ -154,7 +154,7 @@ void esquemaSecao(QPainter& p, double topo)
     p.drawPolyline(perfil);
 
     p.setPen(tinta);
-    p.setFont(fonteDesenho(10, true));
+    p.setFont(fonteLarga(10, true));
     p.drawText(C + QPointF(-5, 16), QStringLiteral("C"));
     p.drawText(F1 + QPointF(-8, 14), QStringLiteral("F1"));
     p.drawText(F2 + QPointF(-8, 14), QStringLiteral("F2"));
@@ -163,7 +163,7 @@ void esquemaSecao(QPainter& p, double topo)
     cota(p, C, F2, topo + 18, QStringLiteral("C–F2"));
     cota(p, C, FT, topo + 6, QStringLiteral("C–FT"));
 
-    p.setFont(fonteDesenho(10));
+    p.setFont(fonteLarga(10));
     p.setPen(QColor(60, 60, 60));
     p.drawText(QRectF(575, topo, 110, 100), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Leituras de mira em m. Distâncias horizontais em m, sempre a partir de C. "
@@ -191,7 +191,7 @@ double secoesCanal(QPainter& p, double y)
 double areaContribuicao(QPainter& p, double y)
 {
     tituloSecao(p, y, QStringLiteral("2. Área de contribuição"));
-    p.setFont(fonteDesenho(11, true));
+    p.setFont(fonteLarga(11, true));
     p.setPen(tinta);
     p.drawText(QPointF(margem, y + 22), QStringLiteral("(   ) Irradiação com nível ótico"));
     TTabela mira;
@@ -204,18 +204,18 @@ double areaContribuicao(QPainter& p, double y)
                        QStringLiteral("Ângulo (°)"), QStringLiteral("Distância (m)")};
     mira.rotulosLinhas = numeros(1, 11);
     const double fim = tabela(p, mira);
-    p.setFont(fonteDesenho(9));
+    p.setFont(fonteLarga(9));
     p.setPen(QColor(60, 60, 60));
     p.drawText(QRectF(margem, fim + 3, 370, 28), Qt::TextWordWrap,
                QStringLiteral("FS, FM, FI: fios superior, médio e inferior da mira. Distância = (FS − FI) × 100. "
                               "Ângulo horizontal de cada visada, no sentido horário."));
 
     const double x = 420;
-    p.setFont(fonteDesenho(11, true));
+    p.setFont(fonteLarga(11, true));
     p.setPen(tinta);
     p.drawText(QPointF(x, y + 22), QStringLiteral("(   ) Trena (distância média)"));
     campo(p, x, y + 46, 684 - x, QStringLiteral("Comprimento do terraço L (m):"));
-    p.setFont(fonteDesenho(10));
+    p.setFont(fonteLarga(10));
     p.setPen(tinta);
     p.drawText(QPointF(x, y + 68), QStringLiteral("Espaçamento até o terraço de cima (m):"));
     TTabela trena;
@@ -228,14 +228,14 @@ double areaContribuicao(QPainter& p, double y)
     trena.alturaLinha = 18;
     trena.rotulosLinhas = numeros(1, 5);
     tabela(p, trena);
-    p.setFont(fonteDesenho(10));
+    p.setFont(fonteLarga(10));
     p.setPen(tinta);
     for (int i = 0; i < 5; ++i)
         p.drawText(QRectF(x + 132, y + 96 + i * 18, 40, 18), Qt::AlignCenter, QString::number(i + 6));
 
-    p.setFont(fonteDesenho(11, true));
+    p.setFont(fonteLarga(11, true));
     p.drawText(QPointF(x, y + 206), QStringLiteral("Estrada que escoa para o terraço"));
-    p.setFont(fonteDesenho(11));
+    p.setFont(fonteLarga(11));
     p.drawText(QPointF(x, y + 226), QStringLiteral("(   ) não contribui    (   ) contribui"));
     campo(p, x, y + 248, 684 - x, QStringLiteral("Largura/Semilargura (m):"));
     campo(p, x, y + 270, 684 - x, QStringLiteral("Comprimento (m):"));
@@ -283,7 +283,7 @@ void observacoes(QPainter& p, double y)
     for (double linha = y; linha < 995; linha += 20)
         campo(p, margem, linha, largura, linha == y ? QStringLiteral("Observações:") : QString());
     p.setPen(QColor(90, 90, 90));
-    p.setFont(fonteDesenho(9));
+    p.setFont(fonteLarga(9));
     p.drawText(QRectF(margem, 1000, largura, 16), Qt::AlignCenter,
                QStringLiteral("Quanto maior a leitura de mira, mais baixo o ponto. Anote as leituras com duas casas decimais."));
 }

@@ -1,18 +1,6 @@
 #include "Desenhos.h"
 
 #include <QColor>
-#include <QFont>
-#include <QStringList>
-
-QFont fonteDesenho(int pixels, bool negrito)
-{
-    QFont fonte;
-    fonte.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    fonte.setPixelSize(pixels);
-    fonte.setBold(negrito);
-    fonte.setStyleStrategy(QFont::PreferAntialias);
-    return fonte;
-}
 
 // Grey of the same lightness, paled, as a disabled button usually looks.
 QImage desativada(const QImage& figura)

@@ -1,5 +1,7 @@
 #pragma once
 // The program's own pictures, each drawn on a blank image.
+#include "Fonte.h"
+
 #include <QImage>
 #include <QString>
 
@@ -22,6 +24,3 @@ std::vector<TIcone> desenhaIcones();
 
 // The greyed picture shown by a disabled button.
 QImage desativada(const QImage& figura);
-
-// The type face of every picture, at a size in pixels.
-QFont fonteDesenho(int pixels, bool negrito = false);

@@ -99,7 +99,7 @@ void circuloComLetra(QPainter& p, const QColor& cor, const QString& letra)
     p.setBrush(cor);
     p.drawEllipse(QRectF(1.5, 1.5, 15, 15));
     p.setPen(Qt::white);
-    p.setFont(fonteDesenho(12, true));
+    p.setFont(fonteLarga(12, true));
     p.drawText(QRectF(1.5, 1.5, 15, 15), Qt::AlignCenter, letra);
 }
 
@@ -139,7 +139,7 @@ void selo(QPainter& p, const QColor& cor, const QString& letra)
     p.setPen(QPen(Qt::white, 1));
     p.setBrush(cor);
     p.drawEllipse(QRectF(8.5, 8.5, 9, 9));
-    p.setFont(fonteDesenho(8, true));
+    p.setFont(fonteLarga(8, true));
     p.drawText(QRectF(8.5, 8.5, 9, 9), Qt::AlignCenter, letra);
 }
 

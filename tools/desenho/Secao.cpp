@@ -1,6 +1,6 @@
 // The channel cross-sections: one picture of each shape with all its points, and one
 // per grid column pointing at the reading or the distance typed there.
-#include "ImagensGuia.h"
+#include "Secao.h"
 #include "TDesenho.h"
 
 #include <QMap>

@@ -1,6 +1,9 @@
 #pragma once
-// A white picture and the few strokes every guide picture is made of: titles, notes,
-// arrows, dimension lines, levelling staffs, the optical level and marked points.
+// A white picture and the few strokes every generated picture is made of: titles, notes,
+// arrows, dimension lines, levelling staffs, the optical level and marked points. The
+// palette below is the one all the guide pictures and help figures are drawn in.
+#include "Fonte.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -21,11 +24,13 @@ inline const QColor estrada{150, 150, 150};
 
 class TDesenho {
 public:
-    TDesenho(int largura, int altura);
+    // `escala` enlarges the whole drawing: the help shows the guide pictures' subjects
+    // at twice their size, drawn in the same coordinates.
+    TDesenho(int largura, int altura, qreal escala = 1);
 
     QPainter& p() { return pintor_; }
-    int largura() const { return imagem_.width(); }
-    int altura() const { return imagem_.height(); }
+    int largura() const { return largura_; }
+    int altura() const { return altura_; }
 
     // The picture's title in the top left corner, over a thin rule.
     void titulo(const QString& texto);
@@ -45,11 +50,12 @@ public:
     void realce(QPointF centro, qreal raio);
     void linhaTracejada(QPointF a, QPointF b, const QColor& cor, qreal espessura = 1.0);
 
+    // The format follows the name's suffix (.bmp, .png).
     bool grava(const QString& caminho);
 
 private:
+    int largura_;
+    int altura_;
     QImage imagem_;
     QPainter pintor_;
 };
-
-QFont fonte(int pixels, bool negrito = false);

@@ -3,19 +3,12 @@
 #include <QPainterPath>
 #include <QtMath>
 
-QFont fonte(int pixels, bool negrito)
-{
-    QFont f(QStringLiteral("DejaVu Sans Condensed"));
-    f.setPixelSize(pixels);
-    f.setBold(negrito);
-    return f;
-}
-
-TDesenho::TDesenho(int largura, int altura)
-    : imagem_(largura, altura, QImage::Format_RGB32)
+TDesenho::TDesenho(int largura, int altura, qreal escala)
+    : largura_(largura), altura_(altura), imagem_(qRound(largura * escala), qRound(altura * escala), QImage::Format_RGB32)
 {
     imagem_.fill(Qt::white);
     pintor_.begin(&imagem_);
+    pintor_.scale(escala, escala);
     pintor_.setRenderHint(QPainter::Antialiasing);
     pintor_.setRenderHint(QPainter::TextAntialiasing);
 }
@@ -129,5 +122,5 @@ void TDesenho::linhaTracejada(QPointF a, QPointF b, const QColor& cor, qreal esp
 bool TDesenho::grava(const QString& caminho)
 {
     pintor_.end();
-    return imagem_.convertToFormat(QImage::Format_RGB888).save(caminho, "BMP");
+    return imagem_.convertToFormat(QImage::Format_RGB888).save(caminho);
 }
