@@ -1,0 +1,85 @@
+// Any bytes as a rain-gauge chart file either read, giving points at strictly ascending,
+// non-negative times with non-negative intensities and a finite, non-negative total
+// depth, or are refused with the program's own errors, leaving the event reset.
+#include "Excecoes.h"
+#include "PrecipitacaoPluviograma.h"
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+std::string& arquivoDoFuzz()
+{
+    static std::string arquivo;
+    return arquivo;
+}
+
+void apagaArquivo()
+{
+    std::error_code erro;
+    std::filesystem::remove(arquivoDoFuzz(), erro);
+}
+
+// The file the bytes are written to, made once for this process and removed when it ends.
+const std::string& criaArquivo()
+{
+    std::string modelo = (std::filesystem::temp_directory_path() / "pluviograma_fuzz_XXXXXX").string();
+    const int descritor = ::mkstemp(modelo.data());
+    if (descritor < 0)
+        std::abort();
+    ::close(descritor);
+    arquivoDoFuzz() = modelo;
+    std::atexit(apagaArquivo);
+    return arquivoDoFuzz();
+}
+
+void grava(const std::string& caminho, const std::uint8_t* dados, std::size_t tamanho)
+{
+    std::ofstream(caminho, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(dados),
+                                                                     static_cast<std::streamsize>(tamanho));
+}
+
+void confereLido(const TPrecipitacaoPluviograma& evento)
+{
+    const std::int32_t n = evento.getNumPontos();
+    if (n <= 0)
+        std::abort();
+    double anterior = -1.0;
+    for (std::int32_t i = 0; i < n; ++i) {
+        const TPontoPluviograma ponto = evento.getPonto(i);
+        if (!(ponto.Tempo > anterior) || !(ponto.Intensidade >= 0.0) || !std::isfinite(ponto.Intensidade))
+            std::abort();
+        anterior = ponto.Tempo;
+    }
+    if (!std::isfinite(evento.PrecipitacaoTotal) || evento.PrecipitacaoTotal < 0.0)
+        std::abort();
+    evento.intensidade(evento.Duracao / 2.0);
+    evento.laminaEntre(0.0, evento.Duracao / 3.0);
+    evento.tempoPrimeiraIntensidade(evento.getPonto(0).Intensidade);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho)
+{
+    static const std::string& caminho = criaArquivo();
+    grava(caminho, dados, tamanho);
+    TPrecipitacaoPluviograma evento;
+    try {
+        evento.carregaPluviograma(caminho);
+    } catch (const Exception&) {
+        if (evento.getNumPontos() != 0 || evento.PrecipitacaoTotal != -1.0)
+            std::abort();
+        return 0;
+    }
+    confereLido(evento);
+    return 0;
+}
