@@ -1,52 +1,18 @@
 // Any bytes as a settings file are read, key by key and as each kind of rainfall event,
 // or refused with the program's own errors; an event that read is left with no
 // negative duration or total depth other than the unset -1.
+#include "ArquivoDoFuzz.h"
 #include "Excecoes.h"
 #include "IniFile.h"
 #include "PrecipitacaoExponencialNegativa.h"
 #include "PrecipitacaoPluviograma.h"
 
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace {
-
-std::string& arquivoDoFuzz()
-{
-    static std::string arquivo;
-    return arquivo;
-}
-
-void apagaArquivo()
-{
-    std::error_code erro;
-    std::filesystem::remove(arquivoDoFuzz(), erro);
-}
-
-// The file the bytes are written to, made once for this process and removed when it ends.
-const std::string& criaArquivo()
-{
-    std::string modelo = (std::filesystem::temp_directory_path() / "ini_fuzz_XXXXXX").string();
-    const int descritor = ::mkstemp(modelo.data());
-    if (descritor < 0)
-        std::abort();
-    ::close(descritor);
-    arquivoDoFuzz() = modelo;
-    std::atexit(apagaArquivo);
-    return arquivoDoFuzz();
-}
-
-void grava(const std::string& caminho, const std::uint8_t* dados, std::size_t tamanho)
-{
-    std::ofstream(caminho, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(dados),
-                                                                     static_cast<std::streamsize>(tamanho));
-}
 
 void leChaves(const std::string& caminho)
 {
@@ -80,14 +46,14 @@ template <typename TEvento> void carregaEvento(const std::string& caminho, const
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho)
 {
-    static const std::string& caminho = criaArquivo();
-    grava(caminho, dados, tamanho);
+    static const std::string& caminho = ArquivoDoFuzz::cria("ini_fuzz");
+    ArquivoDoFuzz::grava(caminho, dados, tamanho);
     leChaves(caminho);
     // Reading an event may bring the file up to date, so each starts from the same bytes.
     carregaEvento<TPrecipitacaoExponencialNegativa>(caminho, "");
-    grava(caminho, dados, tamanho);
+    ArquivoDoFuzz::grava(caminho, dados, tamanho);
     carregaEvento<TPrecipitacaoPluviograma>(caminho, "");
-    grava(caminho, dados, tamanho);
+    ArquivoDoFuzz::grava(caminho, dados, tamanho);
     carregaEvento<TPrecipitacaoExponencialNegativa>(caminho, "_1");
     return 0;
 }

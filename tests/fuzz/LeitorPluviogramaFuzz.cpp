@@ -1,51 +1,17 @@
 // Any bytes as a rain-gauge chart file either read, giving points at strictly ascending,
 // non-negative times with non-negative intensities and a finite, non-negative total
 // depth, or are refused with the program's own errors, leaving the event reset.
+#include "ArquivoDoFuzz.h"
 #include "Excecoes.h"
 #include "PrecipitacaoPluviograma.h"
-
-#include <unistd.h>
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace {
-
-std::string& arquivoDoFuzz()
-{
-    static std::string arquivo;
-    return arquivo;
-}
-
-void apagaArquivo()
-{
-    std::error_code erro;
-    std::filesystem::remove(arquivoDoFuzz(), erro);
-}
-
-// The file the bytes are written to, made once for this process and removed when it ends.
-const std::string& criaArquivo()
-{
-    std::string modelo = (std::filesystem::temp_directory_path() / "pluviograma_fuzz_XXXXXX").string();
-    const int descritor = ::mkstemp(modelo.data());
-    if (descritor < 0)
-        std::abort();
-    ::close(descritor);
-    arquivoDoFuzz() = modelo;
-    std::atexit(apagaArquivo);
-    return arquivoDoFuzz();
-}
-
-void grava(const std::string& caminho, const std::uint8_t* dados, std::size_t tamanho)
-{
-    std::ofstream(caminho, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(dados),
-                                                                     static_cast<std::streamsize>(tamanho));
-}
 
 void confereLido(const TPrecipitacaoPluviograma& evento)
 {
@@ -70,8 +36,8 @@ void confereLido(const TPrecipitacaoPluviograma& evento)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho)
 {
-    static const std::string& caminho = criaArquivo();
-    grava(caminho, dados, tamanho);
+    static const std::string& caminho = ArquivoDoFuzz::cria("pluviograma_fuzz");
+    ArquivoDoFuzz::grava(caminho, dados, tamanho);
     TPrecipitacaoPluviograma evento;
     try {
         evento.carregaPluviograma(caminho);
