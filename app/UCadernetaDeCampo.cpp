@@ -3,6 +3,7 @@
 #include "TAjudaAplicacao.h"
 #include "TAplicacao.h"
 #include "TCaixaMensagem.h"
+#include "TControles.h"
 #include "TFontePadrao.h"
 #include "TImagemPrograma.h"
 #include "TImpressora.h"
@@ -23,14 +24,11 @@ TFCadernetaDeCampo::TFCadernetaDeCampo(QWidget* dono)
     setAttribute(Qt::WA_DeleteOnClose);
     resize(712, 555);
 
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1 = TControles::nomeia(new QWidget(this), "Panel1");
     Panel1->setFixedHeight(25);
-    Button2 = new QPushButton(QStringLiteral("Imprimir"), Panel1);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2 = TControles::nomeia(new QPushButton(QStringLiteral("Imprimir"), Panel1), "Button2");
     Button2->setFixedSize(75, 25);
-    Button1 = new QPushButton(QStringLiteral("Ajuda"), Panel1);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = TControles::nomeia(new QPushButton(QStringLiteral("Ajuda"), Panel1), "Button1");
     Button1->setFixedSize(75, 25);
     auto* botoes = new QHBoxLayout(Panel1);
     botoes->setContentsMargins(0, 0, 0, 0);
@@ -41,10 +39,8 @@ TFCadernetaDeCampo::TFCadernetaDeCampo(QWidget* dono)
     TAplicacao::liga(Button1, &QPushButton::clicked, this, [this] { ajudaclick(); });
     TAplicacao::liga(Button2, &QPushButton::clicked, this, [this] { Button1Click(); });
 
-    ScrollBox1 = new QScrollArea(this);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    Image1 = new QLabel;
-    Image1->setObjectName(QStringLiteral("Image1"));
+    ScrollBox1 = TControles::nomeia(new QScrollArea(this), "ScrollBox1");
+    Image1 = TControles::nomeia(new QLabel, "Image1");
     mostraFigura(QPixmap(QStringLiteral(":/imagens/Caderneta.png")));
     ScrollBox1->setWidget(Image1);
 

@@ -2,6 +2,7 @@
 
 #include "Excecoes.h"
 #include "TAplicacao.h"
+#include "TControles.h"
 #include "TImagemPrograma.h"
 #include "TNavegador.h"
 #include "TPaginasWeb.h"
@@ -19,8 +20,7 @@ TFInicial::TFInicial(QWidget* dono)
     setWindowTitle(QStringLiteral("FInicial"));
     setFixedSize(600, 248);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = TControles::nomeia(new QLabel(this), "Image1");
     Image1->setGeometry(0, 0, 600, 248);
     Image1->setAlignment(Qt::AlignCenter);
     Image1->installEventFilter(this);
@@ -28,8 +28,7 @@ TFInicial::TFInicial(QWidget* dono)
     Imgsitevexo = zona("Imgsitevexo", 1, QRect(40, 176, 81, 65));
     Imgsitekwel = zona("Imgsitekwel", 2, QRect(152, 176, 57, 65));
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1 = TControles::nomeia(new QTimer(this), "Timer1");
     // A coarse timer could close the picture up to a quarter of a second early.
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(5000);
@@ -42,8 +41,7 @@ TFInicial::TFInicial(QWidget* dono)
 
 QWidget* TFInicial::zona(const char* nome, int tag, const QRect& area)
 {
-    auto* nova = new QWidget(this);
-    nova->setObjectName(QLatin1String(nome));
+    auto* nova = TControles::nomeia(new QWidget(this), nome);
     nova->setProperty("Tag", tag);
     nova->setGeometry(area);
     nova->setMouseTracking(true);

@@ -53,14 +53,20 @@ QFont fonteRelatorio(int pixels, bool negrito = false, bool sublinhado = false)
     return fonte;
 }
 
-QLabel* rotulo(QWidget* pai, const QString& texto, int x, int y, const QFont& fonte)
+QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, int x, int y, const QFont& fonte)
 {
-    auto* r = new QLabel(texto, pai);
+    QLabel* r = TControles::rotulo(pai, nome, texto, x, y);
     r->setTextFormat(Qt::PlainText);
     r->setFont(fonte);
-    r->move(x, y);
     r->adjustSize();
     return r;
+}
+
+QPushButton* botao(QWidget* pai, const char* nome, const QString& texto, const QRect& area)
+{
+    QPushButton* b = TControles::botao(pai, nome, texto, area);
+    b->setAutoDefault(false);
+    return b;
 }
 
 struct TTitulo {
@@ -296,15 +302,13 @@ TFRelatorioAvaliacao::TFRelatorioAvaliacao(QWidget* dono)
 
 void TFRelatorioAvaliacao::criaPagina()
 {
-    ScrollBox1 = new QScrollArea(this);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1 = TControles::nomeia(new QScrollArea(this), "ScrollBox1");
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     ScrollBox1->setWidgetResizable(false);
     // The window is as wide as the page and a vertical bar: it scrolls only down.
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    Panel1 = new QFrame;
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1 = TControles::nomeia(new QFrame, "Panel1");
     Panel1->setFixedSize(tamanhoPagina);
     Panel1->setAutoFillBackground(true);
     Panel1->setPalette(palette());
@@ -313,20 +317,13 @@ void TFRelatorioAvaliacao::criaPagina()
 
     int topo = margem;
     Panel2 = TControles::painel(Panel1, "Panel2", QRect(margem, topo, larguraConteudo, alturaCabecalho));
-    LTitulo = rotulo(Panel2, QStringLiteral("AVALIAÇÃO DA CAPACIDADE DE ARMAZENAMENTO DO TERRAÇO"), 50, 52,
+    LTitulo = rotulo(Panel2, "LTitulo", QStringLiteral("AVALIAÇÃO DA CAPACIDADE DE ARMAZENAMENTO DO TERRAÇO"), 50, 52,
                      fonteRelatorio(19, true));
-    LTitulo->setObjectName(QStringLiteral("LTitulo"));
     QPalette corTitulo = LTitulo->palette();
     corTitulo.setColor(QPalette::WindowText, azulCeu);
     LTitulo->setPalette(corTitulo);
-    Button1 = new QPushButton(QStringLiteral("Imprimir"), Panel2);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(343, 0, 75, 25);
-    Button1->setAutoDefault(false);
-    Button2 = new QPushButton(QStringLiteral("Fechar"), Panel2);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(424, 0, 75, 25);
-    Button2->setAutoDefault(false);
+    Button1 = botao(Panel2, "Button1", QStringLiteral("Imprimir"), QRect(343, 0, 75, 25));
+    Button2 = botao(Panel2, "Button2", QStringLiteral("Fechar"), QRect(424, 0, 75, 25));
     topo += alturaCabecalho;
 
     Splitter1 = TControles::painel(Panel1, "Splitter1", QRect(margem, topo, larguraConteudo, alturaRegua));
@@ -339,8 +336,7 @@ void TFRelatorioAvaliacao::criaPagina()
     Panel3 = TControles::painel(Panel1, "Panel3", QRect(margem, topo, larguraConteudo, alturaRotulos));
     topo += alturaRotulos;
     Panel4 = TControles::painel(Panel1, "Panel4", QRect(margem, topo, larguraConteudo, alturaGrafico));
-    Chart1 = new TGrafico(Panel4);
-    Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1 = TControles::nomeia(new TGrafico(Panel4), "Chart1");
     Chart1->setGeometry(0, 0, larguraConteudo, alturaGrafico);
     Chart1->setFrameShape(QFrame::NoFrame);
 }
@@ -348,15 +344,13 @@ void TFRelatorioAvaliacao::criaPagina()
 void TFRelatorioAvaliacao::criaRotulos()
 {
     for (const TTitulo& t : titulos)
-        rotulo(Panel3, QString::fromUtf8(t.texto), t.esquerda, t.topo,
+        rotulo(Panel3, "", QString::fromUtf8(t.texto), t.esquerda, t.topo,
                fonteRelatorio(pixelsRotulos, true, t.sublinhado));
     for (const TCampo& c : campos) {
-        legendas_.push_back(c.legenda ? rotulo(Panel3, QString::fromUtf8(c.legenda), c.esquerdaLegenda, c.topo,
+        legendas_.push_back(c.legenda ? rotulo(Panel3, "", QString::fromUtf8(c.legenda), c.esquerdaLegenda, c.topo,
                                                fonteRelatorio(pixelsRotulos, true))
                                       : nullptr);
-        QLabel* valor = rotulo(Panel3, QStringLiteral("-"), c.esquerdaValor, c.topo, fonteRelatorio(pixelsRotulos));
-        valor->setObjectName(QLatin1String(c.nome));
-        this->*c.rotulo = valor;
+        this->*c.rotulo = rotulo(Panel3, c.nome, QStringLiteral("-"), c.esquerdaValor, c.topo, fonteRelatorio(pixelsRotulos));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "FontesDados.h"
 #include "TAjusteTexto.h"
 #include "TCaixaMensagem.h"
+#include "TControles.h"
 #include "TFontePadrao.h"
 #include "TextoQt.h"
 
@@ -51,9 +52,7 @@ TfrmFoAutor::TfrmFoAutor(QWidget* dono)
     Livro = rotulo("Livro", QRect(10, 25, 519, 39), true);
     Pagina = rotulo("Pagina", QRect(10, 62, 527, 35), false);
 
-    OK = new QPushButton(QStringLiteral("&Ok"), this);
-    OK->setObjectName(QStringLiteral("OK"));
-    OK->setGeometry(223, 104, 100, 28);
+    OK = TControles::botao(this, "OK", QStringLiteral("&Ok"), QRect(223, 104, 100, 28));
     OK->setDefault(true);
     connect(OK, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -63,8 +62,7 @@ TfrmFoAutor::TfrmFoAutor(QWidget* dono)
 
 QLabel* TfrmFoAutor::rotulo(const char* nome, const QRect& area, bool negrito)
 {
-    auto* novo = new QLabel(this);
-    novo->setObjectName(QLatin1String(nome));
+    auto* novo = TControles::nomeia(new QLabel(this), nome);
     QFont fonte = font();
     fonte.setBold(negrito);
     novo->setFont(fonte);

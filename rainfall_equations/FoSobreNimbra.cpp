@@ -1,5 +1,7 @@
 #include "FoSobreNimbra.h"
 
+#include "TControles.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
@@ -11,8 +13,7 @@ TfrmFoSobreNimbra::TfrmFoSobreNimbra(QWidget* dono)
     setObjectName(QStringLiteral("frmFoSobreNimbra"));
     setWindowTitle(QStringLiteral("Sobre"));
     setFixedSize(559, 340);
-    imgSplash = new QLabel(this);
-    imgSplash->setObjectName(QStringLiteral("imgSplash"));
+    imgSplash = TControles::nomeia(new QLabel(this), "imgSplash");
     imgSplash->setGeometry(rect());
     imgSplash->setPixmap(QPixmap(QStringLiteral(":/imagens/SobreNimbra.bmp")));
     if (screen() != nullptr)
