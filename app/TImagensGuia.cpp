@@ -1,7 +1,7 @@
-#include "TImagensGuia.h"
+#include "app/TImagensGuia.h"
 
-#include "TCaixaMensagem.h"
-#include "TPastaPrograma.h"
+#include "plataforma/TCaixaMensagem.h"
+#include "plataforma/nucleo/TPastaPrograma.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "TPaginasWeb.h"
+#include "app/TPaginasWeb.h"
 
-#include "TPastaPrograma.h"
+#include "plataforma/nucleo/TPastaPrograma.h"
 
 #include <QFile>
 

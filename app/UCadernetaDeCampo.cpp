@@ -1,12 +1,12 @@
-#include "UCadernetaDeCampo.h"
+#include "app/UCadernetaDeCampo.h"
 
-#include "TAjudaAplicacao.h"
-#include "TAplicacao.h"
-#include "TCaixaMensagem.h"
-#include "TControles.h"
-#include "TFontePadrao.h"
-#include "TImagemPrograma.h"
-#include "TImpressora.h"
+#include "plataforma/TAjudaAplicacao.h"
+#include "plataforma/TAplicacao.h"
+#include "plataforma/TCaixaMensagem.h"
+#include "plataforma/TControles.h"
+#include "plataforma/TFontePadrao.h"
+#include "plataforma/TImagemPrograma.h"
+#include "plataforma/TImpressora.h"
 
 #include <QBoxLayout>
 #include <QLabel>

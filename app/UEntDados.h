@@ -1,9 +1,9 @@
 #pragma once
 // The data-entry window: on its first page the terrace's values in an accordion of five
 // sections beside a guide picture, on its second the results of an evaluation.
-#include "TAvaliacaoTerraco.h"
-#include "TDadosTerraco.h"
-#include "TLeituraProjeto.h"
+#include "app/nucleo/TAvaliacaoTerraco.h"
+#include "app/nucleo/TDadosTerraco.h"
+#include "app/nucleo/TLeituraProjeto.h"
 
 #include <QPointer>
 #include <QString>

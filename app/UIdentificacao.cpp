@@ -1,13 +1,13 @@
-#include "UIdentificacao.h"
+#include "app/UIdentificacao.h"
 
-#include "RegrasEntrada.h"
-#include "TAjudaAplicacao.h"
-#include "TAplicacao.h"
-#include "TControles.h"
-#include "TFiltroInsercao.h"
-#include "TFontePadrao.h"
-#include "UEntDados.h"
-#include "UnitMorlin.h"
+#include "app/UEntDados.h"
+#include "app/UnitMorlin.h"
+#include "app/nucleo/RegrasEntrada.h"
+#include "plataforma/TAjudaAplicacao.h"
+#include "plataforma/TAplicacao.h"
+#include "plataforma/TControles.h"
+#include "plataforma/TFiltroInsercao.h"
+#include "plataforma/TFontePadrao.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 // The identification dialog: the seven texts that name the project. For a new project its
 // "Ok" opens the data entry; for a project read from a file it only edits the texts.
-#include "TDadosTerraco.h"
+#include "app/nucleo/TDadosTerraco.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,11 +1,11 @@
-#include "UInicial.h"
+#include "app/UInicial.h"
 
-#include "Excecoes.h"
-#include "TAplicacao.h"
-#include "TControles.h"
-#include "TImagemPrograma.h"
-#include "TNavegador.h"
-#include "TPaginasWeb.h"
+#include "app/TPaginasWeb.h"
+#include "plataforma/TAplicacao.h"
+#include "plataforma/TControles.h"
+#include "plataforma/TImagemPrograma.h"
+#include "plataforma/TNavegador.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <QLabel>
 #include <QMouseEvent>

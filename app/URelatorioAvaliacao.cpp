@@ -1,15 +1,15 @@
-#include "URelatorioAvaliacao.h"
+#include "app/URelatorioAvaliacao.h"
 
-#include "TAplicacao.h"
-#include "TControles.h"
-#include "TFontePadrao.h"
-#include "TGrafico.h"
-#include "TImpressora.h"
-#include "TLabeledEdit.h"
-#include "UEntDados.h"
-#include "UIdentificacao.h"
-#include "UnitMorlin.h"
-#include "TextoQt.h"
+#include "app/UEntDados.h"
+#include "app/UIdentificacao.h"
+#include "app/UnitMorlin.h"
+#include "app/plataforma/TGrafico.h"
+#include "plataforma/TAplicacao.h"
+#include "plataforma/TControles.h"
+#include "plataforma/TFontePadrao.h"
+#include "plataforma/TImpressora.h"
+#include "plataforma/TLabeledEdit.h"
+#include "plataforma/TextoQt.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

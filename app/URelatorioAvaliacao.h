@@ -4,7 +4,7 @@
 // dialog and the data-entry window, and printed over one whole sheet. Once filled it
 // keeps no reference to either window: its chart draws series of its own from the same
 // lines, so the report outlives the project it was made from.
-#include "TTextosRelatorio.h"
+#include "app/nucleo/TTextosRelatorio.h"
 
 #include <QDialog>
 #include <QPicture>

@@ -2,8 +2,8 @@
 // The main window: the frame of the whole program, with its menu, tool bars, status bar
 // and the area that holds the data-entry window. It keeps the project state that the
 // other windows read and write, and routes every help request to the help control.
-#include "TDadosTerraco.h"
-#include "TEstadoComandos.h"
+#include "app/nucleo/TDadosTerraco.h"
+#include "app/nucleo/TEstadoComandos.h"
 
 #include <QList>
 #include <QMainWindow>

@@ -1,8 +1,8 @@
-#include "hh.h"
+#include "app/hh.h"
 
-#include "TBibliotecaDinamica.h"
-#include "TPastaPrograma.h"
-#include "TRegistroClasses.h"
+#include "plataforma/TBibliotecaDinamica.h"
+#include "plataforma/TRegistroClasses.h"
+#include "plataforma/nucleo/TPastaPrograma.h"
 
 #include <cctype>
 #include <filesystem>

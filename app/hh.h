@@ -1,7 +1,7 @@
 #pragma once
 // The binding to the HTML Help control: finds the control library, loads it when the
 // program starts, keeps its entry points and frees it at the end.
-#include "hhctrl/hhctrl.h"
+#include "app/hhctrl/hhctrl.h"
 
 #include <cstdint>
 #include <string>

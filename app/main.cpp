@@ -1,6 +1,6 @@
-#include "TAplicacao.h"
-#include "UnitMorlin.h"
-#include "hh.h"
+#include "plataforma/TAplicacao.h"
+#include "app/UnitMorlin.h"
+#include "app/hh.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,6 +1,6 @@
-#include "Aritmetica.h"
+#include "models/Aritmetica.h"
 
-#include "Excecoes.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 void levantaOperacaoInvalida()
 {

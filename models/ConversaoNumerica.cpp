@@ -1,7 +1,7 @@
-#include "ConversaoNumerica.h"
+#include "models/ConversaoNumerica.h"
 
-#include "ConfiguracaoRegional.h"
-#include "Excecoes.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <algorithm>
 #include <bit>

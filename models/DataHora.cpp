@@ -1,7 +1,7 @@
-#include "DataHora.h"
+#include "models/DataHora.h"
 
-#include "ConfiguracaoRegional.h"
-#include "Excecoes.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <chrono>
 #include <cmath>

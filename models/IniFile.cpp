@@ -1,12 +1,12 @@
-#include "IniFile.h"
+#include "models/IniFile.h"
 
-#include "ConversaoNumerica.h"
-#include "DataHora.h"
-#include "ErroEntradaSaida.h"
-#include "Excecoes.h"
-#include "TCodigoWindows1252.h"
-#include "TLinhasTexto.h"
-#include "TSubstituicaoArquivo.h"
+#include "models/ConversaoNumerica.h"
+#include "models/DataHora.h"
+#include "plataforma/nucleo/ErroEntradaSaida.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
+#include "plataforma/nucleo/TLinhasTexto.h"
+#include "plataforma/nucleo/TSubstituicaoArquivo.h"
 
 #include <cerrno>
 #include <charconv>

@@ -1,9 +1,9 @@
-#include "NumeroDaCurva.h"
+#include "models/NumeroDaCurva.h"
 
-#include "Aritmetica.h"
-#include "Excecoes.h"
-#include "Precipitacao.h"
-#include "PrecipitacaoPluviograma.h"
+#include "models/Aritmetica.h"
+#include "models/Precipitacao.h"
+#include "models/PrecipitacaoPluviograma.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <cmath>
 

@@ -4,9 +4,9 @@
 // abstraction Ia; the runoff depth is the rain fallen until the end of runoff, less what
 // infiltrates at TIE while runoff lasts, less Ia. Depths in mm, times in minutes, rates
 // in mm/h.
-#include "CondicaoHidrologica.h"
-#include "Tratamento.h"
-#include "UsoDoSolo.h"
+#include "models/CondicaoHidrologica.h"
+#include "models/Tratamento.h"
+#include "models/UsoDoSolo.h"
 
 #include <array>
 

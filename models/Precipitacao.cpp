@@ -1,11 +1,11 @@
-#include "Precipitacao.h"
+#include "models/Precipitacao.h"
 
-#include "Aritmetica.h"
-#include "DataHora.h"
-#include "Excecoes.h"
-#include "IniFile.h"
-#include "PrecipitacaoExponencialNegativa.h"
-#include "PrecipitacaoPluviograma.h"
+#include "models/Aritmetica.h"
+#include "models/DataHora.h"
+#include "models/IniFile.h"
+#include "models/PrecipitacaoExponencialNegativa.h"
+#include "models/PrecipitacaoPluviograma.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "PrecipitacaoExponencialNegativa.h"
+#include "models/PrecipitacaoExponencialNegativa.h"
 
-#include "Aritmetica.h"
-#include "Excecoes.h"
-#include "IniFile.h"
-#include "SerieGrafico.h"
+#include "models/Aritmetica.h"
+#include "models/IniFile.h"
+#include "models/SerieGrafico.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <cmath>
 

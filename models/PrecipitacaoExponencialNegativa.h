@@ -3,7 +3,7 @@
 // average intensity over t minutes, for a return period of Tr years, is
 // K·Tr^a / (t + b)^c mm/h. Its cumulative depth is that average times t / 60 and its
 // intensity the rate of that depth, greatest at the start of the rainfall.
-#include "Precipitacao.h"
+#include "models/Precipitacao.h"
 
 class TPrecipitacaoExponencialNegativa : public TPrecipitacao {
 public:

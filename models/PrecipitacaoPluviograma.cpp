@@ -1,14 +1,14 @@
-#include "PrecipitacaoPluviograma.h"
+#include "models/PrecipitacaoPluviograma.h"
 
-#include "Aritmetica.h"
-#include "ConversaoNumerica.h"
-#include "DataHora.h"
-#include "ErroEntradaSaida.h"
-#include "Excecoes.h"
-#include "IniFile.h"
-#include "SerieGrafico.h"
-#include "TCodigoWindows1252.h"
-#include "TLinhasTexto.h"
+#include "models/Aritmetica.h"
+#include "models/ConversaoNumerica.h"
+#include "models/DataHora.h"
+#include "models/IniFile.h"
+#include "models/SerieGrafico.h"
+#include "plataforma/nucleo/ErroEntradaSaida.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
+#include "plataforma/nucleo/TLinhasTexto.h"
 
 #include <cerrno>
 #include <cstdio>

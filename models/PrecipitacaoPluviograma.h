@@ -4,7 +4,7 @@
 // The intensity of a point holds over the interval that ends at that point; depths
 // add up the intervals by the trapezoid rule, the mean of the intensities at their two
 // ends over their length.
-#include "Precipitacao.h"
+#include "models/Precipitacao.h"
 
 #include <cstdint>
 #include <vector>

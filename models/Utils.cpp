@@ -1,7 +1,7 @@
-#include "Utils.h"
+#include "models/Utils.h"
 
-#include "ConfiguracaoRegional.h"
-#include "ConversaoNumerica.h"
+#include "models/ConversaoNumerica.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
 
 std::string formataNumero(unsigned char Casas, double Valor)
 {

@@ -1,4 +1,4 @@
-#include "TAjudaAplicacao.h"
+#include "plataforma/TAjudaAplicacao.h"
 
 #include <QVariant>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "TAjusteTexto.h"
+#include "plataforma/TAjusteTexto.h"
 
 #include <QFontMetrics>
 

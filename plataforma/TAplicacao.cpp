@@ -1,7 +1,7 @@
-#include "TAplicacao.h"
+#include "plataforma/TAplicacao.h"
 
-#include "ConfiguracaoRegional.h"
-#include "TCaixaMensagem.h"
+#include "plataforma/TCaixaMensagem.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
 
 #include <QLibraryInfo>
 #include <QLocale>

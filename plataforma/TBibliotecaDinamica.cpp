@@ -1,4 +1,4 @@
-#include "TBibliotecaDinamica.h"
+#include "plataforma/TBibliotecaDinamica.h"
 
 #include <dlfcn.h>
 

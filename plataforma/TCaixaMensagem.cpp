@@ -1,4 +1,4 @@
-#include "TCaixaMensagem.h"
+#include "plataforma/TCaixaMensagem.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "TControles.h"
+#include "plataforma/TControles.h"
 
 QLabel* TControles::rotulo(QWidget* pai, const char* nome, const QString& texto, int x, int y)
 {

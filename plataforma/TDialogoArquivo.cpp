@@ -1,4 +1,4 @@
-#include "TDialogoArquivo.h"
+#include "plataforma/TDialogoArquivo.h"
 
 #include <QFileDialog>
 #include <QFileIconProvider>

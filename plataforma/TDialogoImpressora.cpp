@@ -1,4 +1,4 @@
-#include "TDialogoImpressora.h"
+#include "plataforma/TDialogoImpressora.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "TFiltroInsercao.h"
+#include "plataforma/TFiltroInsercao.h"
 
 #include <QLineEdit>
 

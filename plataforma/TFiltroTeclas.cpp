@@ -1,4 +1,4 @@
-#include "TFiltroTeclas.h"
+#include "plataforma/TFiltroTeclas.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "TFontePadrao.h"
+#include "plataforma/TFontePadrao.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "TImagem.h"
+#include "plataforma/TImagem.h"
 
-#include "Excecoes.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <QMouseEvent>
 #include <QPixmap>

@@ -1,7 +1,7 @@
-#include "TImagemPrograma.h"
+#include "plataforma/TImagemPrograma.h"
 
-#include "Excecoes.h"
-#include "TPastaPrograma.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "plataforma/nucleo/TPastaPrograma.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "TImpressora.h"
+#include "plataforma/TImpressora.h"
 
-#include "Excecoes.h"
-#include "TDialogoImpressora.h"
+#include "plataforma/TDialogoImpressora.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <QCoreApplication>
 #include <QPainter>

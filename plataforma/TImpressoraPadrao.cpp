@@ -1,4 +1,4 @@
-#include "TImpressoraPadrao.h"
+#include "plataforma/TImpressoraPadrao.h"
 
 #include <QProcess>
 #include <QStringList>

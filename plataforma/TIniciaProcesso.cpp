@@ -1,4 +1,4 @@
-#include "TIniciaProcesso.h"
+#include "plataforma/TIniciaProcesso.h"
 
 #include <QFileInfo>
 #include <QProcess>

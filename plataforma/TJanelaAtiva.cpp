@@ -1,4 +1,4 @@
-#include "TJanelaAtiva.h"
+#include "plataforma/TJanelaAtiva.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "TLabeledEdit.h"
+#include "plataforma/TLabeledEdit.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "TListBox.h"
+#include "plataforma/TListBox.h"
 
 #include <QKeyEvent>
 #include <QStyledItemDelegate>

@@ -1,4 +1,4 @@
-#include "TMaskEdit.h"
+#include "plataforma/TMaskEdit.h"
 
 #include <QFocusEvent>
 

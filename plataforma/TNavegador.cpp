@@ -1,4 +1,4 @@
-#include "TNavegador.h"
+#include "plataforma/TNavegador.h"
 
 #include <QDesktopServices>
 

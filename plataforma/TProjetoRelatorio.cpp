@@ -1,8 +1,8 @@
-#include "TProjetoRelatorio.h"
+#include "plataforma/TProjetoRelatorio.h"
 
-#include "Excecoes.h"
-#include "TLayoutRelatorio.h"
-#include "TVisualizacaoRelatorio.h"
+#include "plataforma/TLayoutRelatorio.h"
+#include "plataforma/TVisualizacaoRelatorio.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <QCoreApplication>
 #include <QPainter>

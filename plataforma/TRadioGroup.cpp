@@ -1,4 +1,4 @@
-#include "TRadioGroup.h"
+#include "plataforma/TRadioGroup.h"
 
 #include <QRadioButton>
 #include <QVBoxLayout>

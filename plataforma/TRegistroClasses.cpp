@@ -1,4 +1,4 @@
-#include "TRegistroClasses.h"
+#include "plataforma/TRegistroClasses.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
-#include "TVisualizacaoRelatorio.h"
+#include "plataforma/TVisualizacaoRelatorio.h"
 
-#include "TAplicacao.h"
-#include "TImpressora.h"
-#include "TProjetoRelatorio.h"
+#include "plataforma/TAplicacao.h"
+#include "plataforma/TImpressora.h"
+#include "plataforma/TProjetoRelatorio.h"
 
 #include <QAction>
 #include <QPageSetupDialog>

@@ -1,4 +1,4 @@
-#include "TextoQt.h"
+#include "plataforma/TextoQt.h"
 
 namespace TextoQt {
 

@@ -1,11 +1,11 @@
-#include "FoAutor.h"
+#include "rainfall_equations/FoAutor.h"
 
-#include "FontesDados.h"
-#include "TAjusteTexto.h"
-#include "TCaixaMensagem.h"
-#include "TControles.h"
-#include "TFontePadrao.h"
-#include "TextoQt.h"
+#include "plataforma/TAjusteTexto.h"
+#include "plataforma/TCaixaMensagem.h"
+#include "plataforma/TControles.h"
+#include "plataforma/TFontePadrao.h"
+#include "plataforma/TextoQt.h"
+#include "rainfall_equations/nucleo/FontesDados.h"
 
 #include <QLabel>
 #include <QPushButton>

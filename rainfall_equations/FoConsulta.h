@@ -8,12 +8,12 @@
 // IndLocalidade), the point (setLatitude, setLongitude) and ShowAbout, then shows it. Its
 // first showing brings that choice back; on mrOk the choice is read from the same fields,
 // from Autoria and from the captions of PrecK, PrecA, PrecB and PrecC.
-#include "EquacaoConsulta.h"
-#include "TEscolhaConsulta.h"
-#include "TBDPrecipitacao.h"
-#include "TEstacao.h"
-#include "TEstado.h"
-#include "TLimitesMapa.h"
+#include "rainfall_equations/nucleo/EquacaoConsulta.h"
+#include "rainfall_equations/nucleo/TBDPrecipitacao.h"
+#include "rainfall_equations/nucleo/TEscolhaConsulta.h"
+#include "rainfall_equations/nucleo/TEstacao.h"
+#include "rainfall_equations/nucleo/TEstado.h"
+#include "rainfall_equations/nucleo/TLimitesMapa.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "FoSobreNimbra.h"
+#include "rainfall_equations/FoSobreNimbra.h"
 
-#include "TControles.h"
+#include "plataforma/TControles.h"
 
 #include <QKeyEvent>
 #include <QLabel>

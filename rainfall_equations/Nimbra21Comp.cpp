@@ -1,10 +1,10 @@
-#include "Nimbra21Comp.h"
+#include "rainfall_equations/Nimbra21Comp.h"
 
-#include "EquacaoConsulta.h"
-#include "Excecoes.h"
-#include "FoConsulta.h"
-#include "InstalacaoNimbra.h"
-#include "TextoCoordenada.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "rainfall_equations/FoConsulta.h"
+#include "rainfall_equations/nucleo/EquacaoConsulta.h"
+#include "rainfall_equations/nucleo/InstalacaoNimbra.h"
+#include "rainfall_equations/nucleo/TextoCoordenada.h"
 
 #include <memory>
 

@@ -14,7 +14,7 @@
 //   window is released unshown.
 // - a parameter on show that the design storm refuses: the storm's own message.
 // Whenever executa raises or returns false, no property and nothing of EquacaoIDF changed.
-#include "PrecipitacaoExponencialNegativa.h"
+#include "models/PrecipitacaoExponencialNegativa.h"
 
 #include <QObject>
 

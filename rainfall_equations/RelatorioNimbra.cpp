@@ -1,9 +1,9 @@
-#include "RelatorioNimbra.h"
+#include "rainfall_equations/RelatorioNimbra.h"
 
-#include "Excecoes.h"
-#include "TFontePadrao.h"
-#include "TLayoutRelatorioNimbra.h"
-#include "TProjetoRelatorio.h"
+#include "plataforma/TFontePadrao.h"
+#include "plataforma/TProjetoRelatorio.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "rainfall_equations/TLayoutRelatorioNimbra.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "TLayoutRelatorioNimbra.h"
+#include "rainfall_equations/TLayoutRelatorioNimbra.h"
 
-#include "FontesDados.h"
-#include "TFontePadrao.h"
-#include "TextoQt.h"
-#include "TProjetoRelatorio.h"
+#include "plataforma/TFontePadrao.h"
+#include "plataforma/TProjetoRelatorio.h"
+#include "plataforma/TextoQt.h"
+#include "rainfall_equations/nucleo/FontesDados.h"
 
 #include <QFontMetricsF>
 #include <QImage>

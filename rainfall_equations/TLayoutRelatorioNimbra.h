@@ -5,7 +5,7 @@
 // the data. It reads the parameters "Localidade", "Estado", "Latitude", "Longitude", "K",
 // "a", "b", "c", "Autor" (the source's key as the source button shows it) and "Figura"
 // (the path of the picture). The whole page is described in TLayoutRelatorioNimbra.cpp.
-#include "TLayoutRelatorio.h"
+#include "plataforma/TLayoutRelatorio.h"
 
 class TLayoutRelatorioNimbra : public TLayoutRelatorio {
 public:

@@ -2,8 +2,8 @@
 // the irradiation survey and the tape survey, with the drawing kit the guide pictures of
 // the data-entry window use, so that both show the same subjects in the same colours.
 // Usage: geraFigurasAjuda <output folder>
-#include "Secao.h"
-#include "TDesenho.h"
+#include "tools/desenho/Secao.h"
+#include "tools/desenho/TDesenho.h"
 
 #include <QDir>
 #include <QGuiApplication>

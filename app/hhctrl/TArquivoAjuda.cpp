@@ -1,4 +1,4 @@
-#include "TArquivoAjuda.h"
+#include "app/hhctrl/TArquivoAjuda.h"
 
 #include <chm_lib.h>
 

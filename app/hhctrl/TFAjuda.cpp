@@ -1,6 +1,6 @@
-#include "TFAjuda.h"
+#include "app/hhctrl/TFAjuda.h"
 
-#include "TNavegadorAjuda.h"
+#include "app/hhctrl/TNavegadorAjuda.h"
 
 #include <QAction>
 #include <QApplication>

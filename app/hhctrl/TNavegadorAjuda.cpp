@@ -1,4 +1,4 @@
-#include "TNavegadorAjuda.h"
+#include "app/hhctrl/TNavegadorAjuda.h"
 
 #include <QTextDocument>
 

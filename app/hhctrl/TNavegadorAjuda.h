@@ -1,7 +1,7 @@
 #pragma once
 // The page of the help window: shows the topics of one help file and reads every page,
 // picture and style sheet they name from inside that file, so links between topics work.
-#include "TArquivoAjuda.h"
+#include "app/hhctrl/TArquivoAjuda.h"
 
 #include <QTextBrowser>
 

@@ -1,7 +1,7 @@
 // The help control's entry point, as the program's help binding looks it up by name.
-#include "hhctrl.h"
+#include "app/hhctrl/hhctrl.h"
 
-#include "TFAjuda.h"
+#include "app/hhctrl/TFAjuda.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,8 +1,8 @@
 // The shared-data installer. The lookup starts it from the program's window, so it tells
 // the user what it did in a message box rather than on a console nobody sees, and ends.
-#include "TCaixaMensagem.h"
-#include "TInstaladorArquivosComuns.h"
-#include "UnBD.h"
+#include "plataforma/TCaixaMensagem.h"
+#include "app/instalador/nucleo/TInstaladorArquivosComuns.h"
+#include "rainfall_equations/nucleo/UnBD.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "RegrasEntrada.h"
+#include "app/nucleo/RegrasEntrada.h"
 
-#include "ConversaoNumerica.h"
-#include "TCodigoWindows1252.h"
+#include "models/ConversaoNumerica.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
 
 #include <cstddef>
 

@@ -1,11 +1,11 @@
-#include "TAvaliacaoTerraco.h"
+#include "app/nucleo/TAvaliacaoTerraco.h"
 
-#include "Aritmetica.h"
-#include "ConfiguracaoRegional.h"
-#include "ConversaoNumerica.h"
-#include "ETerracoImpossivel.h"
-#include "Excecoes.h"
-#include "TLimitesTerraco.h"
+#include "app/nucleo/ETerracoImpossivel.h"
+#include "app/nucleo/TLimitesTerraco.h"
+#include "models/Aritmetica.h"
+#include "models/ConversaoNumerica.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <algorithm>
 #include <cmath>

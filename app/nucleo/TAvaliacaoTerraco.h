@@ -4,9 +4,9 @@
 // chain from the texts it is given, writing into the state and into the results page.
 // A run that fails stops at the failing step and undoes nothing, but a terrace that
 // cannot exist (TLimitesTerraco) also leaves no verdict on the page.
-#include "TDadosTerraco.h"
-#include "TEstadoAvaliacao.h"
-#include "TResultadoAvaliacao.h"
+#include "app/nucleo/TDadosTerraco.h"
+#include "app/nucleo/TEstadoAvaliacao.h"
+#include "app/nucleo/TResultadoAvaliacao.h"
 
 #include <string>
 

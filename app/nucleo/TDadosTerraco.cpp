@@ -1,4 +1,4 @@
-#include "TDadosTerraco.h"
+#include "app/nucleo/TDadosTerraco.h"
 
 #include <string>
 

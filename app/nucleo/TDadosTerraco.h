@@ -2,7 +2,7 @@
 // The values of one terrace project, each the text of its control exactly as typed
 // (UTF-8), under the names of the controls that show them. The windows copy their
 // controls into this record and back; the evaluation and the project file work on it.
-#include "TGradeTexto.h"
+#include "app/nucleo/TGradeTexto.h"
 
 #include <string>
 

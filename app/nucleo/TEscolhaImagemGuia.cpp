@@ -1,6 +1,6 @@
-#include "TEscolhaImagemGuia.h"
+#include "app/nucleo/TEscolhaImagemGuia.h"
 
-#include "TDadosTerraco.h"
+#include "app/nucleo/TDadosTerraco.h"
 
 #include <array>
 #include <cstddef>

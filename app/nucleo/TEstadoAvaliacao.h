@@ -1,10 +1,10 @@
 #pragma once
 // What an evaluation keeps between and during its runs. A data-entry window keeps one
 // for its whole life: each run sets afresh what its steps reach and leaves the rest.
-#include "NumeroDaCurva.h"
-#include "PrecipitacaoExponencialNegativa.h"
-#include "TSecaoCanal.h"
-#include "TVisada.h"
+#include "app/nucleo/TSecaoCanal.h"
+#include "app/nucleo/TVisada.h"
+#include "models/NumeroDaCurva.h"
+#include "models/PrecipitacaoExponencialNegativa.h"
 
 #include <memory>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "TEstadoComandos.h"
+#include "app/nucleo/TEstadoComandos.h"
 
 namespace {
 

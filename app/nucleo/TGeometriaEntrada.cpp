@@ -1,4 +1,4 @@
-#include "TGeometriaEntrada.h"
+#include "app/nucleo/TGeometriaEntrada.h"
 
 #include <algorithm>
 #include <cstddef>

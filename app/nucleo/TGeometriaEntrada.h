@@ -1,7 +1,7 @@
 #pragma once
 // The geometry of the data-entry window's page of values: the accordion's five sections
 // and their buttons in the left half, and the guide picture's frame in the right half.
-#include "TRetangulo.h"
+#include "app/nucleo/TRetangulo.h"
 
 #include <array>
 

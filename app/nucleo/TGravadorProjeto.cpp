@@ -1,8 +1,8 @@
-#include "TGravadorProjeto.h"
+#include "app/nucleo/TGravadorProjeto.h"
 
-#include "FormatoProjeto.h"
-#include "TCodigoWindows1252.h"
-#include "TSubstituicaoArquivo.h"
+#include "app/nucleo/FormatoProjeto.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
+#include "plataforma/nucleo/TSubstituicaoArquivo.h"
 
 #include <string_view>
 #include <vector>

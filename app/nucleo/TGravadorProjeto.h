@@ -2,7 +2,7 @@
 // Writes a terrace project into its project file: every value as its control's text
 // with nothing converted, in the file's fixed order of lines, Windows-1252 bytes with
 // CR LF after every line.
-#include "TDadosTerraco.h"
+#include "app/nucleo/TDadosTerraco.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "TLeitorProjeto.h"
+#include "app/nucleo/TLeitorProjeto.h"
 
-#include "ConversaoNumerica.h"
-#include "Excecoes.h"
-#include "FormatoProjeto.h"
-#include "TCodigoWindows1252.h"
-#include "TLeituraArquivo.h"
+#include "app/nucleo/FormatoProjeto.h"
+#include "models/ConversaoNumerica.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
+#include "plataforma/nucleo/TLeituraArquivo.h"
 
 #include <algorithm>
 

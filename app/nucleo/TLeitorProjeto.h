@@ -14,7 +14,7 @@
 // (compared exactly, blanks and case included) reads no survey block and goes on two
 // lines later as if "fim" and "perfil da crista" had followed it, so the rest is out of
 // step and usually fails at the crest count.
-#include "TLeituraProjeto.h"
+#include "app/nucleo/TLeituraProjeto.h"
 
 #include <cstddef>
 #include <string>

@@ -10,7 +10,7 @@
 //      handler held back: the steps have already run the handlers that the reading runs.
 // The steps come first because a handler may clear texts (the road handler empties the
 // road edits) that the file then fills.
-#include "TDadosTerraco.h"
+#include "app/nucleo/TDadosTerraco.h"
 
 #include <string>
 #include <variant>

@@ -1,6 +1,6 @@
-#include "TLimitesTerraco.h"
+#include "app/nucleo/TLimitesTerraco.h"
 
-#include "ETerracoImpossivel.h"
+#include "app/nucleo/ETerracoImpossivel.h"
 
 #include <cmath>
 #include <string>

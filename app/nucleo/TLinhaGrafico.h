@@ -1,7 +1,7 @@
 #pragma once
 // One line of the section chart as plain data: the window draws it with its chart
 // layer, the evaluation report borrows it.
-#include "SerieGrafico.h"
+#include "models/SerieGrafico.h"
 
 #include <string>
 #include <vector>

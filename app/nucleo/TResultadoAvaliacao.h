@@ -3,8 +3,8 @@
 // together with the crest elevations the crest grids draw and the section chart.
 // Default-constructed it is the page as designed, before any evaluation; a run writes
 // into the page as it stands, so a failed run leaves what its earlier steps wrote.
-#include "TGradeTexto.h"
-#include "TLinhaGrafico.h"
+#include "app/nucleo/TGradeTexto.h"
+#include "app/nucleo/TLinhaGrafico.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "TTextosConsulta.h"
+#include "app/nucleo/TTextosConsulta.h"
 
-#include "CaminhoExibido.h"
-#include "ConversaoNumerica.h"
-#include "FontesDados.h"
-#include "UnBD.h"
+#include "models/ConversaoNumerica.h"
+#include "plataforma/nucleo/CaminhoExibido.h"
+#include "rainfall_equations/nucleo/FontesDados.h"
+#include "rainfall_equations/nucleo/UnBD.h"
 
 TTextosConsulta textosConsulta(const TEquacaoConsultada& equacao)
 {

@@ -2,7 +2,7 @@
 // What a confirmed rainfall-equation lookup writes into the data-entry window, made whole
 // before the window writes any of it, and what the window tells the user when the lookup
 // finds the shared data missing.
-#include "TTextosRelatorio.h"
+#include "app/nucleo/TTextosRelatorio.h"
 
 #include <string>
 

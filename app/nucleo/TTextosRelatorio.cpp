@@ -1,4 +1,4 @@
-#include "TTextosRelatorio.h"
+#include "app/nucleo/TTextosRelatorio.h"
 
 #include <array>
 

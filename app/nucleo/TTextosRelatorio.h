@@ -3,8 +3,8 @@
 // show them, and how they are copied from the identification, the terrace's values, the
 // results page and the place of the last rainfall-equation lookup. A label reads "-"
 // until it is filled.
-#include "TDadosTerraco.h"
-#include "TResultadoAvaliacao.h"
+#include "app/nucleo/TDadosTerraco.h"
+#include "app/nucleo/TResultadoAvaliacao.h"
 
 #include <cstddef>
 #include <string>

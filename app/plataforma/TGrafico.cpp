@@ -1,6 +1,6 @@
-#include "TGrafico.h"
+#include "app/plataforma/TGrafico.h"
 
-#include "Utils.h"
+#include "models/Utils.h"
 
 #include <QCategoryAxis>
 #include <QChart>

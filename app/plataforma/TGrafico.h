@@ -3,9 +3,9 @@
 // so any window can draw the same lines on a chart of its own. The chart library draws
 // the axes and titles; the lines and the legend are items of our own in its scene, so a
 // terrace of thousands of sections is drawn as quickly as one of four.
-#include "TLegendaGrafico.h"
-#include "TLinhaGrafico.h"
-#include "TLinhasGrafico.h"
+#include "app/nucleo/TLinhaGrafico.h"
+#include "app/plataforma/TLegendaGrafico.h"
+#include "app/plataforma/TLinhasGrafico.h"
 
 #include <QChartView>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "TLegendaGrafico.h"
+#include "app/plataforma/TLegendaGrafico.h"
 
-#include "TLinhasGrafico.h"
+#include "app/plataforma/TLinhasGrafico.h"
 
 #include <QChart>
 #include <QFontMetricsF>

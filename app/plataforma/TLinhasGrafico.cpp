@@ -1,4 +1,4 @@
-#include "TLinhasGrafico.h"
+#include "app/plataforma/TLinhasGrafico.h"
 
 #include <QChart>
 #include <QPainter>

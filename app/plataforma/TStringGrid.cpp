@@ -1,4 +1,4 @@
-#include "TStringGrid.h"
+#include "app/plataforma/TStringGrid.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>

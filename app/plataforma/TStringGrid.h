@@ -2,9 +2,9 @@
 // A grid of texts addressed (column, row) from 0 with its fixed header rows and
 // columns counted in, as the data-entry grids are described. The fixed row and
 // column are the view's headers, so they stay in place while the cells scroll.
-#include "TFiltroInsercao.h"
-#include "TFiltroTeclas.h"
-#include "TGradeTexto.h"
+#include "app/nucleo/TGradeTexto.h"
+#include "plataforma/TFiltroInsercao.h"
+#include "plataforma/TFiltroTeclas.h"
 
 #include <QTableWidget>
 

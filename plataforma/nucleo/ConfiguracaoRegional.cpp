@@ -1,4 +1,4 @@
-#include "ConfiguracaoRegional.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
 
 #include <langinfo.h>
 #include <locale.h>

@@ -1,6 +1,6 @@
-#include "ErroEntradaSaida.h"
+#include "plataforma/nucleo/ErroEntradaSaida.h"
 
-#include "Excecoes.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <cerrno>
 

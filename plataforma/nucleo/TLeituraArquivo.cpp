@@ -1,6 +1,6 @@
-#include "TLeituraArquivo.h"
+#include "plataforma/nucleo/TLeituraArquivo.h"
 
-#include "ErroEntradaSaida.h"
+#include "plataforma/nucleo/ErroEntradaSaida.h"
 
 #include <cerrno>
 #include <fcntl.h>

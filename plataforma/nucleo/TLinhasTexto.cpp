@@ -1,4 +1,4 @@
-#include "TLinhasTexto.h"
+#include "plataforma/nucleo/TLinhasTexto.h"
 
 std::string_view TLinhasTexto::proxima(std::string_view texto, std::size_t& inicio)
 {

@@ -1,4 +1,4 @@
-#include "TPastaPrograma.h"
+#include "plataforma/nucleo/TPastaPrograma.h"
 
 #include <filesystem>
 

@@ -1,6 +1,6 @@
-#include "TSubstituicaoArquivo.h"
+#include "plataforma/nucleo/TSubstituicaoArquivo.h"
 
-#include "ErroEntradaSaida.h"
+#include "plataforma/nucleo/ErroEntradaSaida.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
-#include "ColacaoNomes.h"
+#include "rainfall_equations/nucleo/ColacaoNomes.h"
 
-#include "TCodigoWindows1252.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
 
 #include <algorithm>
 #include <string>

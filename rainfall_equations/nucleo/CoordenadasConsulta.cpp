@@ -1,8 +1,8 @@
-#include "CoordenadasConsulta.h"
+#include "rainfall_equations/nucleo/CoordenadasConsulta.h"
 
-#include "Excecoes.h"
-#include "TCodigoWindows1252.h"
-#include "TextoCoordenada.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
+#include "rainfall_equations/nucleo/TextoCoordenada.h"
 
 bool pertenceAoEstado(std::optional<TCor> cor)
 {

@@ -1,8 +1,8 @@
 #pragma once
 // The point of the consultation window: the coordinate texts it takes for its point and
 // what its edits read while the mouse moves over a state picture.
-#include "CoresMapaBrasil.h"
-#include "TLimitesMapa.h"
+#include "rainfall_equations/nucleo/CoresMapaBrasil.h"
+#include "rainfall_equations/nucleo/TLimitesMapa.h"
 
 #include <optional>
 #include <string>

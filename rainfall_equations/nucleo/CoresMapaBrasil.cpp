@@ -1,4 +1,4 @@
-#include "CoresMapaBrasil.h"
+#include "rainfall_equations/nucleo/CoresMapaBrasil.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "EquacaoConsulta.h"
+#include "rainfall_equations/nucleo/EquacaoConsulta.h"
 
-#include "Excecoes.h"
-#include "FontesDados.h"
-#include "PrecipitacaoExponencialNegativa.h"
-#include "Utils.h"
+#include "models/PrecipitacaoExponencialNegativa.h"
+#include "models/Utils.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "rainfall_equations/nucleo/FontesDados.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // What the consultation shows of an equation and what it hands back of it: the captions of
 // K, a, b and c, the source key on its button, the notice on the stations of Goiás, and the
 // four parameters read back from the captions into a design storm.
-#include "TEstacao.h"
+#include "rainfall_equations/nucleo/TEstacao.h"
 
 #include <string>
 

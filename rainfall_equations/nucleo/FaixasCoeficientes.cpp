@@ -1,4 +1,4 @@
-#include "FaixasCoeficientes.h"
+#include "rainfall_equations/nucleo/FaixasCoeficientes.h"
 
 bool coeficientesPlausiveis(const TEstacao& e)
 {

@@ -4,7 +4,7 @@
 // combined from it absurd. Each span holds every shipped station with a wide margin (the
 // shipped ones have K 274 to 14,616, a 0.086 to 0.31, b 0.725 to 93.2 min and c 0.525 to
 // 1.351); K keeps the design storm's own lower bound.
-#include "TEstacao.h"
+#include "rainfall_equations/nucleo/TEstacao.h"
 
 inline constexpr double KMaximo = 100000;
 inline constexpr double AMaximo = 1;

@@ -1,4 +1,4 @@
-#include "FontesDados.h"
+#include "rainfall_equations/nucleo/FontesDados.h"
 
 #include <algorithm>
 

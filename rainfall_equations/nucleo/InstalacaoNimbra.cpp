@@ -1,9 +1,9 @@
-#include "InstalacaoNimbra.h"
+#include "rainfall_equations/nucleo/InstalacaoNimbra.h"
 
-#include "CaminhoExibido.h"
-#include "TArquivoDados.h"
-#include "TBDPrecipitacao.h"
-#include "UnBD.h"
+#include "plataforma/nucleo/CaminhoExibido.h"
+#include "rainfall_equations/nucleo/TArquivoDados.h"
+#include "rainfall_equations/nucleo/TBDPrecipitacao.h"
+#include "rainfall_equations/nucleo/UnBD.h"
 
 #include <sys/stat.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Whether the shared data folder of the database is in place, readable and whole before a
 // consultation opens.
-#include "Excecoes.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "TAjusteIDF.h"
+#include "rainfall_equations/nucleo/TAjusteIDF.h"
 
-#include "Aritmetica.h"
-#include "FaixasCoeficientes.h"
+#include "models/Aritmetica.h"
+#include "rainfall_equations/nucleo/FaixasCoeficientes.h"
 
 #include <algorithm>
 #include <cmath>

@@ -12,7 +12,7 @@
 // golden section around the best point of the grid. There is no random start, so the same
 // stations always give the same equation, and a station that carries all the weight gets
 // its own coefficients back, to rounding.
-#include "TEstacao.h"
+#include "rainfall_equations/nucleo/TEstacao.h"
 
 #include <array>
 

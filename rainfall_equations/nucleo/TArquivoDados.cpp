@@ -1,10 +1,10 @@
-#include "TArquivoDados.h"
+#include "rainfall_equations/nucleo/TArquivoDados.h"
 
-#include "Excecoes.h"
-#include "FaixasCoeficientes.h"
-#include "TCodigoWindows1252.h"
-#include "TLeituraArquivo.h"
-#include "UnBD.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
+#include "plataforma/nucleo/TLeituraArquivo.h"
+#include "rainfall_equations/nucleo/FaixasCoeficientes.h"
+#include "rainfall_equations/nucleo/UnBD.h"
 
 #include <bit>
 #include <cmath>

@@ -7,8 +7,8 @@
 //
 // Layout of both files: one leading byte (not used), then 27 sections in state order,
 // each an unsigned little-endian 16-bit count N followed by N records.
-#include "TEstacao.h"
-#include "TLocalidade.h"
+#include "rainfall_equations/nucleo/TEstacao.h"
+#include "rainfall_equations/nucleo/TLocalidade.h"
 
 #include <cstddef>
 #include <cstdint>

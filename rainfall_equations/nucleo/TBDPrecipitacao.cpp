@@ -1,10 +1,10 @@
-#include "TBDPrecipitacao.h"
+#include "rainfall_equations/nucleo/TBDPrecipitacao.h"
 
-#include "Aritmetica.h"
-#include "TAjusteIDF.h"
-#include "TArquivoDados.h"
-#include "TCodigoWindows1252.h"
-#include "TextoCoordenada.h"
+#include "models/Aritmetica.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
+#include "rainfall_equations/nucleo/TAjusteIDF.h"
+#include "rainfall_equations/nucleo/TArquivoDados.h"
+#include "rainfall_equations/nucleo/TextoCoordenada.h"
 
 #include <array>
 #include <optional>

@@ -2,9 +2,9 @@
 // The rainfall-equation database: the stations of the 27 states and the localities of one
 // state, read from the files of the shared data folder, and the equation at any point by
 // inverse-distance weighting.
-#include "TEstacao.h"
-#include "TLocalidade.h"
-#include "UnBD.h"
+#include "rainfall_equations/nucleo/TEstacao.h"
+#include "rainfall_equations/nucleo/TLocalidade.h"
+#include "rainfall_equations/nucleo/UnBD.h"
 
 #include <string>
 #include <vector>

@@ -1,10 +1,10 @@
-#include "TEscolhaConsulta.h"
+#include "rainfall_equations/nucleo/TEscolhaConsulta.h"
 
-#include "CoordenadasConsulta.h"
-#include "EquacaoConsulta.h"
-#include "Excecoes.h"
-#include "FontesDados.h"
-#include "TextoCoordenada.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "rainfall_equations/nucleo/CoordenadasConsulta.h"
+#include "rainfall_equations/nucleo/EquacaoConsulta.h"
+#include "rainfall_equations/nucleo/FontesDados.h"
+#include "rainfall_equations/nucleo/TextoCoordenada.h"
 
 #include <utility>
 

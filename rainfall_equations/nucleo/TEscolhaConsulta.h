@@ -4,9 +4,9 @@
 // the equation with its source and where the crosshair goes. A pick that cannot be worked
 // out gives only the message for the user, and the window then shows no equation at all,
 // never the equation of an earlier pick under the new place or point.
-#include "TEstacao.h"
-#include "TLimitesMapa.h"
-#include "TLocalidade.h"
+#include "rainfall_equations/nucleo/TEstacao.h"
+#include "rainfall_equations/nucleo/TLimitesMapa.h"
+#include "rainfall_equations/nucleo/TLocalidade.h"
 
 #include <functional>
 #include <optional>

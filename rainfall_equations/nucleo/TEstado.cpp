@@ -1,6 +1,6 @@
-#include "TEstado.h"
+#include "rainfall_equations/nucleo/TEstado.h"
 
-#include "UnBD.h"
+#include "rainfall_equations/nucleo/UnBD.h"
 
 TEstado::TEstado()
 {

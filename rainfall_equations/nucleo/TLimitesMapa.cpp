@@ -1,4 +1,4 @@
-#include "TLimitesMapa.h"
+#include "rainfall_equations/nucleo/TLimitesMapa.h"
 
 #include <array>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "TMudancaEstado.h"
+#include "rainfall_equations/nucleo/TMudancaEstado.h"
 
-#include "CoresMapaBrasil.h"
-#include "UnBD.h"
+#include "rainfall_equations/nucleo/CoresMapaBrasil.h"
+#include "rainfall_equations/nucleo/UnBD.h"
 
 #include <algorithm>
 

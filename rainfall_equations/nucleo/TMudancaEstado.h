@@ -2,7 +2,7 @@
 // What choosing a state changes in the consultation window. Seven states have a picture
 // of their own, with its bounds; four have no rainfall data and change nearly nothing;
 // the others are shown on the map of Brazil.
-#include "TLimitesMapa.h"
+#include "rainfall_equations/nucleo/TLimitesMapa.h"
 
 #include <optional>
 #include <string>

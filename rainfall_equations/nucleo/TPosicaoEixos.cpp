@@ -1,4 +1,4 @@
-#include "TPosicaoEixos.h"
+#include "rainfall_equations/nucleo/TPosicaoEixos.h"
 
 namespace {
 

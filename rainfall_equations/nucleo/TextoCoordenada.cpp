@@ -1,7 +1,7 @@
-#include "TextoCoordenada.h"
+#include "rainfall_equations/nucleo/TextoCoordenada.h"
 
-#include "ConversaoNumerica.h"
-#include "TCodigoWindows1252.h"
+#include "models/ConversaoNumerica.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "UnBD.h"
+#include "rainfall_equations/nucleo/UnBD.h"
 
-#include "TPastaPrograma.h"
+#include "plataforma/nucleo/TPastaPrograma.h"
 
 const std::array<std::string, NumeroEstados> NomesEstados{
     "Acre", "Alagoas", "Amapá", "Amazonas", "Bahia", "Ceará", "Distrito Federal",

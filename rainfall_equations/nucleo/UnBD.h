@@ -5,7 +5,7 @@
 // A state is an index 0..26 in alphabetical order of the Portuguese names, Acre first and
 // Tocantins last; the same order numbers the sections of both data files and the items of
 // the consultation's state list.
-#include "Excecoes.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <array>
 #include <string>

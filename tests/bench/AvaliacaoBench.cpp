@@ -1,8 +1,8 @@
 // How long "Calcular" takes on a whole terrace, from its texts to the verdict.
-#include "ConversaoNumerica.h"
-#include "TAvaliacaoTerraco.h"
-#include "TerracoComSecoes.h"
-#include "TerracoRealista.h"
+#include "models/ConversaoNumerica.h"
+#include "app/nucleo/TAvaliacaoTerraco.h"
+#include "tests/app/nucleo/TerracoRealista.h"
+#include "tests/bench/TerracoComSecoes.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // How long the data-entry window takes over "Calcular", from the click until the results
 // page with its chart has been laid out and painted, for a short and a very long terrace.
-#include "TAplicacao.h"
-#include "TCaixaMensagem.h"
-#include "TerracoComSecoes.h"
-#include "UEntDados.h"
+#include "plataforma/TAplicacao.h"
+#include "app/UEntDados.h"
+#include "plataforma/TCaixaMensagem.h"
+#include "tests/bench/TerracoComSecoes.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

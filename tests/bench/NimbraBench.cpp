@@ -3,11 +3,11 @@
 // interpolation of a locality or a click on the map, each over every station of the
 // eight states that take part, with the equation fitted to their mean intensities, and
 // that fit alone.
-#include "CoordenadasConsulta.h"
-#include "TAjusteIDF.h"
-#include "TBDPrecipitacao.h"
-#include "TLimitesMapa.h"
-#include "TextoCoordenada.h"
+#include "rainfall_equations/nucleo/CoordenadasConsulta.h"
+#include "rainfall_equations/nucleo/TAjusteIDF.h"
+#include "rainfall_equations/nucleo/TBDPrecipitacao.h"
+#include "rainfall_equations/nucleo/TLimitesMapa.h"
+#include "rainfall_equations/nucleo/TextoCoordenada.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,11 +1,11 @@
 // How long "Imprimir" of the evaluation report takes into a PDF file, and how large the
 // file comes out, for the page of a realistic terrace.
-#include "TAplicacao.h"
-#include "TAvaliacaoTerraco.h"
-#include "TGrafico.h"
-#include "TImpressora.h"
-#include "TerracoRealista.h"
-#include "URelatorioAvaliacao.h"
+#include "plataforma/TAplicacao.h"
+#include "app/URelatorioAvaliacao.h"
+#include "app/nucleo/TAvaliacaoTerraco.h"
+#include "app/plataforma/TGrafico.h"
+#include "plataforma/TImpressora.h"
+#include "tests/app/nucleo/TerracoRealista.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

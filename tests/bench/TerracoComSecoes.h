@@ -1,7 +1,7 @@
 #pragma once
 // The realistic terrace with as many sections as asked: its four sections typed again
 // and again down the grid, the row numbers written as the window writes them.
-#include "../app/nucleo/TerracoRealista.h"
+#include "tests/app/nucleo/TerracoRealista.h"
 
 #include <string>
 

@@ -1,11 +1,11 @@
 // Any bytes as a settings file are read, key by key and as each kind of rainfall event,
 // or refused with the program's own errors; an event that read is left with no
 // negative duration or total depth other than the unset -1.
-#include "ArquivoDoFuzz.h"
-#include "Excecoes.h"
-#include "IniFile.h"
-#include "PrecipitacaoExponencialNegativa.h"
-#include "PrecipitacaoPluviograma.h"
+#include "tests/fuzz/ArquivoDoFuzz.h"
+#include "models/IniFile.h"
+#include "models/PrecipitacaoExponencialNegativa.h"
+#include "models/PrecipitacaoPluviograma.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <cstddef>
 #include <cstdint>

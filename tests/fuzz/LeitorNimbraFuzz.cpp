@@ -1,8 +1,8 @@
 // Any bytes as the stations file and the localities file of the database either read or
 // are refused with the program's own errors, never read beyond their end; whatever reads
 // can be interpolated over, and a refused locality read leaves no localities behind.
-#include "Excecoes.h"
-#include "TBDPrecipitacao.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "rainfall_equations/nucleo/TBDPrecipitacao.h"
 
 #include <cstddef>
 #include <cstdint>

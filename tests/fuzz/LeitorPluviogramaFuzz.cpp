@@ -1,9 +1,9 @@
 // Any bytes as a rain-gauge chart file either read, giving points at strictly ascending,
 // non-negative times with non-negative intensities and a finite, non-negative total
 // depth, or are refused with the program's own errors, leaving the event reset.
-#include "ArquivoDoFuzz.h"
-#include "Excecoes.h"
-#include "PrecipitacaoPluviograma.h"
+#include "tests/fuzz/ArquivoDoFuzz.h"
+#include "models/PrecipitacaoPluviograma.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,8 +1,8 @@
 // Any bytes given to the project reader either read or fail with the program's own
 // errors; what reads, written and read again, settles after one round.
-#include "Excecoes.h"
-#include "TGravadorProjeto.h"
-#include "TLeitorProjeto.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "app/nucleo/TGravadorProjeto.h"
+#include "app/nucleo/TLeitorProjeto.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "TAplicacao.h"
+#include "plataforma/TAplicacao.h"
 
 #include <gtest/gtest.h>
 

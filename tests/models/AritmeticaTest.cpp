@@ -1,5 +1,5 @@
-#include "Aritmetica.h"
-#include "Excecoes.h"
+#include "models/Aritmetica.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Rainfall events kept in settings files: the sections of every event and of the
 // design storm, their versions and the bringing of older files up to date.
-#include "ConfiguracaoRegional.h"
-#include "ConfiguracaoTemporaria.h"
-#include "DataHora.h"
-#include "Excecoes.h"
-#include "PastaDeTeste.h"
-#include "PrecipitacaoExponencialNegativa.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "models/DataHora.h"
+#include "models/PrecipitacaoExponencialNegativa.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "tests/models/ConfiguracaoTemporaria.h"
+#include "tests/models/PastaDeTeste.h"
 
 #include <gtest/gtest.h>
 

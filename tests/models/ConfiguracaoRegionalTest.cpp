@@ -1,5 +1,5 @@
-#include "ConfiguracaoRegional.h"
-#include "ConversaoNumerica.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "models/ConversaoNumerica.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 // Process-wide format settings for the length of a test, then the earlier ones again.
-#include "ConfiguracaoRegional.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
 
 class TConfiguracaoTemporaria {
 public:

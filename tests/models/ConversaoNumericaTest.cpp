@@ -1,6 +1,6 @@
-#include "ConfiguracaoRegional.h"
-#include "ConversaoNumerica.h"
-#include "Excecoes.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "models/ConversaoNumerica.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ConfiguracaoRegional.h"
-#include "ConfiguracaoTemporaria.h"
-#include "DataHora.h"
-#include "Excecoes.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "models/DataHora.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "tests/models/ConfiguracaoTemporaria.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "ConfiguracaoRegional.h"
-#include "ConfiguracaoTemporaria.h"
-#include "Excecoes.h"
-#include "IniFile.h"
-#include "PastaDeTeste.h"
-#include "SemPrivilegio.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "models/IniFile.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "tests/models/ConfiguracaoTemporaria.h"
+#include "tests/models/PastaDeTeste.h"
+#include "tests/nucleo_comum/SemPrivilegio.h"
 
 #include <gtest/gtest.h>
 

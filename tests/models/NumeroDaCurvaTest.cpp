@@ -1,6 +1,6 @@
-#include "Excecoes.h"
-#include "NumeroDaCurva.h"
-#include "PrecipitacaoExponencialNegativa.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "models/NumeroDaCurva.h"
+#include "models/PrecipitacaoExponencialNegativa.h"
 
 #include <gtest/gtest.h>
 

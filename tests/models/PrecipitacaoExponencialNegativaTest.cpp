@@ -1,6 +1,6 @@
-#include "Excecoes.h"
-#include "PrecipitacaoExponencialNegativa.h"
-#include "SerieGrafico.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "models/PrecipitacaoExponencialNegativa.h"
+#include "models/SerieGrafico.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "ConfiguracaoRegional.h"
-#include "ConfiguracaoTemporaria.h"
-#include "Excecoes.h"
-#include "NumeroDaCurva.h"
-#include "PastaDeTeste.h"
-#include "PrecipitacaoExponencialNegativa.h"
-#include "PrecipitacaoPluviograma.h"
-#include "SerieGrafico.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "models/NumeroDaCurva.h"
+#include "models/PrecipitacaoExponencialNegativa.h"
+#include "models/PrecipitacaoPluviograma.h"
+#include "models/SerieGrafico.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "tests/models/ConfiguracaoTemporaria.h"
+#include "tests/models/PastaDeTeste.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "Excecoes.h"
-#include "Precipitacao.h"
-#include "SerieGrafico.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "models/Precipitacao.h"
+#include "models/SerieGrafico.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ConfiguracaoRegional.h"
-#include "Excecoes.h"
-#include "Utils.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "models/Utils.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <gtest/gtest.h>
 

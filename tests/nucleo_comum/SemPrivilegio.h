@@ -1,7 +1,7 @@
 #pragma once
 // What the core tests of every folder share: an operation run as a user whom the files'
 // permissions bind, even when the tests run as root (as they do in CI).
-#include "Excecoes.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <linux/capability.h>
 #include <sys/syscall.h>

@@ -1,8 +1,8 @@
 // The platform layers the consultation stands on: the list that never sorts and the
 // picture whose pixels can be read.
-#include "Excecoes.h"
-#include "TImagem.h"
-#include "TListBox.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "plataforma/TImagem.h"
+#include "plataforma/TListBox.h"
 
 #include <QMouseEvent>
 #include <QSignalSpy>

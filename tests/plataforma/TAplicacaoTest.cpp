@@ -1,9 +1,9 @@
-#include "DialogoModal.h"
-#include "EsperaEventos.h"
-#include "Excecoes.h"
-#include "TAplicacao.h"
-#include "TCaixaMensagem.h"
-#include "TDialogoArquivo.h"
+#include "tests/janelas_comum/DialogoModal.h"
+#include "plataforma/TAplicacao.h"
+#include "plataforma/TCaixaMensagem.h"
+#include "plataforma/TDialogoArquivo.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "tests/janelas_comum/EsperaEventos.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "TIniciaProcesso.h"
-#include "TLabeledEdit.h"
-#include "TMaskEdit.h"
-#include "TRadioGroup.h"
+#include "plataforma/TIniciaProcesso.h"
+#include "plataforma/TLabeledEdit.h"
+#include "plataforma/TMaskEdit.h"
+#include "plataforma/TRadioGroup.h"
 
 #include <QLabel>
 #include <QRadioButton>

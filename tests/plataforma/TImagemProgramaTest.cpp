@@ -1,5 +1,5 @@
-#include "Excecoes.h"
-#include "TImagemPrograma.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "plataforma/TImagemPrograma.h"
 
 #include <gtest/gtest.h>
 

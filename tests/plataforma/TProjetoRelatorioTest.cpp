@@ -1,6 +1,6 @@
-#include "Excecoes.h"
-#include "TLayoutRelatorio.h"
-#include "TProjetoRelatorio.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "plataforma/TLayoutRelatorio.h"
+#include "plataforma/TProjetoRelatorio.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "Fonte.h"
+#include "tools/desenho/Fonte.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // The channel cross-sections: one picture of each shape with all its points, and one
 // per grid column pointing at the reading or the distance typed there.
-#include "Secao.h"
-#include "TDesenho.h"
+#include "tools/desenho/Secao.h"
+#include "tools/desenho/TDesenho.h"
 
 #include <QMap>
 #include <QPolygonF>

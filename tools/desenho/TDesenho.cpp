@@ -1,4 +1,4 @@
-#include "TDesenho.h"
+#include "tools/desenho/TDesenho.h"
 
 #include <QPainterPath>
 #include <QtMath>

@@ -2,7 +2,7 @@
 // A white picture and the few strokes every generated picture is made of: titles, notes,
 // arrows, dimension lines, levelling staffs, the optical level and marked points. The
 // palette below is the one all the guide pictures and help figures are drawn in.
-#include "Fonte.h"
+#include "tools/desenho/Fonte.h"
 
 #include <QImage>
 #include <QPainter>

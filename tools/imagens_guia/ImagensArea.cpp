@@ -1,7 +1,7 @@
 // The contributing area: the irradiation survey, its three stadia hairs and its angle,
 // the tape survey and the road.
-#include "ImagensGuia.h"
-#include "TDesenho.h"
+#include "tools/imagens_guia/ImagensGuia.h"
+#include "tools/desenho/TDesenho.h"
 
 #include <QPainterPath>
 #include <QtMath>

@@ -1,6 +1,6 @@
 // The design rainfall, the soil, the terrace length and the crest profile.
-#include "ImagensGuia.h"
-#include "TDesenho.h"
+#include "tools/imagens_guia/ImagensGuia.h"
+#include "tools/desenho/TDesenho.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>

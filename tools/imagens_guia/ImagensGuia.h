@@ -1,7 +1,7 @@
 #pragma once
 // What each guide picture shows, drawn on a blank picture of its size; the channel
 // sections come from the drawing kit.
-#include "Secao.h"
+#include "tools/desenho/Secao.h"
 
 void desenhaPrecipitacao(TDesenho& d);
 void desenhaSolo(TDesenho& d);

@@ -1,7 +1,7 @@
 // Draws the guide pictures of the data-entry window into the folder given first, one
 // bitmap for each name given after it.
-#include "ImagensGuia.h"
-#include "TDesenho.h"
+#include "tools/imagens_guia/ImagensGuia.h"
+#include "tools/desenho/TDesenho.h"
 
 #include <QGuiApplication>
 #include <QSize>

@@ -1,7 +1,7 @@
 // Draws the about picture of the rainfall-equation consultation: its name, a family of
 // intensity-duration-frequency curves under the rain, and the credit of the data.
-#include "Fonte.h"
-#include "FontesDados.h"
+#include "tools/desenho/Fonte.h"
+#include "rainfall_equations/nucleo/FontesDados.h"
 
 #include <QDir>
 #include <QFileInfo>

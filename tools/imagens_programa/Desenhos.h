@@ -1,6 +1,6 @@
 #pragma once
 // The program's own pictures, each drawn on a blank image.
-#include "Fonte.h"
+#include "tools/desenho/Fonte.h"
 
 #include <QImage>
 #include <QString>

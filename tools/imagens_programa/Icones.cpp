@@ -1,4 +1,4 @@
-#include "Desenhos.h"
+#include "tools/imagens_programa/Desenhos.h"
 
 #include <QPainter>
 #include <QPainterPath>

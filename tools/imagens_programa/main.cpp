@@ -1,7 +1,7 @@
 // Draws the program's own pictures: the start-up picture, the field-notebook page and the
 // tool-bar icons, into the folder "imagens" beside the program. The field-notebook page
 // also goes, as PNG, into a second folder, from which the program keeps a copy inside itself.
-#include "Desenhos.h"
+#include "tools/imagens_programa/Desenhos.h"
 
 #include <QDir>
 #include <QGuiApplication>

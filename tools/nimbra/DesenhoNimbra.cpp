@@ -1,8 +1,8 @@
-#include "DesenhoNimbra.h"
+#include "tools/nimbra/DesenhoNimbra.h"
 
-#include "CoresMapaBrasil.h"
-#include "MapaBrasil.h"
-#include "UnBD.h"
+#include "rainfall_equations/nucleo/CoresMapaBrasil.h"
+#include "rainfall_equations/nucleo/UnBD.h"
+#include "tools/nimbra/MapaBrasil.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 // The pictures of the database, 450 × 450, drawn without smoothing so that every pixel
 // has exactly the colour it stands for.
-#include "TLimitesMapa.h"
+#include "rainfall_equations/nucleo/TLimitesMapa.h"
 
 #include <QImage>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
-#include "FontesNimbra.h"
+#include "tools/nimbra/FontesNimbra.h"
 
-#include "UnBD.h"
+#include "rainfall_equations/nucleo/UnBD.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,8 +1,8 @@
 #pragma once
 // The public sources of the rainfall-equation database, read as they stand in data/nimbra:
 // the station equations, the municipal seats and the state boundaries.
-#include "TEstacao.h"
-#include "TLocalidade.h"
+#include "rainfall_equations/nucleo/TEstacao.h"
+#include "rainfall_equations/nucleo/TLocalidade.h"
 
 #include <QPainterPath>
 #include <QString>

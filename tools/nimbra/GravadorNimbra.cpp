@@ -1,6 +1,6 @@
-#include "GravadorNimbra.h"
+#include "tools/nimbra/GravadorNimbra.h"
 
-#include "TCodigoWindows1252.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
 
 #include <bit>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // The bytes of the two data files: a leading byte, then the 27 state sections, each a
 // little-endian 16-bit count and its packed records (layouts in TEstacao.h and
 // TLocalidade.h).
-#include "FontesNimbra.h"
+#include "tools/nimbra/FontesNimbra.h"
 
 #include <array>
 #include <string>

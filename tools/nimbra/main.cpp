@@ -5,17 +5,17 @@
 // seat of a state with a picture outside its bounds or off its state, a blue pixel beyond
 // a picture's bounds, a station's coefficient no published equation has, a missing
 // section.
-#include "ColacaoNomes.h"
-#include "CoordenadasConsulta.h"
-#include "DesenhoNimbra.h"
-#include "FaixasCoeficientes.h"
-#include "FontesDados.h"
-#include "FontesNimbra.h"
-#include "GravadorNimbra.h"
-#include "TBDPrecipitacao.h"
-#include "TLimitesMapa.h"
-#include "TSubstituicaoArquivo.h"
-#include "TextoCoordenada.h"
+#include "rainfall_equations/nucleo/ColacaoNomes.h"
+#include "plataforma/nucleo/TSubstituicaoArquivo.h"
+#include "rainfall_equations/nucleo/CoordenadasConsulta.h"
+#include "rainfall_equations/nucleo/FaixasCoeficientes.h"
+#include "rainfall_equations/nucleo/FontesDados.h"
+#include "rainfall_equations/nucleo/TBDPrecipitacao.h"
+#include "rainfall_equations/nucleo/TLimitesMapa.h"
+#include "rainfall_equations/nucleo/TextoCoordenada.h"
+#include "tools/nimbra/DesenhoNimbra.h"
+#include "tools/nimbra/FontesNimbra.h"
+#include "tools/nimbra/GravadorNimbra.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
-#include "TInstaladorArquivosComuns.h"
+#include "app/instalador/nucleo/TInstaladorArquivosComuns.h"
 
-#include "CaminhoExibido.h"
-#include "Excecoes.h"
-#include "TLeituraArquivo.h"
-#include "TLimitesMapa.h"
-#include "TPastaPrograma.h"
-#include "TSubstituicaoArquivo.h"
-#include "UnBD.h"
+#include "plataforma/nucleo/CaminhoExibido.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "plataforma/nucleo/TLeituraArquivo.h"
+#include "plataforma/nucleo/TPastaPrograma.h"
+#include "plataforma/nucleo/TSubstituicaoArquivo.h"
+#include "rainfall_equations/nucleo/TLimitesMapa.h"
+#include "rainfall_equations/nucleo/UnBD.h"
 
 #include <cerrno>
 #include <system_error>

@@ -1,6 +1,6 @@
 // The installer as the lookup starts it: the program itself, run in a copy of the
 // program's layout, with no display and its message read on the standard output.
-#include "TInstaladorArquivosComuns.h"
+#include "app/instalador/nucleo/TInstaladorArquivosComuns.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,10 +2,10 @@
 // clicks while the consultation stays open, and the user goes back to the consultation
 // afterwards. Clicks and keys go through the window system, as a user's do, so a window
 // that a modal window blocks does not get them.
-#include "AmbienteJanelas.h"
-#include "ConsultaNaEntrada.h"
-#include "FoConsulta.h"
-#include "TPastaPrograma.h"
+#include "tests/app/janelas/AmbienteJanelas.h"
+#include "plataforma/nucleo/TPastaPrograma.h"
+#include "rainfall_equations/FoConsulta.h"
+#include "tests/app/janelas/ConsultaNaEntrada.h"
 
 #include <QMainWindow>
 #include <QTextBlock>

@@ -1,19 +1,19 @@
 #pragma once
 // What the window tests share: every dialog, message box, browser, printer and help call
 // is answered or recorded here, so no test waits for a person or reaches the system.
-#include "DialogoModal.h"
-#include "EsperaEventos.h"
-#include "TAjudaAplicacao.h"
-#include "TCaixaMensagem.h"
-#include "TImpressora.h"
-#include "TImpressoraPadrao.h"
-#include "TNavegador.h"
-#include "UCadernetaDeCampo.h"
-#include "UEntDados.h"
-#include "UIdentificacao.h"
-#include "UInicial.h"
-#include "UnitMorlin.h"
-#include "hh.h"
+#include "app/UCadernetaDeCampo.h"
+#include "app/UEntDados.h"
+#include "app/UIdentificacao.h"
+#include "app/UInicial.h"
+#include "app/UnitMorlin.h"
+#include "app/hh.h"
+#include "plataforma/TAjudaAplicacao.h"
+#include "plataforma/TCaixaMensagem.h"
+#include "plataforma/TImpressora.h"
+#include "plataforma/TImpressoraPadrao.h"
+#include "plataforma/TNavegador.h"
+#include "tests/janelas_comum/DialogoModal.h"
+#include "tests/janelas_comum/EsperaEventos.h"
 
 #include <QApplication>
 #include <QFile>

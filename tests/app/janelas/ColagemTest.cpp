@@ -1,13 +1,13 @@
 // Text that reaches an edit by any road but the keys (the clipboard, the edit's menu, the
 // selection pasted by the middle button, a drop, an input method) meets the rules of
 // typing: a change the rules refuse leaves the edit as it was.
-#include "../nucleo/TerracoRealista.h"
-#include "ConfiguracaoRegional.h"
-#include "FixtureEntrada.h"
-#include "TCodigoWindows1252.h"
-#include "TLabeledEdit.h"
-#include "TStringGrid.h"
-#include "UIdentificacao.h"
+#include "tests/app/nucleo/TerracoRealista.h"
+#include "app/UIdentificacao.h"
+#include "app/plataforma/TStringGrid.h"
+#include "plataforma/TLabeledEdit.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
+#include "tests/app/janelas/FixtureEntrada.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 // The consultation that the data-entry window's "Consulta" opens, acted on as a user does
 // once it is on the screen.
-#include "AmbienteConsulta.h"
-#include "FoConsulta.h"
-#include "UEntDados.h"
+#include "app/UEntDados.h"
+#include "rainfall_equations/FoConsulta.h"
+#include "tests/rainfall_equations/janelas/AmbienteConsulta.h"
 
 #include <QApplication>
 #include <QListWidget>

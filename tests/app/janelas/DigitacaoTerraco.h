@@ -1,10 +1,10 @@
 #pragma once
 // Typing a whole terrace into a data-entry window as a user does, key by key and
 // section by section.
-#include "../nucleo/TerracoRealista.h"
-#include "TLabeledEdit.h"
-#include "TStringGrid.h"
-#include "UEntDados.h"
+#include "app/UEntDados.h"
+#include "app/plataforma/TStringGrid.h"
+#include "plataforma/TLabeledEdit.h"
+#include "tests/app/nucleo/TerracoRealista.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

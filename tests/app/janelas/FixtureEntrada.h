@@ -1,12 +1,12 @@
 #pragma once
 // A freshly shown data-entry window, with every message, help request and program
 // start recorded instead of shown or run.
-#include "NomesImagensGuia.h"
-#include "TAjudaAplicacao.h"
-#include "TCaixaMensagem.h"
-#include "TImagensGuia.h"
-#include "TIniciaProcesso.h"
-#include "UEntDados.h"
+#include "app/TImagensGuia.h"
+#include "app/UEntDados.h"
+#include "plataforma/TAjudaAplicacao.h"
+#include "plataforma/TCaixaMensagem.h"
+#include "plataforma/TIniciaProcesso.h"
+#include "tests/app/janelas/NomesImagensGuia.h"
 
 #include <QImage>
 #include <QStringList>

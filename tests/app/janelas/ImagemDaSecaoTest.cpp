@@ -1,12 +1,12 @@
 // The guide picture belongs to the section on show and to the option in force, and the
 // frame around it never shows more than its border.
-#include "../nucleo/TerracoRealista.h"
-#include "AmbienteJanelas.h"
-#include "FixtureEntrada.h"
-#include "TDialogoArquivo.h"
-#include "TGravadorProjeto.h"
-#include "TRadioGroup.h"
-#include "TStringGrid.h"
+#include "tests/app/nucleo/TerracoRealista.h"
+#include "app/nucleo/TGravadorProjeto.h"
+#include "app/plataforma/TStringGrid.h"
+#include "plataforma/TDialogoArquivo.h"
+#include "plataforma/TRadioGroup.h"
+#include "tests/app/janelas/AmbienteJanelas.h"
+#include "tests/app/janelas/FixtureEntrada.h"
 
 #include <QComboBox>
 #include <QRadioButton>

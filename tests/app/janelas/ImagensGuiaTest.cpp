@@ -1,5 +1,5 @@
-#include "NomesImagensGuia.h"
-#include "TImagensGuia.h"
+#include "tests/app/janelas/NomesImagensGuia.h"
+#include "app/TImagensGuia.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "AmbienteJanelas.h"
+#include "tests/app/janelas/AmbienteJanelas.h"
 
-#include "TImagemPrograma.h"
+#include "plataforma/TImagemPrograma.h"
 
 #include <QPushButton>
 #include <QRegularExpression>

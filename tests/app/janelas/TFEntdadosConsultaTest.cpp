@@ -1,16 +1,16 @@
 // "Consulta" of the data-entry window: the rainfall equation and its place from the
 // consultation, the copies into the rainfall section, and what happens when the shared
 // data or the consultation fails.
-#include "ConsultaNaEntrada.h"
-#include "ConversaoNumerica.h"
-#include "DadosConsultaTeste.h"
-#include "FixtureEntrada.h"
-#include "InstalacaoNimbra.h"
-#include "Nimbra21Comp.h"
-#include "TLabeledEdit.h"
-#include "TMaskEdit.h"
-#include "TPastaPrograma.h"
-#include "Utils.h"
+#include "tests/app/janelas/ConsultaNaEntrada.h"
+#include "models/ConversaoNumerica.h"
+#include "models/Utils.h"
+#include "plataforma/TLabeledEdit.h"
+#include "plataforma/TMaskEdit.h"
+#include "plataforma/nucleo/TPastaPrograma.h"
+#include "rainfall_equations/Nimbra21Comp.h"
+#include "rainfall_equations/nucleo/InstalacaoNimbra.h"
+#include "tests/app/janelas/FixtureEntrada.h"
+#include "tests/rainfall_equations/janelas/DadosConsultaTeste.h"
 
 #include <QComboBox>
 #include <QPushButton>

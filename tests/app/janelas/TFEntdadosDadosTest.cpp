@@ -1,8 +1,8 @@
-#include "FixtureEntrada.h"
-#include "TLabeledEdit.h"
-#include "TMaskEdit.h"
-#include "TRadioGroup.h"
-#include "TStringGrid.h"
+#include "tests/app/janelas/FixtureEntrada.h"
+#include "app/plataforma/TStringGrid.h"
+#include "plataforma/TLabeledEdit.h"
+#include "plataforma/TMaskEdit.h"
+#include "plataforma/TRadioGroup.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

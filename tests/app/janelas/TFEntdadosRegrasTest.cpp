@@ -1,8 +1,8 @@
-#include "ConfiguracaoRegional.h"
-#include "FixtureEntrada.h"
-#include "TLabeledEdit.h"
-#include "TRadioGroup.h"
-#include "TStringGrid.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "app/plataforma/TStringGrid.h"
+#include "plataforma/TLabeledEdit.h"
+#include "plataforma/TRadioGroup.h"
+#include "tests/app/janelas/FixtureEntrada.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,10 +1,10 @@
-#include "FixtureEntrada.h"
-#include "TGrafico.h"
-#include "TLabeledEdit.h"
-#include "TMaskEdit.h"
-#include "TPastaPrograma.h"
-#include "TRadioGroup.h"
-#include "TStringGrid.h"
+#include "tests/app/janelas/FixtureEntrada.h"
+#include "app/plataforma/TGrafico.h"
+#include "app/plataforma/TStringGrid.h"
+#include "plataforma/TLabeledEdit.h"
+#include "plataforma/TMaskEdit.h"
+#include "plataforma/TRadioGroup.h"
+#include "plataforma/nucleo/TPastaPrograma.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "AmbienteJanelas.h"
-#include "TLabeledEdit.h"
+#include "tests/app/janelas/AmbienteJanelas.h"
+#include "plataforma/TLabeledEdit.h"
 
 #include <QFrame>
 #include <QLabel>

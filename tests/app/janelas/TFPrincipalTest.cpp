@@ -1,4 +1,4 @@
-#include "AmbienteJanelas.h"
+#include "tests/app/janelas/AmbienteJanelas.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

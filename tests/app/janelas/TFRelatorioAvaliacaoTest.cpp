@@ -1,13 +1,13 @@
-#include "AmbienteJanelas.h"
-#include "ConsultaNaEntrada.h"
-#include "DigitacaoTerraco.h"
-#include "TDialogoArquivo.h"
-#include "TGrafico.h"
-#include "TGravadorProjeto.h"
-#include "TLabeledEdit.h"
-#include "TLayoutRelatorioNimbra.h"
-#include "TProjetoRelatorio.h"
-#include "URelatorioAvaliacao.h"
+#include "tests/app/janelas/AmbienteJanelas.h"
+#include "app/URelatorioAvaliacao.h"
+#include "app/nucleo/TGravadorProjeto.h"
+#include "app/plataforma/TGrafico.h"
+#include "plataforma/TDialogoArquivo.h"
+#include "plataforma/TLabeledEdit.h"
+#include "plataforma/TProjetoRelatorio.h"
+#include "rainfall_equations/TLayoutRelatorioNimbra.h"
+#include "tests/app/janelas/ConsultaNaEntrada.h"
+#include "tests/app/janelas/DigitacaoTerraco.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,9 +1,9 @@
 // The keyboard in the main window: every Alt+letter runs its menu, and every way into a
 // window leaves the keyboard in it, on its first control, ready for typing.
-#include "AmbienteJanelas.h"
-#include "TDialogoArquivo.h"
-#include "TGravadorProjeto.h"
-#include "URelatorioAvaliacao.h"
+#include "tests/app/janelas/AmbienteJanelas.h"
+#include "app/URelatorioAvaliacao.h"
+#include "app/nucleo/TGravadorProjeto.h"
+#include "plataforma/TDialogoArquivo.h"
 
 #include <QLineEdit>
 #include <QMenu>

@@ -1,10 +1,10 @@
 // Every control of the data-entry window stands whole inside its panel and shows its whole
 // text, at the window's sizes and with the program's fonts.
-#include "../nucleo/TerracoRealista.h"
-#include "FixtureEntrada.h"
-#include "TGrafico.h"
-#include "TLabeledEdit.h"
-#include "TStringGrid.h"
+#include "tests/app/nucleo/TerracoRealista.h"
+#include "app/plataforma/TGrafico.h"
+#include "app/plataforma/TStringGrid.h"
+#include "plataforma/TLabeledEdit.h"
+#include "tests/app/janelas/FixtureEntrada.h"
 
 #include <QAbstractButton>
 #include <QApplication>

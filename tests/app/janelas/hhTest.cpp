@@ -1,7 +1,7 @@
-#include "hh.h"
+#include "app/hh.h"
 
-#include "TPastaPrograma.h"
-#include "TRegistroClasses.h"
+#include "plataforma/TRegistroClasses.h"
+#include "plataforma/nucleo/TPastaPrograma.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "TerracoDeTeste.h"
+#include "tests/app/nucleo/TerracoDeTeste.h"
 
 #include <string>
 #include <vector>

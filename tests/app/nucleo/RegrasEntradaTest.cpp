@@ -1,5 +1,5 @@
-#include "ConfiguracaoRegional.h"
-#include "RegrasEntrada.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "app/nucleo/RegrasEntrada.h"
 
 #include <gtest/gtest.h>
 

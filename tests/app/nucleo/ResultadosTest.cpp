@@ -1,5 +1,5 @@
-#include "Excecoes.h"
-#include "TerracoDeTeste.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "tests/app/nucleo/TerracoDeTeste.h"
 
 #include <cmath>
 #include <string>

@@ -1,6 +1,6 @@
-#include "Excecoes.h"
-#include "TGravadorProjeto.h"
-#include "TLeitorProjeto.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "app/nucleo/TGravadorProjeto.h"
+#include "app/nucleo/TLeitorProjeto.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ConversaoNumerica.h"
-#include "Excecoes.h"
-#include "TerracoDeTeste.h"
-#include "TerracoRealista.h"
+#include "models/ConversaoNumerica.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "tests/app/nucleo/TerracoDeTeste.h"
+#include "tests/app/nucleo/TerracoRealista.h"
 
 #include <functional>
 #include <string>

@@ -1,5 +1,5 @@
-#include "TDadosTerraco.h"
-#include "TEscolhaImagemGuia.h"
+#include "app/nucleo/TDadosTerraco.h"
+#include "app/nucleo/TEscolhaImagemGuia.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TEstadoComandos.h"
+#include "app/nucleo/TEstadoComandos.h"
 
 #include <gtest/gtest.h>
 

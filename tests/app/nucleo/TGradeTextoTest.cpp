@@ -1,4 +1,4 @@
-#include "TGradeTexto.h"
+#include "app/nucleo/TGradeTexto.h"
 
 #include <gtest/gtest.h>
 

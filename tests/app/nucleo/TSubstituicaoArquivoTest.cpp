@@ -1,7 +1,7 @@
-#include "Excecoes.h"
-#include "SemPrivilegio.h"
-#include "TGravadorProjeto.h"
-#include "TSubstituicaoArquivo.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "app/nucleo/TGravadorProjeto.h"
+#include "plataforma/nucleo/TSubstituicaoArquivo.h"
+#include "tests/nucleo_comum/SemPrivilegio.h"
 
 #include <gtest/gtest.h>
 

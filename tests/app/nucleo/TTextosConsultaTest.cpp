@@ -1,6 +1,6 @@
-#include "ConfiguracaoRegional.h"
-#include "Excecoes.h"
-#include "TTextosConsulta.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "app/nucleo/TTextosConsulta.h"
+#include "plataforma/nucleo/Excecoes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "TTextosRelatorio.h"
-#include "TerracoDeTeste.h"
-#include "TerracoRealista.h"
+#include "app/nucleo/TTextosRelatorio.h"
+#include "tests/app/nucleo/TerracoDeTeste.h"
+#include "tests/app/nucleo/TerracoRealista.h"
 
 #include <string>
 

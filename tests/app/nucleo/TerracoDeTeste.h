@@ -1,8 +1,8 @@
 #pragma once
 // Small helpers shared by the evaluation tests.
-#include "ConfiguracaoRegional.h"
-#include "TAvaliacaoTerraco.h"
-#include "TDadosTerraco.h"
+#include "app/nucleo/TAvaliacaoTerraco.h"
+#include "app/nucleo/TDadosTerraco.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
 
 #include <gtest/gtest.h>
 

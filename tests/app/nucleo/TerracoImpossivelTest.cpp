@@ -1,9 +1,9 @@
-#include "ETerracoImpossivel.h"
-#include "TGravadorProjeto.h"
-#include "TLeitorProjeto.h"
-#include "TLimitesTerraco.h"
-#include "TerracoDeTeste.h"
-#include "TerracoRealista.h"
+#include "app/nucleo/ETerracoImpossivel.h"
+#include "app/nucleo/TGravadorProjeto.h"
+#include "app/nucleo/TLeitorProjeto.h"
+#include "app/nucleo/TLimitesTerraco.h"
+#include "tests/app/nucleo/TerracoDeTeste.h"
+#include "tests/app/nucleo/TerracoRealista.h"
 
 #include <cmath>
 #include <fstream>

@@ -2,7 +2,7 @@
 // A whole terrace as a user types it: a ten-year storm, four trapezoidal sections of a
 // 250 m terrace, five sights over the field, a road that drains into the terrace, seven
 // crest readings and the soil's infiltration rate.
-#include "TDadosTerraco.h"
+#include "app/nucleo/TDadosTerraco.h"
 
 #include <initializer_list>
 

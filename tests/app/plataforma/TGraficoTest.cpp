@@ -1,4 +1,4 @@
-#include "TGrafico.h"
+#include "app/plataforma/TGrafico.h"
 
 #include <QChart>
 #include <QCoreApplication>

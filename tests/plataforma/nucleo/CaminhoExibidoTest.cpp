@@ -1,4 +1,4 @@
-#include "CaminhoExibido.h"
+#include "plataforma/nucleo/CaminhoExibido.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TCodigoWindows1252.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The database as the build makes it, read the way the program reads it.
-#include "ColacaoNomes.h"
-#include "CoordenadasConsulta.h"
-#include "CoresMapaBrasil.h"
-#include "FontesDados.h"
-#include "MapaBrasil.h"
-#include "TBDPrecipitacao.h"
-#include "TLimitesMapa.h"
-#include "TextoCoordenada.h"
+#include "rainfall_equations/nucleo/ColacaoNomes.h"
+#include "rainfall_equations/nucleo/CoordenadasConsulta.h"
+#include "rainfall_equations/nucleo/CoresMapaBrasil.h"
+#include "rainfall_equations/nucleo/FontesDados.h"
+#include "rainfall_equations/nucleo/TBDPrecipitacao.h"
+#include "rainfall_equations/nucleo/TLimitesMapa.h"
+#include "rainfall_equations/nucleo/TextoCoordenada.h"
+#include "tools/nimbra/MapaBrasil.h"
 
 #include <QColor>
 #include <QFile>

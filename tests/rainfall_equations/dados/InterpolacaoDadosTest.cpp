@@ -1,8 +1,8 @@
 // The interpolation over the database as the build makes it, at every municipal seat of
 // the eight states whose stations take part: the equation handed back stays among the
 // stations that carry the weight.
-#include "TBDPrecipitacao.h"
-#include "TextoCoordenada.h"
+#include "rainfall_equations/nucleo/TBDPrecipitacao.h"
+#include "rainfall_equations/nucleo/TextoCoordenada.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,15 @@
 #pragma once
 // What the consultation tests share: every message and help request is recorded, and the
 // window is opened the way the rainfall-equation component opens it.
-#include "ArquivosDeTeste.h"
-#include "EsperaEventos.h"
-#include "FoConsulta.h"
-#include "TImagem.h"
-#include "TAjudaAplicacao.h"
-#include "TCaixaMensagem.h"
-#include "TListBox.h"
-#include "TextoCoordenada.h"
-#include "UnBD.h"
+#include "plataforma/TAjudaAplicacao.h"
+#include "plataforma/TCaixaMensagem.h"
+#include "plataforma/TImagem.h"
+#include "plataforma/TListBox.h"
+#include "rainfall_equations/FoConsulta.h"
+#include "rainfall_equations/nucleo/TextoCoordenada.h"
+#include "rainfall_equations/nucleo/UnBD.h"
+#include "tests/janelas_comum/EsperaEventos.h"
+#include "tests/rainfall_equations/nucleo/ArquivosDeTeste.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 // What the consultation's window tests share: message boxes are recorded, the print
 // dialog and the report's run are answered by the test, and a modal window is acted on
 // as soon as it is up, so no test waits for a person.
-#include "TCaixaMensagem.h"
-#include "TImpressora.h"
-#include "TProjetoRelatorio.h"
+#include "plataforma/TCaixaMensagem.h"
+#include "plataforma/TImpressora.h"
+#include "plataforma/TProjetoRelatorio.h"
 
 #include <QApplication>
 #include <QPrinter>

@@ -3,9 +3,9 @@
 // compilation's, a key with trailing blanks, the source of Goiás, a K with more than three
 // decimals, a K that rounds to zero, a station and a locality on a pixel that is not the
 // state's inside the bounds, and a state picture with blue beyond its bounds.
-#include "AmbienteConsulta.h"
-#include "TLimitesMapa.h"
-#include "TextoCoordenada.h"
+#include "rainfall_equations/nucleo/TLimitesMapa.h"
+#include "rainfall_equations/nucleo/TextoCoordenada.h"
+#include "tests/rainfall_equations/janelas/AmbienteConsulta.h"
 
 #include <QImage>
 #include <QRect>

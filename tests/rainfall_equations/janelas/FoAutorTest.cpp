@@ -1,6 +1,6 @@
-#include "AmbienteNimbra.h"
-#include "FoAutor.h"
-#include "FontesDados.h"
+#include "tests/rainfall_equations/janelas/AmbienteNimbra.h"
+#include "rainfall_equations/FoAutor.h"
+#include "rainfall_equations/nucleo/FontesDados.h"
 
 #include <QLabel>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
-#include "AmbienteConsulta.h"
-#include "Excecoes.h"
-#include "TImagem.h"
-#include "TMaskEdit.h"
-#include "TPosicaoEixos.h"
+#include "tests/rainfall_equations/janelas/AmbienteConsulta.h"
+#include "plataforma/TImagem.h"
+#include "plataforma/TMaskEdit.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "rainfall_equations/nucleo/TPosicaoEixos.h"
 
 #include <QLabel>
 #include <QMouseEvent>

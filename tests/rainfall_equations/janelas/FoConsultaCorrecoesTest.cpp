@@ -1,8 +1,8 @@
 // The faults the window guards against: each test fails on a window without its guard.
-#include "AmbienteConsulta.h"
-#include "TImagem.h"
-#include "TListBox.h"
-#include "TMaskEdit.h"
+#include "tests/rainfall_equations/janelas/AmbienteConsulta.h"
+#include "plataforma/TImagem.h"
+#include "plataforma/TListBox.h"
+#include "plataforma/TMaskEdit.h"
 
 #include <QStackedWidget>
 

@@ -1,12 +1,12 @@
 // A pick, a state change and a typed coordinate either come whole or leave no equation on
 // show: nothing of an earlier pick may be handed back under a new place or point.
-#include "AmbienteConsulta.h"
-#include "DadosConsultaTeste.h"
-#include "EquacaoConsulta.h"
-#include "TImagem.h"
-#include "TListBox.h"
-#include "TMaskEdit.h"
-#include "TMudancaEstado.h"
+#include "tests/rainfall_equations/janelas/AmbienteConsulta.h"
+#include "plataforma/TImagem.h"
+#include "plataforma/TListBox.h"
+#include "plataforma/TMaskEdit.h"
+#include "rainfall_equations/nucleo/EquacaoConsulta.h"
+#include "rainfall_equations/nucleo/TMudancaEstado.h"
+#include "tests/rainfall_equations/janelas/DadosConsultaTeste.h"
 
 #include <QLabel>
 #include <QStackedWidget>

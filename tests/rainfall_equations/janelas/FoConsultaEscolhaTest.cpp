@@ -1,12 +1,12 @@
 // Picking a station, a locality, a point on the state picture or a typed point.
-#include "AmbienteConsulta.h"
-#include "DadosConsultaTeste.h"
-#include "EquacaoConsulta.h"
-#include "FontesDados.h"
-#include "TImagem.h"
-#include "TListBox.h"
-#include "TMaskEdit.h"
-#include "TPosicaoEixos.h"
+#include "tests/rainfall_equations/janelas/AmbienteConsulta.h"
+#include "plataforma/TImagem.h"
+#include "plataforma/TListBox.h"
+#include "plataforma/TMaskEdit.h"
+#include "rainfall_equations/nucleo/EquacaoConsulta.h"
+#include "rainfall_equations/nucleo/FontesDados.h"
+#include "rainfall_equations/nucleo/TPosicaoEixos.h"
+#include "tests/rainfall_equations/janelas/DadosConsultaTeste.h"
 
 #include <QLabel>
 #include <QStackedWidget>

@@ -1,8 +1,8 @@
 // The map of Brazil: a state chosen by the colour under the mouse, the cursor over the
 // map, and "&Mapa do Brasil".
-#include "AmbienteConsulta.h"
-#include "CoresMapaBrasil.h"
-#include "TImagem.h"
+#include "tests/rainfall_equations/janelas/AmbienteConsulta.h"
+#include "plataforma/TImagem.h"
+#include "rainfall_equations/nucleo/CoresMapaBrasil.h"
 
 #include <QAction>
 #include <QStackedWidget>

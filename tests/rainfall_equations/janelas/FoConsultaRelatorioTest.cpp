@@ -1,11 +1,11 @@
 // The consultation's source button and report, with what the picks left on show.
-#include "AmbienteConsulta.h"
-#include "AmbienteNimbra.h"
-#include "FoAutor.h"
-#include "FontesDados.h"
-#include "TMaskEdit.h"
-#include "TProjetoRelatorio.h"
-#include "Utils.h"
+#include "tests/rainfall_equations/janelas/AmbienteConsulta.h"
+#include "models/Utils.h"
+#include "plataforma/TMaskEdit.h"
+#include "plataforma/TProjetoRelatorio.h"
+#include "rainfall_equations/FoAutor.h"
+#include "rainfall_equations/nucleo/FontesDados.h"
+#include "tests/rainfall_equations/janelas/AmbienteNimbra.h"
 
 #include <QAction>
 #include <QLabel>

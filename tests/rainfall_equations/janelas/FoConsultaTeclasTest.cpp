@@ -1,9 +1,9 @@
 // The keyboard in the consultation: every Alt+letter runs its menu item or control, the
 // buttons that share a letter with a menu title stay reachable by Tab and Space, and every
 // caption shows whole.
-#include "AmbienteConsulta.h"
-#include "TMaskEdit.h"
-#include "TProjetoRelatorio.h"
+#include "tests/rainfall_equations/janelas/AmbienteConsulta.h"
+#include "plataforma/TMaskEdit.h"
+#include "plataforma/TProjetoRelatorio.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -1,9 +1,9 @@
-#include "AmbienteConsulta.h"
-#include "Utils.h"
-#include "FoSobreNimbra.h"
-#include "TImagem.h"
-#include "TListBox.h"
-#include "TMaskEdit.h"
+#include "tests/rainfall_equations/janelas/AmbienteConsulta.h"
+#include "models/Utils.h"
+#include "plataforma/TImagem.h"
+#include "plataforma/TListBox.h"
+#include "plataforma/TMaskEdit.h"
+#include "rainfall_equations/FoSobreNimbra.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "FoSobreNimbra.h"
+#include "rainfall_equations/FoSobreNimbra.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,13 +1,13 @@
 // The rainfall-equation component: its properties, its three data checks, the modal
 // consultation it opens and what it hands back.
-#include "AmbienteConsulta.h"
-#include "AmbienteNimbra.h"
-#include "DadosConsultaTeste.h"
-#include "EquacaoConsulta.h"
-#include "FoSobreNimbra.h"
-#include "InstalacaoNimbra.h"
-#include "Nimbra21Comp.h"
-#include "TMaskEdit.h"
+#include "tests/rainfall_equations/janelas/AmbienteConsulta.h"
+#include "plataforma/TMaskEdit.h"
+#include "rainfall_equations/FoSobreNimbra.h"
+#include "rainfall_equations/Nimbra21Comp.h"
+#include "rainfall_equations/nucleo/EquacaoConsulta.h"
+#include "rainfall_equations/nucleo/InstalacaoNimbra.h"
+#include "tests/rainfall_equations/janelas/AmbienteNimbra.h"
+#include "tests/rainfall_equations/janelas/DadosConsultaTeste.h"
 
 #include <QLabel>
 #include <QPointer>

@@ -1,9 +1,9 @@
-#include "AmbienteNimbra.h"
-#include "Excecoes.h"
-#include "RelatorioNimbra.h"
-#include "TFontePadrao.h"
-#include "TPastaPrograma.h"
-#include "TVisualizacaoRelatorio.h"
+#include "tests/rainfall_equations/janelas/AmbienteNimbra.h"
+#include "plataforma/TFontePadrao.h"
+#include "plataforma/TVisualizacaoRelatorio.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "plataforma/nucleo/TPastaPrograma.h"
+#include "rainfall_equations/RelatorioNimbra.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 // Data files of the database built byte by byte from their layout, in a folder of their
 // own that goes away with the test.
-#include "TCodigoWindows1252.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
 
 #include <gtest/gtest.h>
 

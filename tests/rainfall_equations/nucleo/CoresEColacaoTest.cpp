@@ -1,5 +1,5 @@
-#include "ColacaoNomes.h"
-#include "CoresMapaBrasil.h"
+#include "rainfall_equations/nucleo/ColacaoNomes.h"
+#include "rainfall_equations/nucleo/CoresMapaBrasil.h"
 
 #include <gtest/gtest.h>
 

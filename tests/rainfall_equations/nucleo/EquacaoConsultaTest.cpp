@@ -1,12 +1,12 @@
-#include "ArquivosDeTeste.h"
-#include "ConfiguracaoRegional.h"
-#include "CoordenadasConsulta.h"
-#include "EquacaoConsulta.h"
-#include "Excecoes.h"
-#include "FontesDados.h"
-#include "InstalacaoNimbra.h"
-#include "PrecipitacaoExponencialNegativa.h"
-#include "UnBD.h"
+#include "tests/rainfall_equations/nucleo/ArquivosDeTeste.h"
+#include "models/PrecipitacaoExponencialNegativa.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "rainfall_equations/nucleo/CoordenadasConsulta.h"
+#include "rainfall_equations/nucleo/EquacaoConsulta.h"
+#include "rainfall_equations/nucleo/FontesDados.h"
+#include "rainfall_equations/nucleo/InstalacaoNimbra.h"
+#include "rainfall_equations/nucleo/UnBD.h"
 
 #include <gtest/gtest.h>
 

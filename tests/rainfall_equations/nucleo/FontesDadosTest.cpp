@@ -1,6 +1,6 @@
-#include "FontesDados.h"
-#include "TCodigoWindows1252.h"
-#include "TEstacao.h"
+#include "rainfall_equations/nucleo/FontesDados.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
+#include "rainfall_equations/nucleo/TEstacao.h"
 
 #include <gtest/gtest.h>
 

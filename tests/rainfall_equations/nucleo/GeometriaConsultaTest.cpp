@@ -1,8 +1,8 @@
-#include "ConfiguracaoRegional.h"
-#include "CoordenadasConsulta.h"
-#include "Excecoes.h"
-#include "TPosicaoEixos.h"
-#include "TextoCoordenada.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "rainfall_equations/nucleo/CoordenadasConsulta.h"
+#include "rainfall_equations/nucleo/TPosicaoEixos.h"
+#include "rainfall_equations/nucleo/TextoCoordenada.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "ArquivosDeTeste.h"
-#include "TBDPrecipitacao.h"
+#include "tests/rainfall_equations/nucleo/ArquivosDeTeste.h"
+#include "rainfall_equations/nucleo/TBDPrecipitacao.h"
 
 #include <gtest/gtest.h>
 

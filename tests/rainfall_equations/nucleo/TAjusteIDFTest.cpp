@@ -1,5 +1,5 @@
-#include "Excecoes.h"
-#include "TAjusteIDF.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "rainfall_equations/nucleo/TAjusteIDF.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ArquivosDeTeste.h"
-#include "TBDPrecipitacao.h"
-#include "TPastaPrograma.h"
+#include "tests/rainfall_equations/nucleo/ArquivosDeTeste.h"
+#include "plataforma/nucleo/TPastaPrograma.h"
+#include "rainfall_equations/nucleo/TBDPrecipitacao.h"
 
 #include <gtest/gtest.h>
 

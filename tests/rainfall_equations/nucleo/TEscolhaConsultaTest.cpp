@@ -1,8 +1,8 @@
 // A pick is worked out whole or gives only its message: no part of a failed pick may reach
 // the window, where it would stand beside the equation of the pick before.
-#include "Excecoes.h"
-#include "TEscolhaConsulta.h"
-#include "TextoCoordenada.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "rainfall_equations/nucleo/TEscolhaConsulta.h"
+#include "rainfall_equations/nucleo/TextoCoordenada.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "TEstado.h"
-#include "UnBD.h"
+#include "rainfall_equations/nucleo/TEstado.h"
+#include "rainfall_equations/nucleo/UnBD.h"
 
 #include <gtest/gtest.h>
 

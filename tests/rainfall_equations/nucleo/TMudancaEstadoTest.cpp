@@ -1,5 +1,5 @@
-#include "TMudancaEstado.h"
-#include "UnBD.h"
+#include "rainfall_equations/nucleo/TMudancaEstado.h"
+#include "rainfall_equations/nucleo/UnBD.h"
 
 #include <gtest/gtest.h>
 

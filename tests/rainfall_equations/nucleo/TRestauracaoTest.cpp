@@ -1,4 +1,4 @@
-#include "TRestauracao.h"
+#include "rainfall_equations/nucleo/TRestauracao.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ConfiguracaoRegional.h"
-#include "Excecoes.h"
-#include "TextoCoordenada.h"
+#include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "rainfall_equations/nucleo/TextoCoordenada.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TInstaladorArquivosComuns.h"
+#include "app/instalador/nucleo/TInstaladorArquivosComuns.h"
 
 #include <gtest/gtest.h>
 
