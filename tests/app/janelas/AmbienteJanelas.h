@@ -9,6 +9,7 @@
 #include "app/hh.h"
 #include "plataforma/TAjudaAplicacao.h"
 #include "plataforma/TCaixaMensagem.h"
+#include "plataforma/TDialogoArquivo.h"
 #include "plataforma/TImpressora.h"
 #include "plataforma/TImpressoraPadrao.h"
 #include "plataforma/TNavegador.h"
@@ -28,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -119,6 +121,14 @@ protected:
         ASSERT_TRUE(esperaAte([] { return FInicial && !FInicial->isVisible(); }));
     }
 
+    // The program's start with the main window active, the keyboard in it.
+    void iniciaPrincipalAtiva()
+    {
+        iniciaPrincipal();
+        FPrincipal->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(FPrincipal));
+    }
+
     std::vector<std::uintptr_t> contextosPedidos() const
     {
         std::vector<std::uintptr_t> contextos;
@@ -127,5 +137,35 @@ protected:
             contextos.push_back(chamada.dados);
         }
         return contextos;
+    }
+};
+
+// Every file dialog answered from a queue of names (no name once it is empty) and its
+// kind recorded. The main window, which a test's SetUp starts once its own answers are
+// in, asks nothing more on its way out.
+class PrincipalComArquivos : public JanelasTest {
+protected:
+    std::deque<QString> arquivosEscolhidos;
+    std::vector<TDialogoArquivo::TTipo> dialogos;
+
+    void SetUp() override
+    {
+        JanelasTest::SetUp();
+        TDialogoArquivo::substitui([this](TDialogoArquivo::TTipo tipo) {
+            dialogos.push_back(tipo);
+            if (arquivosEscolhidos.empty())
+                return QString();
+            const QString nome = arquivosEscolhidos.front();
+            arquivosEscolhidos.pop_front();
+            return nome;
+        });
+    }
+
+    void TearDown() override
+    {
+        if (FPrincipal)
+            FPrincipal->SalvarComo1->setEnabled(false);
+        TDialogoArquivo::substitui({});
+        JanelasTest::TearDown();
     }
 };

@@ -45,19 +45,17 @@ TDadosTerraco projetoRealista()
 
 } // namespace
 
-// The main window started, with every question and file dialog answered from a queue
-// and every answer asked for recorded.
-class ComandosProjeto : public JanelasTest {
+// The main window started, with every question answered from a queue and every answer
+// asked for recorded.
+class ComandosProjeto : public PrincipalComArquivos {
 protected:
     std::deque<TCaixaMensagem::TResposta> respostas;
     QStringList perguntas;
-    std::deque<QString> arquivosEscolhidos;
-    std::vector<TDialogoArquivo::TTipo> dialogos;
     QTemporaryDir pasta;
 
     void SetUp() override
     {
-        JanelasTest::SetUp();
+        PrincipalComArquivos::SetUp();
         TCaixaMensagem::substitui([this](const QString& texto) { mensagens << texto; },
                                   [this](const QString& texto) {
                                       perguntas << texto;
@@ -67,25 +65,14 @@ protected:
                                       respostas.pop_front();
                                       return resposta;
                                   });
-        TDialogoArquivo::substitui([this](TDialogoArquivo::TTipo tipo) {
-            dialogos.push_back(tipo);
-            if (arquivosEscolhidos.empty())
-                return QString();
-            const QString nome = arquivosEscolhidos.front();
-            arquivosEscolhidos.pop_front();
-            return nome;
-        });
         iniciaPrincipal();
     }
 
     void TearDown() override
     {
-        // The main window asks nothing more on its way out.
-        FPrincipal->SalvarComo1->setEnabled(false);
-        TDialogoArquivo::substitui({});
         TImagensGuia::definePasta(QString());
         TImagensGuia::esqueceAvisos();
-        JanelasTest::TearDown();
+        PrincipalComArquivos::TearDown();
     }
 
     QString caminho(const QString& nome) const { return pasta.path() + "/" + nome; }

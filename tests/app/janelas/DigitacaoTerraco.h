@@ -1,7 +1,8 @@
 #pragma once
 // Typing a whole terrace into a data-entry window as a user does, key by key and
-// section by section.
+// section by section, and its identification into the identification dialog.
 #include "app/UEntDados.h"
+#include "app/UIdentificacao.h"
 #include "app/plataforma/TStringGrid.h"
 #include "plataforma/TLabeledEdit.h"
 #include "tests/app/nucleo/TerracoRealista.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 // The first key opens the cell's editor, the rest goes to the editor, Enter keeps the text.
@@ -74,4 +76,22 @@ inline void digitaTerraco(TFEntdados* j)
     digitaGrade(j->SGridCristaFim, d.SGridCristaFim);
     QTest::mouseClick(j->sbSolo, Qt::LeftButton);
     digita(j->LblEdtSoloTIE, d.LblEdtSoloTIE);
+}
+
+// The identification's seven edits, in the order of the texts of TTextosIdentificacao.
+inline std::array<QLineEdit*, 7> camposIdentificacao(const TFIdentificacao* d)
+{
+    return {d->EIdentificacao, d->EMunicipio,    d->EEstado,     d->ELocalidade,
+            d->EProprietario,  d->EData,         d->EResponsavel};
+}
+
+// The seven texts typed into the identification dialog `d`, each into its edit.
+inline void digitaIdentificacao(const TFIdentificacao* d, const TTextosIdentificacao& t)
+{
+    const std::array<const std::string*, 7> textos = {&t.EIdentificacao, &t.EMunicipio,    &t.EEstado,
+                                                      &t.ELocalidade,    &t.EProprietario, &t.EData,
+                                                      &t.EResponsavel};
+    const std::array<QLineEdit*, 7> campos = camposIdentificacao(d);
+    for (std::size_t i = 0; i < campos.size(); ++i)
+        digita(campos[i], *textos[i]);
 }

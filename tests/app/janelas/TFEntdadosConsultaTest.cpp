@@ -155,9 +155,7 @@ TEST_F(ConsultaNaEntrada, OkNumaEstacaoDeMinasGerais)
 // and no station. The edits get the parameters the consultation showed.
 TEST_F(ConsultaNaEntrada, OkNumaLocalidadeOuNumPontoDoMapa)
 {
-    arquivos::TPastaTeste pasta;
-    dados_teste::grava(pasta);
-    TfrmFoConsulta::definePastaDados(pasta.caminho());
+    const dados_teste::TEmUso dados;
     const struct {
         const char* caso;
         std::function<void(TfrmFoConsulta&)> escolhe;
@@ -207,9 +205,7 @@ TEST_F(ConsultaNaEntrada, OkNumaLocalidadeOuNumPontoDoMapa)
 // decimals, and the parameters lose their trailing zeros.
 TEST_F(ConsultaNaEntrada, OkNumaEstacaoComParametrosDeTresCasas)
 {
-    arquivos::TPastaTeste pasta;
-    dados_teste::grava(pasta);
-    TfrmFoConsulta::definePastaDados(pasta.caminho());
+    const dados_teste::TEmUso dados;
     TFEntdados& j = mostraPreenchida();
     EXPECT_EQ(consultaPelaEntrada(j, [](TfrmFoConsulta& c) {
                   clicaEstacao(c, "Alfa");

@@ -296,49 +296,48 @@ TEST_F(TFEntdadosRegras, ColunaDaCotaDesenhadaEmCinzaSobreACelula)
 
 // ---- Guide pictures of the grids --------------------------------------------------
 
+// Which picture each column of each kind of section has is TEscolhaImagemGuia's table
+// (its tests FamiliaDasColunasDoCanal and ColunasDoCanal); here the window applies it: a
+// cell picked shows its column's picture for the section's type and step as the controls
+// have them, with the frame fitted, and a column without a picture leaves the one on show.
 TEST_F(TFEntdadosRegras, ImagemDoCanalPelaColunaPeloTipoEPeloDegrau)
 {
     TFEntdados& j = mostra();
     j.sbCanal->click();
-    const char* trapezio[] = {"Trapez_C", "Trapez_C-F1", "Trapez_F1", "Trapez_C-F2", "Trapez_F2", "Trapez_C-FT",
-                              "Trapez_FT"};
-    for (int c = 1; c <= 7; ++c) {
-        selecionaCelula(j.SGridCanalSecao, c, 1 + c % 2);
-        EXPECT_EQ(j.imagemAtual(), QString::fromUtf8(trapezio[c - 1]) + ".bmp") << c;
-        EXPECT_EQ(j.PnBordaImage->size(), j.Image1->size() + QSize(6, 6));
-    }
+    selecionaCelula(j.SGridCanalSecao, 2, 1);
+    EXPECT_EQ(j.imagemAtual(), QStringLiteral("Trapez_C-F1.bmp"));
+    EXPECT_EQ(j.PnBordaImage->size(), j.Image1->size() + QSize(6, 6));
 
     j.RButtonSecaoTrapComDegrau->click();
-    for (int c = 1; c <= 7; ++c) {
-        selecionaCelula(j.SGridCanalSecao, c, 1 + c % 2);
-        EXPECT_EQ(j.imagemAtual(), QStringLiteral("Trapez_Degrau_") + QString::fromUtf8(trapezio[c - 1] + 7) + ".bmp")
-            << c;
-    }
+    selecionaCelula(j.SGridCanalSecao, 7, 2);
+    EXPECT_EQ(j.imagemAtual(), QStringLiteral("Trapez_Degrau_FT.bmp"));
 
     j.CBTipoSecao->setCurrentIndex(secaoTriangular);
     emit j.CBTipoSecao->activated(secaoTriangular);
-    const char* triangulo[] = {"Triang_C", "Triang_C-F1", "Triang_F1", nullptr, nullptr, "Triang_C-FT", "Triang_FT"};
-    for (int c = 1; c <= 7; ++c) {
+    const struct {
+        int coluna;
+        const char* imagem;
+    } casos[] = {{3, "Triang_F1.bmp"}, {4, "Triang.bmp"}};
+    for (const auto& [coluna, imagem] : casos) {
+        SCOPED_TRACE(coluna);
         j.carregaImagem(QStringLiteral("Triang.bmp"));
-        j.SgridCanalSelectCell(c);
-        EXPECT_EQ(j.imagemAtual(), triangulo[c - 1] ? QString::fromUtf8(triangulo[c - 1]) + ".bmp"
-                                                    : QStringLiteral("Triang.bmp"))
-            << c;
+        j.SgridCanalSelectCell(coluna);
+        EXPECT_EQ(j.imagemAtual(), QString::fromLatin1(imagem));
     }
     EXPECT_TRUE(mensagens.isEmpty());
 }
 
+// The sight grid's column pictures are TEscolhaImagemGuia's table (its test
+// ColunasDaMiraEGradesDaCrista); here a cell picked shows its column's, with the frame
+// fitted. Each crest grid shows the picture of its tag, and a click leaves the frame as
+// it is.
 TEST_F(TFEntdadosRegras, ImagensDaMiraEDaCrista)
 {
     TFEntdados& j = mostra();
     j.sbAreaDeContribuicao->click();
-    const char* mira[] = {"Area_Irradiacao_FS.bmp", "Area_Irradiacao_FM.bmp", "Area_Irradiacao_FI.bmp",
-                          "Area_Irradiacao_Angulo.bmp"};
-    for (int c = 1; c <= 4; ++c) {
-        selecionaCelula(j.SGridMira, c, 2);
-        EXPECT_EQ(j.imagemAtual(), QString::fromUtf8(mira[c - 1])) << c;
-        EXPECT_EQ(j.PnBordaImage->size(), j.Image1->size() + QSize(6, 6));
-    }
+    selecionaCelula(j.SGridMira, 3, 2);
+    EXPECT_EQ(j.imagemAtual(), QStringLiteral("Area_Irradiacao_FI.bmp"));
+    EXPECT_EQ(j.PnBordaImage->size(), j.Image1->size() + QSize(6, 6));
 
     j.sbPerfilDaCrista->click();
     const struct {

@@ -303,9 +303,7 @@ protected:
     void SetUp() override
     {
         JanelasTest::SetUp();
-        iniciaPrincipal();
-        FPrincipal->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(FPrincipal));
+        iniciaPrincipalAtiva();
     }
 
     void aperteF1(QWidget* foco)

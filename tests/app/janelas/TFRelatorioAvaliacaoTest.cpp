@@ -2,7 +2,6 @@
 #include "app/URelatorioAvaliacao.h"
 #include "app/nucleo/TGravadorProjeto.h"
 #include "app/plataforma/TGrafico.h"
-#include "plataforma/TDialogoArquivo.h"
 #include "plataforma/TLabeledEdit.h"
 #include "plataforma/TProjetoRelatorio.h"
 #include "rainfall_equations/TLayoutRelatorioNimbra.h"
@@ -24,7 +23,6 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <deque>
 #include <functional>
 
 namespace {
@@ -66,33 +64,23 @@ int paginasDoPdf(const QString& caminho)
 } // namespace
 
 // The main window started, with a project whose realistic terrace was calculated.
-class RelatorioAvaliacao : public JanelasTest {
+class RelatorioAvaliacao : public PrincipalComArquivos {
 protected:
-    std::deque<QString> arquivosEscolhidos;
     QTemporaryDir pasta;
 
     void SetUp() override
     {
-        JanelasTest::SetUp();
+        PrincipalComArquivos::SetUp();
         // Every "Deseja salvar o projeto?" is answered No.
         TCaixaMensagem::substitui([this](const QString& texto) { mensagens << texto; },
                                   [](const QString&) { return TCaixaMensagem::TResposta::Nao; });
-        TDialogoArquivo::substitui([this](TDialogoArquivo::TTipo) {
-            if (arquivosEscolhidos.empty())
-                return QString();
-            const QString nome = arquivosEscolhidos.front();
-            arquivosEscolhidos.pop_front();
-            return nome;
-        });
         iniciaPrincipal();
     }
 
     void TearDown() override
     {
-        FPrincipal->SalvarComo1->setEnabled(false);
-        TDialogoArquivo::substitui({});
         TImpressora::impressora().setOutputFileName({});
-        JanelasTest::TearDown();
+        PrincipalComArquivos::TearDown();
         EXPECT_FALSE(FRelatorioAvaliacao);
     }
 
@@ -731,13 +719,7 @@ TEST_F(RelatorioAvaliacao, DesenhoImpressoGuardaOsValoresComoTexto)
 TEST_F(RelatorioAvaliacao, DaDigitacaoAoRelatorio)
 {
     FPrincipal->Novo1->trigger();
-    digita(FIdentificacao->EIdentificacao, identificacaoRealista.EIdentificacao);
-    digita(FIdentificacao->EMunicipio, identificacaoRealista.EMunicipio);
-    digita(FIdentificacao->EEstado, identificacaoRealista.EEstado);
-    digita(FIdentificacao->ELocalidade, identificacaoRealista.ELocalidade);
-    digita(FIdentificacao->EProprietario, identificacaoRealista.EProprietario);
-    digita(FIdentificacao->EData, identificacaoRealista.EData);
-    digita(FIdentificacao->EResponsavel, identificacaoRealista.EResponsavel);
+    digitaIdentificacao(FIdentificacao, identificacaoRealista);
     QTest::mouseClick(FIdentificacao->OK, Qt::LeftButton);
     ASSERT_TRUE(FEntdados);
     digitaTerraco(FEntdados);

@@ -4,6 +4,7 @@
 #include "app/URelatorioAvaliacao.h"
 #include "app/nucleo/TGravadorProjeto.h"
 #include "plataforma/TDialogoArquivo.h"
+#include "tests/app/janelas/DigitacaoTerraco.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -28,12 +29,6 @@ void digita(const char* texto)
         QTest::keyClick(QGuiApplication::focusWindow(), *letra);
 }
 
-std::array<QLineEdit*, 7> camposIdentificacao(const TFIdentificacao* d)
-{
-    return {d->EIdentificacao, d->EMunicipio,    d->EEstado,     d->ELocalidade,
-            d->EProprietario,  d->EData,         d->EResponsavel};
-}
-
 } // namespace
 
 class TecladoTest : public JanelasTest {
@@ -41,9 +36,7 @@ protected:
     void SetUp() override
     {
         JanelasTest::SetUp();
-        iniciaPrincipal();
-        FPrincipal->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(FPrincipal));
+        iniciaPrincipalAtiva();
     }
 
     void TearDown() override

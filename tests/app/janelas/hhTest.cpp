@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -55,6 +56,34 @@ QTextBrowser* navegador()
 
 const std::string arquivoAjuda = pastaPrograma() + "AjudaMorlin.chm";
 const QString topicoAusente = QStringLiteral("Tópico não encontrado");
+
+// Every topic that the page on show leads to through its links, itself included, shown
+// in `pagina` in turn and each once: `visita` sees the topic on show, then `trecho` each
+// piece of its text with its format. The walk stops at a fatal failure. The number of
+// topics shown.
+qsizetype percorreTopicos(QTextBrowser* pagina, const std::function<void(const QUrl&)>& visita,
+                          const std::function<void(const QUrl&, const QTextCharFormat&)>& trecho = {})
+{
+    QList<QUrl> aVisitar = {pagina->source()};
+    QSet<QString> visitados;
+    while (!aVisitar.isEmpty() && !::testing::Test::HasFatalFailure()) {
+        const QUrl endereco = aVisitar.takeFirst().adjusted(QUrl::RemoveFragment);
+        if (visitados.contains(endereco.toString()))
+            continue;
+        visitados.insert(endereco.toString());
+        pagina->setSource(endereco);
+        visita(endereco);
+        for (QTextBlock bloco = pagina->document()->begin(); bloco.isValid(); bloco = bloco.next())
+            for (auto parte = bloco.begin(); !parte.atEnd(); ++parte) {
+                const QTextCharFormat formato = parte.fragment().charFormat();
+                if (trecho)
+                    trecho(endereco, formato);
+                if (formato.isAnchor() && !formato.anchorHref().startsWith(QLatin1Char('#')))
+                    aVisitar << endereco.resolved(QUrl(formato.anchorHref()));
+            }
+    }
+    return visitados.size();
+}
 
 } // namespace
 
@@ -230,30 +259,23 @@ TEST_F(AjudaMorlin, LigacoesEFigurasDosTopicosExistem)
     ASSERT_NE(pede(10031), 0);
     QTextBrowser* pagina = navegador();
     ASSERT_NE(pagina, nullptr);
-    QList<QUrl> aVisitar = {pagina->source()};
-    QSet<QString> visitados;
     int figuras = 0;
-    while (!aVisitar.isEmpty()) {
-        const QUrl endereco = aVisitar.takeFirst().adjusted(QUrl::RemoveFragment);
-        if (visitados.contains(endereco.toString()))
-            continue;
-        visitados.insert(endereco.toString());
-        pagina->setSource(endereco);
-        ASSERT_NE(pagina->documentTitle(), topicoAusente) << endereco.toString().toStdString();
-        for (QTextBlock bloco = pagina->document()->begin(); bloco.isValid(); bloco = bloco.next())
-            for (auto trecho = bloco.begin(); !trecho.atEnd(); ++trecho) {
-                const QTextCharFormat formato = trecho.fragment().charFormat();
-                if (formato.isImageFormat()) {
-                    const QUrl figura = endereco.resolved(QUrl(formato.toImageFormat().name()));
-                    const QVariant dados = pagina->loadResource(QTextDocument::ImageResource, figura);
-                    EXPECT_FALSE(QImage::fromData(dados.toByteArray()).isNull()) << figura.toString().toStdString();
-                    ++figuras;
-                } else if (formato.isAnchor() && !formato.anchorHref().startsWith(QLatin1Char('#'))) {
-                    aVisitar << endereco.resolved(QUrl(formato.anchorHref()));
-                }
-            }
-    }
-    EXPECT_GE(visitados.size(), 17);
+    const qsizetype visitados = percorreTopicos(
+        pagina,
+        [pagina](const QUrl& endereco) {
+            ASSERT_NE(pagina->documentTitle(), topicoAusente) << endereco.toString().toStdString();
+        },
+        [pagina, &figuras](const QUrl& endereco, const QTextCharFormat& formato) {
+            if (!formato.isImageFormat())
+                return;
+            const QUrl figura = endereco.resolved(QUrl(formato.toImageFormat().name()));
+            const QVariant dados = pagina->loadResource(QTextDocument::ImageResource, figura);
+            EXPECT_FALSE(QImage::fromData(dados.toByteArray()).isNull()) << figura.toString().toStdString();
+            ++figuras;
+        });
+    if (HasFatalFailure())
+        return;
+    EXPECT_GE(visitados, 17);
     EXPECT_GE(figuras, 5);
 }
 
@@ -291,27 +313,14 @@ TEST_F(AjudaMorlin, TopicosDizemOQueOProgramaFazHoje)
     // No topic reached from the contents says otherwise.
     ASSERT_NE(pede(10031), 0);
     QTextBrowser* pagina = navegador();
-    QList<QUrl> aVisitar = {pagina->source()};
-    QSet<QString> visitados;
-    while (!aVisitar.isEmpty()) {
-        const QUrl endereco = aVisitar.takeFirst().adjusted(QUrl::RemoveFragment);
-        if (visitados.contains(endereco.toString()))
-            continue;
-        visitados.insert(endereco.toString());
-        pagina->setSource(endereco);
+    const qsizetype visitados = percorreTopicos(pagina, [pagina](const QUrl& endereco) {
         const QString texto = pagina->toPlainText().simplified();
         for (const char* antigo : {"sem perguntar", "Não pergunta", "não pergunta nada", "sem aviso",
                                    "sempre pergunta", "ainda não funciona", "ainda não abre",
                                    "não estiver disponível"})
             EXPECT_FALSE(texto.contains(QString::fromUtf8(antigo))) << endereco.toString().toStdString() << ": " << antigo;
-        for (QTextBlock bloco = pagina->document()->begin(); bloco.isValid(); bloco = bloco.next())
-            for (auto trecho = bloco.begin(); !trecho.atEnd(); ++trecho) {
-                const QTextCharFormat formato = trecho.fragment().charFormat();
-                if (formato.isAnchor() && !formato.anchorHref().startsWith(QLatin1Char('#')))
-                    aVisitar << endereco.resolved(QUrl(formato.anchorHref()));
-            }
-    }
-    EXPECT_GE(visitados.size(), 21);
+    });
+    EXPECT_GE(visitados, 21);
 }
 
 TEST_F(AjudaMorlin, NumeroDesconhecidoMostraAMensagemEOTopicoVoltaDepois)

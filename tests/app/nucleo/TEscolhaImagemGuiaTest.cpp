@@ -19,6 +19,7 @@ TEST(TEscolhaImagemGuia, AberturaDeCadaSecao)
         {3, -1, "Area_Figura_inicial.bmp"},
         {4, levantamentoTrena, "Cotas_das_extremidades_do_terraco.bmp"},
         {5, levantamentoTrena, "SoloTIE.bmp"},
+        {5, levantamentoIrradiacao, "SoloTIE.bmp"},
         {0, levantamentoIrradiacao, ""},
         {6, levantamentoIrradiacao, ""},
     };

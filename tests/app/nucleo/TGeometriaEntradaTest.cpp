@@ -40,26 +40,34 @@ TEST(TGeometriaEntrada, SoloSemEspacoFicaSemAltura)
 
 TEST(TGeometriaEntrada, MolduraDaImagem)
 {
-    const TRetangulo moldura{11, 20, 436, 319};
     const struct {
         int largura;
         int altura;
+        int topoAntes;
         int larguraDireita;
         int novaLarguraDireita;
         int topo;
     } casos[] = {
-        {300, 250, 320, 320, 20},   // a middling picture keeps its place
-        {300, 310, 320, 320, 20},   // a tall one goes up
-        {300, 150, 320, 320, 120},  // a short one goes down
-        {400, 150, 320, 450, 40},   // a wide one widens a narrow half
-        {400, 250, 450, 450, 20},   // and keeps a wide half as it is
-        {300, 250, 450, 320, 20},   // a narrow one narrows a wide half
-        {350, 250, 450, 450, 20},   // exactly 350 changes nothing
-        {300, 250, 400, 400, 20},
+        {300, 250, 20, 320, 320, 20},   // a middling picture keeps its place
+        {300, 310, 20, 320, 320, 20},   // a tall one goes up
+        {300, 150, 20, 320, 320, 120},  // a short one goes down
+        {400, 150, 20, 320, 450, 40},   // a wide one widens a narrow half
+        {400, 250, 20, 450, 450, 20},   // and keeps a wide half as it is
+        {300, 250, 20, 450, 320, 20},   // a narrow one narrows a wide half
+        {350, 250, 20, 450, 450, 20},   // exactly 350 changes nothing
+        {300, 250, 20, 400, 400, 20},
+        // Each limit and the pixel beyond it, from a frame lower down.
+        {300, 301, 77, 456, 326, 20},  {300, 300, 77, 456, 326, 77}, {300, 200, 77, 456, 326, 77},
+        {300, 199, 77, 456, 326, 120}, {351, 250, 77, 369, 499, 40}, {351, 301, 77, 369, 499, 40},
+        {351, 250, 77, 370, 370, 77},  {350, 250, 77, 300, 300, 77}, {350, 250, 77, 456, 456, 77},
+        {349, 250, 77, 401, 271, 77},  {349, 250, 77, 400, 400, 77},
     };
-    for (const auto& [largura, altura, larguraDireita, novaLarguraDireita, topo] : casos) {
+    for (const auto& [largura, altura, topoAntes, larguraDireita, novaLarguraDireita, topo] : casos) {
+        SCOPED_TRACE(testing::Message() << largura << "x" << altura << " do topo " << topoAntes << " em "
+                                        << larguraDireita);
+        const TRetangulo moldura{11, topoAntes, 436, 319};
         const TGeometriaEntrada::TImagem r = TGeometriaEntrada::ajustaImagem(largura, altura, moldura, larguraDireita);
-        EXPECT_EQ(r.larguraDireita, novaLarguraDireita) << largura << "x" << altura << " " << larguraDireita;
-        EXPECT_EQ(r.moldura, (TRetangulo{11, topo, largura + 6, altura + 6})) << largura << "x" << altura;
+        EXPECT_EQ(r.larguraDireita, novaLarguraDireita);
+        EXPECT_EQ(r.moldura, (TRetangulo{11, topo, largura + 6, altura + 6}));
     }
 }

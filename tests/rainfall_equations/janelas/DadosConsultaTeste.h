@@ -83,4 +83,20 @@ inline void grava(const arquivos::TPastaTeste& pasta)
     ASSERT_TRUE(figuraMinas().save(QString::fromStdString(pasta.caminho() + "MG.bmp"), "BMP"));
 }
 
+// The database above in a folder of its own, the one the consultation reads while this lives.
+struct TEmUso {
+    arquivos::TPastaTeste pasta;
+
+    TEmUso()
+    {
+        grava(pasta);
+        TfrmFoConsulta::definePastaDados(pasta.caminho());
+    }
+    ~TEmUso() { TfrmFoConsulta::definePastaDados({}); }
+    TEmUso(const TEmUso&) = delete;
+    TEmUso& operator=(const TEmUso&) = delete;
+
+    std::string caminho() const { return pasta.caminho(); }
+};
+
 } // namespace dados_teste

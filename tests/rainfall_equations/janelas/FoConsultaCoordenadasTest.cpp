@@ -3,27 +3,11 @@
 #include "plataforma/TMaskEdit.h"
 #include "plataforma/nucleo/Excecoes.h"
 #include "rainfall_equations/nucleo/TPosicaoEixos.h"
+#include "tests/rainfall_equations/nucleo/ComumConsulta.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
-
-namespace {
-
-// Bounds on whole seconds, so that a text can fall exactly on them.
-const TLimitesMapa limitesRedondos{40.0, 50.5, 15.0, 20.5, 16, 64, 420, 327};
-
-std::string mensagemDe(const std::function<void()>& acao)
-{
-    try {
-        acao();
-    } catch (const Exception& e) {
-        return e.what();
-    }
-    return "(nenhum erro)";
-}
-
-} // namespace
 
 TEST_F(ConsultaTest, SetLatitudeELongitudeComAFiguraNaTela)
 {

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QStackedWidget>
 
+#include <optional>
+
 namespace {
 
 QString q(const std::string& texto)
@@ -45,7 +47,17 @@ QPoint pixelEmMinas(const std::string& latitude, const std::string& longitude)
 
 class EscolhaTest : public ConsultaTest {
 protected:
+    std::optional<dados_teste::TEmUso> dadosTeste;
+
     TLegendasEquacao legendas() const { return janela->legendasMostradas(); }
+
+    // Shown over the small database of dados_teste, which stays until the test ends.
+    bool mostraComDadosTeste(const TPedidoConsulta& pedido)
+    {
+        dadosTeste.emplace();
+        cria(pedido);
+        return mostra();
+    }
 
     // The crosshair through pixel p, with both labels.
     void confereCruz(QPoint p, const std::string& latitude, const std::string& longitude) const
@@ -103,11 +115,7 @@ TEST_F(EscolhaTest, EstacaoNoEstadoComSuaEquacaoCruzEFonte)
 // state: its own equation and source, with no crosshair.
 TEST_F(EscolhaTest, EstacaoForaDaAreaDoEstadoMostraSuaFonteSemCruz)
 {
-    arquivos::TPastaTeste pasta;
-    dados_teste::grava(pasta);
-    TfrmFoConsulta::definePastaDados(pasta.caminho());
-    cria({.IndEstado = 12, .IndEstacao = 0});
-    ASSERT_TRUE(mostra());
+    ASSERT_TRUE(mostraComDadosTeste({.IndEstado = 12, .IndEstacao = 0}));
     TfrmFoConsulta& j = *janela;
     EXPECT_EQ(j.Autor->text(), QStringLiteral("ANEEL (2001)"));
     EXPECT_EQ(j.PrecK->text(), QStringLiteral("1.234,568"));
@@ -132,7 +140,7 @@ TEST_F(EscolhaTest, EstacaoForaDaAreaDoEstadoMostraSuaFonteSemCruz)
     confereSemCruz();
     EXPECT_EQ(j.Autor->text(), QStringLiteral("Interpolação"));
     EXPECT_EQ(legendas(), legendasEquacao(interpolada(dados_teste::lugarBranco.latitude,
-                                                      dados_teste::lugarBranco.longitude, pasta.caminho())));
+                                                      dados_teste::lugarBranco.longitude, dadosTeste->caminho())));
     EXPECT_TRUE(mensagens.isEmpty());
 }
 
@@ -141,11 +149,7 @@ TEST_F(EscolhaTest, EstacaoForaDaAreaDoEstadoMostraSuaFonteSemCruz)
 // other station or state.
 TEST_F(EscolhaTest, EstacaoDeGoiasNoMapaDoBrasilEOAviso)
 {
-    arquivos::TPastaTeste pasta;
-    dados_teste::grava(pasta);
-    TfrmFoConsulta::definePastaDados(pasta.caminho());
-    cria({.IndEstado = 8, .IndEstacao = 0});
-    ASSERT_TRUE(mostra());
+    ASSERT_TRUE(mostraComDadosTeste({.IndEstado = 8, .IndEstacao = 0}));
     TfrmFoConsulta& j = *janela;
     ASSERT_EQ(j.Notebook1->currentIndex(), TfrmFoConsulta::paginaBrasil);
     EXPECT_EQ(j.NomeCid->text(), QStringLiteral("Anápolis"));
@@ -282,11 +286,7 @@ TEST_F(EscolhaTest, CliqueNoEstadoInterpolaAsCoordenadasTruncadasDoPixel)
 // interpolated in its place.
 TEST_F(EscolhaTest, CliqueAzulForaDosLimitesEsvaziaOsParametros)
 {
-    arquivos::TPastaTeste pasta;
-    dados_teste::grava(pasta);
-    TfrmFoConsulta::definePastaDados(pasta.caminho());
-    cria({.IndEstado = 12, .IndEstacao = 0});
-    ASSERT_TRUE(mostra());
+    ASSERT_TRUE(mostraComDadosTeste({.IndEstado = 12, .IndEstacao = 0}));
     TfrmFoConsulta& j = *janela;
     ASSERT_TRUE(haEquacao(legendas()));
     ASSERT_TRUE(azul(j.EstadoBMP, 5, 5));

@@ -86,6 +86,14 @@ protected:
         EXPECT_FALSE(consultaAberta());
         return resultado;
     }
+
+    // `c` on station `indice` of Minas Gerais, the consultation closed at once with OK.
+    bool okNaEstacao(TNimbra21& c, std::int16_t indice)
+    {
+        c.IndEstado = 12;
+        c.IndEstacao = indice;
+        return executa(c, [](TfrmFoConsulta& j) { j.BtnOk->click(); });
+    }
 };
 
 TEST_F(ComponenteTest, NovoComponente)
@@ -195,9 +203,7 @@ TEST_F(ComponenteTest, CoordenadasDeEntrada)
 TEST_F(ComponenteTest, CancelarEscECaixaDeFecharNaoMudamNada)
 {
     TNimbra21 c;
-    c.IndEstado = 12;
-    c.IndEstacao = 2;
-    ASSERT_TRUE(executa(c, [](TfrmFoConsulta& j) { j.BtnOk->click(); }));
+    ASSERT_TRUE(okNaEstacao(c, 2));
     ASSERT_FALSE(c.Autoria().empty());
     c.EquacaoIDF.setTr(25);
     const auto antes = estado(c);
@@ -220,13 +226,10 @@ TEST_F(ComponenteTest, CancelarEscECaixaDeFecharNaoMudamNada)
 
 TEST_F(ComponenteTest, KDevolvidoComTresCasas)
 {
-    arquivos::TPastaTeste pasta;
-    dados_teste::grava(pasta);
-    TfrmFoConsulta::definePastaDados(pasta.caminho());
+    const dados_teste::TEmUso dados;
     TNimbra21 c;
-    c.IndEstado = 12;
     c.EquacaoIDF.setTr(10);
-    EXPECT_TRUE(executa(c, [](TfrmFoConsulta& j) { j.BtnOk->click(); }));
+    EXPECT_TRUE(okNaEstacao(c, 0));
     EXPECT_EQ(c.EquacaoIDF.K, 1234.568);
     EXPECT_EQ(c.EquacaoIDF.A, 0.15);
     EXPECT_EQ(c.EquacaoIDF.B, 10.0);
@@ -242,12 +245,9 @@ TEST_F(ComponenteTest, KDevolvidoComTresCasas)
 // the user chose included.
 TEST_F(ComponenteTest, ParametroRecusadoNaoMudaNada)
 {
-    arquivos::TPastaTeste pasta;
-    dados_teste::grava(pasta);
-    TfrmFoConsulta::definePastaDados(pasta.caminho());
+    const dados_teste::TEmUso dados;
     TNimbra21 c;
-    c.IndEstado = 12;
-    ASSERT_TRUE(executa(c, [](TfrmFoConsulta& j) { j.BtnOk->click(); }));
+    ASSERT_TRUE(okNaEstacao(c, 0));
     const auto antes = estado(c);
 
     EXPECT_FALSE(executa(c, [this](TfrmFoConsulta& j) {
@@ -277,9 +277,7 @@ TEST_F(ComponenteTest, ParametroRecusadoNaoMudaNada)
 TEST_F(ComponenteTest, LimpaGuardaAAutoriaEReabreNaPrimeiraEstacao)
 {
     TNimbra21 c;
-    c.IndEstado = 12;
-    c.IndEstacao = 4;
-    ASSERT_TRUE(executa(c, [](TfrmFoConsulta& j) { j.BtnOk->click(); }));
+    ASSERT_TRUE(okNaEstacao(c, 4));
     c.HelpContext = 5;
     c.ShowAbout = true;
     c.Secao = "Terraço 1";

@@ -3,28 +3,11 @@
 #include "rainfall_equations/nucleo/CoordenadasConsulta.h"
 #include "rainfall_equations/nucleo/TPosicaoEixos.h"
 #include "rainfall_equations/nucleo/TextoCoordenada.h"
+#include "tests/rainfall_equations/nucleo/ComumConsulta.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
-
-namespace {
-
-std::string mensagemDe(const std::function<void()>& acao)
-{
-    try {
-        acao();
-    } catch (const Exception& e) {
-        return e.what();
-    }
-    return "(nenhum erro)";
-}
-
-// Bounds on whole seconds, so that a text can fall exactly on them.
-const TLimitesMapa limitesRedondos{40.0, 50.5, 15.0, 20.5, 16, 64, 420, 327};
-
-} // namespace
 
 TEST(PosicaoEixos, LimitesDosRotulos)
 {

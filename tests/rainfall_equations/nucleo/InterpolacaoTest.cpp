@@ -28,6 +28,17 @@ TEstacao preenchido()
     return {"antes", 1, 2, 3, 4, "ANTES", "01°01'01\"", "02°02'02\""};
 }
 
+// An interpolation with these coefficients: K and b to 1e-9 (K to `margemK` when given),
+// a and c to 1e-12.
+void confereInterpolacao(const TEstacao& r, double K, double A, double B, double C, double margemK = 1e-9)
+{
+    EXPECT_NEAR(r.K, K, margemK);
+    EXPECT_NEAR(r.A, A, 1e-12);
+    EXPECT_NEAR(r.B, B, 1e-9);
+    EXPECT_NEAR(r.C, C, 1e-12);
+    EXPECT_EQ(r.Autor, "Interpolação");
+}
+
 } // namespace
 
 TEST_F(Interpolacao, TextosIguaisDevolvemAEstacaoInteira)
@@ -51,12 +62,8 @@ TEST_F(Interpolacao, DuasEstacoesPesamPelaDecimaPotenciaDaDistancia)
     s[24].registros = {estacao({"Longe", 2000, 0.1, 10, 0.8, "B (2)", "20°00'00\"", "45°02'00\""})};
     TEstacao r = preenchido();
     com(s).interpola("20°00'00\"", "45°00'00\"", r);
-    EXPECT_NEAR(r.K, 1000 * std::pow(2.0, 1.0 / 1025), 1e-7);
-    EXPECT_NEAR(r.A, (1024 * 0.2 + 0.1) / 1025, 1e-12);
-    EXPECT_NEAR(r.B, 10, 1e-9);
-    EXPECT_NEAR(r.C, 0.8, 1e-12);
+    confereInterpolacao(r, 1000 * std::pow(2.0, 1.0 / 1025), (1024 * 0.2 + 0.1) / 1025, 10, 0.8, 1e-7);
     EXPECT_EQ(r.Nome, "");
-    EXPECT_EQ(r.Autor, "Interpolação");
     EXPECT_EQ(r.Latitude, "20°00'00\"");
     EXPECT_EQ(r.Longitude, "45°00'00\"");
 }
@@ -67,12 +74,8 @@ TEST_F(Interpolacao, UmaSoEstacaoDaSeusCoeficientesSemNomeNemChave)
     s[26].registros = {estacao({"Palmas", 1234.5, 0.17, 11.2, 0.81, "C (3)", "10°10'00\"", "48°20'00\""})};
     TEstacao r = preenchido();
     com(s).interpola("12°00'00\"", "47°00'00\"", r);
-    EXPECT_NEAR(r.K, 1234.5, 1e-9);
-    EXPECT_NEAR(r.A, 0.17, 1e-12);
-    EXPECT_NEAR(r.B, 11.2, 1e-9);
-    EXPECT_NEAR(r.C, 0.81, 1e-12);
+    confereInterpolacao(r, 1234.5, 0.17, 11.2, 0.81);
     EXPECT_EQ(r.Nome, "");
-    EXPECT_EQ(r.Autor, "Interpolação");
 }
 
 TEST_F(Interpolacao, SoOsOitoEstadosContam)
@@ -105,27 +108,35 @@ TEST_F(Interpolacao, SemEstacaoNosOitoEstadosDaZeros)
     EXPECT_EQ(vazio.K, 0);
 }
 
-TEST_F(Interpolacao, AOrdemDosTextosImporta)
+// The point is the texts as they come, the latitude first, each cut at nine characters:
+// swapped texts, or a text with a tenth character, are not the point of the station
+// that stands where they would read.
+TEST_F(Interpolacao, TextosComoVemNaoCoincidemComAEstacao)
 {
-    TSecoes s;
-    s[12].registros = {estacao({"Aqui", 1500, 0.2, 12, 0.8, "A (1)", "20°00'00\"", "45°00'00\""}),
-                       estacao({"Longe", 500, 0.2, 12, 0.8, "B (1)", "30°00'00\"", "30°00'00\""})};
-    TEstacao r = preenchido();
-    com(s).interpola("45°00'00\"", "20°00'00\"", r);
-    EXPECT_EQ(r.Autor, "Interpolação");
-    EXPECT_EQ(r.Latitude, "45°00'00\"");
-}
-
-TEST_F(Interpolacao, TextoDeDezCaracteresNaoCoincideEEhCortadoANove)
-{
-    TSecoes s;
-    s[12].registros = {estacao({"Aqui", 1500, 0.2, 12, 0.8, "A (1)", "20°00'00\"", "45°00'00\""}),
-                       estacao({"Longe", 500, 0.2, 12, 0.8, "B (1)", "10°00'00\"", "40°00'00\""})};
-    TEstacao r = preenchido();
-    com(s).interpola("21°00'00\"xyz", "44°00'00\"", r);
-    EXPECT_EQ(r.Autor, "Interpolação");
-    EXPECT_EQ(r.Latitude, "21°00'00\"");
-    EXPECT_EQ(r.Longitude, "44°00'00\"");
+    const struct {
+        const char* caso;
+        TEstacaoTeste longe;
+        const char* latitude;
+        const char* longitude;
+        const char* latitudeGuardada;
+    } casos[] = {
+        {"a ordem dos textos importa", {"Longe", 500, 0.2, 12, 0.8, "B (1)", "30°00'00\"", "30°00'00\""},
+         "45°00'00\"", "20°00'00\"", "45°00'00\""},
+        {"dez caracteres não coincidem e são cortados a nove",
+         {"Longe", 500, 0.2, 12, 0.8, "B (1)", "10°00'00\"", "40°00'00\""}, "21°00'00\"xyz", "44°00'00\"",
+         "21°00'00\""},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        TSecoes s;
+        s[12].registros = {estacao({"Aqui", 1500, 0.2, 12, 0.8, "A (1)", "20°00'00\"", "45°00'00\""}),
+                           estacao(c.longe)};
+        TEstacao r = preenchido();
+        com(s).interpola(c.latitude, c.longitude, r);
+        EXPECT_EQ(r.Autor, "Interpolação");
+        EXPECT_EQ(r.Latitude, c.latitudeGuardada);
+        EXPECT_EQ(r.Longitude, c.longitude);
+    }
 }
 
 // Texts that differ only in a mark convert to the station's own point: that station is
@@ -182,13 +193,10 @@ TEST_F(Interpolacao, EstacaoComCoordenadaDanificadaFicaDeFora)
         s[4].registros = {estacao(ruim)};
         s[12].registros = {estacao(boa)};
         s[24].registros = {estacao(ruim)};
+        SCOPED_TRACE(testing::Message() << caso.latitude << " " << caso.longitude);
         TEstacao r = preenchido();
         com(s).interpola("21°00'00\"", "46°00'00\"", r);
-        EXPECT_NEAR(r.K, 1500, 1e-9) << caso.latitude << " " << caso.longitude;
-        EXPECT_NEAR(r.A, 0.2, 1e-12);
-        EXPECT_NEAR(r.B, 12, 1e-9);
-        EXPECT_NEAR(r.C, 0.8, 1e-12);
-        EXPECT_EQ(r.Autor, "Interpolação");
+        confereInterpolacao(r, 1500, 0.2, 12, 0.8);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "tests/rainfall_equations/nucleo/ArquivosDeTeste.h"
 #include "plataforma/nucleo/TPastaPrograma.h"
 #include "rainfall_equations/nucleo/TBDPrecipitacao.h"
+#include "tests/rainfall_equations/nucleo/ComumConsulta.h"
 
 #include <gtest/gtest.h>
 
@@ -13,17 +14,6 @@ namespace {
 std::string danificado(const std::string& caminho)
 {
     return "O arquivo " + caminho + " está incompleto ou danificado.";
-}
-
-template <typename Erro, typename Acao>
-std::string mensagemDe(Acao acao)
-{
-    try {
-        acao();
-    } catch (const Erro& e) {
-        return e.what();
-    }
-    return "(nenhum erro)";
 }
 
 // Section s holds s % 3 localities named "<code> <i>".

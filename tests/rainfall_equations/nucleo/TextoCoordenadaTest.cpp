@@ -49,16 +49,26 @@ TEST(TextoCoordenada, LeituraSegueOSeparadorDecimal)
     defineConfiguracaoRegional(antes);
 }
 
-TEST(TextoCoordenada, EscritaTruncaACadaPasso)
+// The plain writing truncates at each step; the rounded one goes to the nearest second.
+TEST(TextoCoordenada, EscritaTruncadaEArredondada)
 {
     struct Caso {
         double graus;
-        const char* texto;
+        const char* truncado;
+        const char* arredondado;
     };
-    for (const Caso& c : {Caso{20.5, "20°30'00\""}, Caso{20.999999, "20°59'59\""}, Caso{15.2, "15°11'59\""},
-                          Caso{0.0, "00°00'00\""}, Caso{5.0, "05°00'00\""}, Caso{45.25, "45°15'00\""},
-                          Caso{19.0 + 2.0 / 60 + 13.9 / 3600, "19°02'13\""}}) {
-        EXPECT_EQ(formataCoordenada(c.graus), c.texto) << c.graus;
+    for (const Caso& c : {Caso{20.5, "20°30'00\"", "20°30'00\""}, Caso{20.999999, "20°59'59\"", "21°00'00\""},
+                          Caso{15.2, "15°11'59\"", "15°12'00\""}, Caso{0.0, "00°00'00\"", "00°00'00\""},
+                          Caso{5.0, "05°00'00\"", "05°00'00\""}, Caso{45.25, "45°15'00\"", "45°15'00\""},
+                          Caso{19.0 + 2.0 / 60 + 13.9 / 3600, "19°02'13\"", "19°02'14\""},
+                          Caso{15.533333, "15°31'59\"", "15°32'00\""}, Caso{47.333333, "47°19'59\"", "47°20'00\""},
+                          Caso{21.2333, "21°13'59\"", "21°14'00\""},
+                          Caso{19.0 + 2.0 / 60 + 13.4 / 3600, "19°02'13\"", "19°02'13\""},
+                          Caso{19.0 + 2.0 / 60 + 13.6 / 3600, "19°02'13\"", "19°02'14\""},
+                          Caso{10.0 + 59.0 / 60 + 59.7 / 3600, "10°59'59\"", "11°00'00\""}}) {
+        SCOPED_TRACE(testing::Message() << c.graus);
+        EXPECT_EQ(formataCoordenada(c.graus), c.truncado);
+        EXPECT_EQ(formataCoordenadaArredondada(c.graus), c.arredondado);
     }
 }
 
@@ -68,20 +78,6 @@ TEST(TextoCoordenada, EscritaELeituraFicamDentroDeUmSegundo)
         const double lido = leCoordenada(formataCoordenada(graus));
         EXPECT_LE(lido, graus);
         EXPECT_GT(lido, graus - 1.0 / 3600);
-    }
-}
-
-TEST(TextoCoordenada, EscritaArredondadaVaiAoSegundoMaisProximo)
-{
-    struct Caso {
-        double graus;
-        const char* texto;
-    };
-    for (const Caso& c : {Caso{15.533333, "15°32'00\""}, Caso{47.333333, "47°20'00\""}, Caso{21.2333, "21°14'00\""},
-                          Caso{20.999999, "21°00'00\""}, Caso{15.2, "15°12'00\""}, Caso{20.5, "20°30'00\""},
-                          Caso{0.0, "00°00'00\""}, Caso{19.0 + 2.0 / 60 + 13.4 / 3600, "19°02'13\""},
-                          Caso{19.0 + 2.0 / 60 + 13.6 / 3600, "19°02'14\""}, Caso{10.0 + 59.0 / 60 + 59.7 / 3600, "11°00'00\""}}) {
-        EXPECT_EQ(formataCoordenadaArredondada(c.graus), c.texto) << c.graus;
     }
 }
 
