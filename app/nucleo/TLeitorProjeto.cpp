@@ -5,6 +5,7 @@
 #include "plataforma/nucleo/Excecoes.h"
 #include "plataforma/nucleo/TCodigoWindows1252.h"
 #include "plataforma/nucleo/TLeituraArquivo.h"
+#include "plataforma/nucleo/TLinhasTexto.h"
 
 #include <algorithm>
 
@@ -113,13 +114,7 @@ std::string_view TLeitorProjeto::linhaBruta()
 {
     if (posicao_ >= bytes_.size())
         return {};
-    const std::size_t lf = bytes_.find('\n', posicao_);
-    const std::size_t fim = lf == std::string_view::npos ? bytes_.size() : lf;
-    std::string_view linha = bytes_.substr(posicao_, fim - posicao_);
-    posicao_ = lf == std::string_view::npos ? bytes_.size() : lf + 1;
-    if (lf != std::string_view::npos && !linha.empty() && linha.back() == '\r')
-        linha.remove_suffix(1);
-    return linha;
+    return TLinhasTexto::proxima(bytes_, posicao_);
 }
 
 void TLeitorProjeto::pula(int linhas)

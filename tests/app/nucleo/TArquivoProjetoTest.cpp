@@ -195,7 +195,8 @@ TEST(ArquivoProjeto, TriangularSoComCabecalhoNaoEscondeColunas)
     EXPECT_TRUE(std::holds_alternative<TEfeitoEstrada>(lida.efeitos[2]));
 }
 
-// Lines are cut at LF with or without CR, read whole, and the prefixes are never checked.
+// Lines are cut at LF with or without CR (the last one also where its LF is missing), read
+// whole, and the prefixes are never checked.
 TEST(ArquivoProjeto, LinhasComOuSemCrECortesFixos)
 {
     const TDadosTerraco d = projetoTrapezoidal();
@@ -205,6 +206,9 @@ TEST(ArquivoProjeto, LinhasComOuSemCrECortesFixos)
     std::string semFimNaUltima = junta(l);
     semFimNaUltima.resize(semFimNaUltima.size() - 2);
     EXPECT_EQ(TLeitorProjeto::leTexto(semFimNaUltima).dados, d);
+    std::string soCrNaUltima = junta(l);
+    soCrNaUltima.pop_back();
+    EXPECT_EQ(TLeitorProjeto::leTexto(soCrNaUltima).dados, d);
 
     l[4] = std::string(100000, 'x') + "\r";  // a CR not before the LF stays
     l[12] = "X=25";
