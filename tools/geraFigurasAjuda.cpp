@@ -141,10 +141,7 @@ bool trena(const QString& pasta)
     const QPainterPath avaliado = curva(200, 0.8);
     QPainterPath area = acima;
     area.connectPath(avaliado.toReversed());
-    p.setPen(Qt::NoPen);
-    p.setBrush(cores::areaFundo);
-    p.drawPath(area);
-    p.setBrush(Qt::NoBrush);
+    d.areaContribuicao(area);
     p.setPen(QPen(cores::soloLinha, 5));
     p.drawPath(acima);
     p.drawPath(avaliado);

@@ -119,6 +119,14 @@ void TDesenho::linhaTracejada(QPointF a, QPointF b, const QColor& cor, qreal esp
     pintor_.drawLine(a, b);
 }
 
+void TDesenho::areaContribuicao(const QPainterPath& area)
+{
+    pintor_.setPen(Qt::NoPen);
+    pintor_.setBrush(cores::areaFundo);
+    pintor_.drawPath(area);
+    pintor_.setBrush(Qt::NoBrush);
+}
+
 bool TDesenho::grava(const QString& caminho)
 {
     pintor_.end();

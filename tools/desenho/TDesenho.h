@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QString>
 
 namespace cores {
@@ -49,6 +50,9 @@ public:
     // A red ring drawing the eye to `centro`.
     void realce(QPointF centro, qreal raio);
     void linhaTracejada(QPointF a, QPointF b, const QColor& cor, qreal espessura = 1.0);
+    // The contributing area, filled in its colour with no outline; the brush is left empty
+    // for the strokes drawn over it.
+    void areaContribuicao(const QPainterPath& area);
 
     // The format follows the name's suffix (.bmp, .png).
     bool grava(const QString& caminho);

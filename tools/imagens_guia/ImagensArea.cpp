@@ -24,10 +24,7 @@ void desenhaTerracos(TDesenho& d, qreal topo, qreal base)
     area.lineTo(290, base - 12);
     area.cubicTo(200, base - 12 + 14, 90, base - 14, 10, base);
     area.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(cores::areaFundo);
-    p.drawPath(area);
-    p.setBrush(Qt::NoBrush);
+    d.areaContribuicao(area);
     p.setPen(QPen(cores::soloLinha, 1.5, Qt::DashLine));
     p.drawPath(curva(topo, topo + 10, 12));
     QPainterPath terraco;
@@ -163,10 +160,9 @@ void desenhaAngulo(TDesenho& d)
         pontos[i] = n + QPointF(std::cos(a), -std::sin(a)) * distancias[i];
         contorno << pontos[i];
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(cores::areaFundo);
-    p.drawPolygon(contorno);
-    p.setBrush(Qt::NoBrush);
+    QPainterPath area;
+    area.addPolygon(contorno);
+    d.areaContribuicao(area);
     p.setPen(QPen(cores::grama, 1.2));
     p.drawPolygon(contorno);
     // The angle of the third sight, counted from the first.

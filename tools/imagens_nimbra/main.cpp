@@ -1,5 +1,6 @@
 // Draws the about picture of the rainfall-equation consultation: its name, a family of
 // intensity-duration-frequency curves under the rain, and the credit of the data.
+#include "tools/desenho/Chuva.h"
 #include "tools/desenho/Fonte.h"
 #include "rainfall_equations/nucleo/FontesDados.h"
 
@@ -33,16 +34,9 @@ void fundo(QPainter& p)
 
 void nuvemEChuva(QPainter& p)
 {
-    p.setPen(QPen(QColor(60, 110, 190, 160), 1.6, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 30; ++i) {
-        const double x = 340 + (i * 41) % 200;
-        const double y = 40 + (i * 29) % 40;
-        p.drawLine(QPointF(x, y), QPointF(x - 4, y + 10));
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(150, 165, 185));
-    for (const QRectF& parte : {QRectF(330, 8, 90, 32), QRectF(380, -2, 90, 40), QRectF(450, 10, 90, 28)})
-        p.drawEllipse(parte);
+    desenhaChuva(p, {.gota = QColor(60, 110, 190, 160), .gotas = 30, .inicio = {340, 40}, .passo = {41, 29},
+                     .faixa = {200, 40}, .queda = 10, .nuvem = QColor(150, 165, 185),
+                     .partes = {QRectF(330, 8, 90, 32), QRectF(380, -2, 90, 40), QRectF(450, 10, 90, 28)}});
 }
 
 // Curves of the form K·T^a/(t+b)^c for three return periods: the shape the database

@@ -1,4 +1,5 @@
 #include "tools/imagens_programa/Desenhos.h"
+#include "tools/desenho/Chuva.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -51,16 +52,9 @@ void terraco(QPainter& p)
 
 void chuva(QPainter& p)
 {
-    p.setPen(QPen(QColor(70, 120, 200, 170), 1.6, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 24; ++i) {
-        const double x = 330 + (i * 37) % 260;
-        const double y = 18 + (i * 53) % 90;
-        p.drawLine(QPointF(x, y), QPointF(x - 4, y + 11));
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(160, 175, 195));
-    for (const QRectF& nuvem : {QRectF(360, 2, 80, 26), QRectF(400, -6, 70, 34), QRectF(470, 4, 90, 24)})
-        p.drawEllipse(nuvem);
+    desenhaChuva(p, {.gota = QColor(70, 120, 200, 170), .gotas = 24, .inicio = {330, 18}, .passo = {37, 53},
+                     .faixa = {260, 90}, .queda = 11, .nuvem = QColor(160, 175, 195),
+                     .partes = {QRectF(360, 2, 80, 26), QRectF(400, -6, 70, 34), QRectF(470, 4, 90, 24)}});
 }
 
 void titulo(QPainter& p)

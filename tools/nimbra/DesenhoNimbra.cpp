@@ -2,6 +2,7 @@
 
 #include "rainfall_equations/nucleo/CoresMapaBrasil.h"
 #include "rainfall_equations/nucleo/UnBD.h"
+#include "tools/desenho/Fonte.h"
 #include "tools/nimbra/MapaBrasil.h"
 
 #include <QFont>
@@ -59,14 +60,13 @@ QRgb corDaLetra(QRgb fundo)
     return qGray(fundo) < 128 ? rgb(CorLetraClara) : rgb(CorLetraEscura);
 }
 
+// The wide face of the drawing kit, bold and not smoothed, so that every pixel of a code
+// is a colour of the map's palette.
 QFont fonteSigla(int tamanho)
 {
-    QFont fonte;
-    fonte.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    fonte.setPixelSize(tamanho);
-    fonte.setBold(true);
-    fonte.setStyleStrategy(QFont::NoAntialias);
-    return fonte;
+    QFont f = fonteLarga(tamanho, true);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
 }
 
 // The chamfer distance of each pixel of colour `cor` to the nearest pixel of another

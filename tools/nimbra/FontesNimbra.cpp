@@ -94,6 +94,31 @@ QString origemDe(const QString& arquivo, const TLinhaCsv& linha, const QString& 
     return QStringLiteral("%1, linha %2 (%3)").arg(arquivo.section('/', -1)).arg(linha.numero).arg(nome);
 }
 
+// The columns of a CSV file that place a record: its name, its state's code and its
+// coordinates.
+struct TColunasLugar {
+    QString nome;
+    QString estado;
+    QString latitude;
+    QString longitude;
+};
+
+// A record of `linha` with its name, state, coordinates and origin read from `colunas`;
+// the rest of the record is left to the caller.
+template <typename Registro>
+TRegistroFonte<Registro> lugar(const QString& arquivo, const TLinhaCsv& linha, const TColunasLugar& colunas)
+{
+    const QString nome = linha.valores.at(colunas.nome);
+    TRegistroFonte<Registro> r;
+    r.origem = origemDe(arquivo, linha, nome);
+    const std::string origem = r.origem.toStdString();
+    r.estado = estadoDaSigla(linha.valores.at(colunas.estado), origem);
+    r.latitude = numero(linha, colunas.latitude, origem);
+    r.longitude = numero(linha, colunas.longitude, origem);
+    r.registro.Nome = nome.toStdString();
+    return r;
+}
+
 QPolygonF anel(const QJsonArray& pontos)
 {
     QPolygonF poligono;
@@ -114,14 +139,8 @@ std::vector<TEstacaoFonte> leEstacoesFonte(const QString& arquivo, const std::st
 {
     std::vector<TEstacaoFonte> estacoes;
     for (const TLinhaCsv& linha : linhasCsv(arquivo)) {
-        const QString nome = linha.valores.at("nome");
-        TEstacaoFonte e;
-        e.origem = origemDe(arquivo, linha, nome);
+        TEstacaoFonte e = lugar<TEstacao>(arquivo, linha, {"nome", "uf", "latitude", "longitude"});
         const std::string origem = e.origem.toStdString();
-        e.estado = estadoDaSigla(linha.valores.at("uf"), origem);
-        e.latitude = numero(linha, "latitude", origem);
-        e.longitude = numero(linha, "longitude", origem);
-        e.registro.Nome = nome.toStdString();
         e.registro.K = numero(linha, "K", origem);
         e.registro.A = numero(linha, "a", origem);
         e.registro.B = numero(linha, "b", origem);
@@ -135,17 +154,8 @@ std::vector<TEstacaoFonte> leEstacoesFonte(const QString& arquivo, const std::st
 std::vector<TLocalidadeFonte> leLocalidadesFonte(const QString& arquivo)
 {
     std::vector<TLocalidadeFonte> localidades;
-    for (const TLinhaCsv& linha : linhasCsv(arquivo)) {
-        const QString nome = linha.valores.at("name");
-        TLocalidadeFonte l;
-        l.origem = origemDe(arquivo, linha, nome);
-        const std::string origem = l.origem.toStdString();
-        l.estado = estadoDaSigla(linha.valores.at("uf_code"), origem);
-        l.latitude = numero(linha, "lat", origem);
-        l.longitude = numero(linha, "lon", origem);
-        l.registro.Nome = nome.toStdString();
-        localidades.push_back(std::move(l));
-    }
+    for (const TLinhaCsv& linha : linhasCsv(arquivo))
+        localidades.push_back(lugar<TLocalidade>(arquivo, linha, {"name", "uf_code", "lat", "lon"}));
     return localidades;
 }
 
