@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -169,6 +170,10 @@ QImage comPaleta(const QImage& figura)
         paleta << rgb(l.Cor);
     QImage indexada(figura.size(), QImage::Format_Indexed8);
     indexada.setColorTable(paleta);
+    // Rows are padded to whole words, which the file keeps and QImage::fill leaves alone:
+    // unzeroed, the padding would carry whatever the memory held, and the map would differ
+    // from build to build.
+    std::memset(indexada.bits(), 0, static_cast<std::size_t>(indexada.sizeInBytes()));
     for (int y = 0; y < figura.height(); ++y)
         for (int x = 0; x < figura.width(); ++x) {
             const qsizetype indice = paleta.indexOf(figura.pixel(x, y));
