@@ -18,6 +18,7 @@
 #include "plataforma/TImpressora.h"
 #include "plataforma/TImpressoraPadrao.h"
 #include "plataforma/TJanelaAtiva.h"
+#include "plataforma/TMarcaArranque.h"
 #include "plataforma/TNavegador.h"
 #include "plataforma/nucleo/TPastaPrograma.h"
 
@@ -354,6 +355,7 @@ void TFPrincipal::FormShow()
         encerraPrograma();
         return;
     }
+    TMarcaArranque::agenda();
     mostraFInicial();
 }
 
