@@ -138,7 +138,6 @@ TFPrincipal::TFPrincipal(QWidget* pai)
     resize(792, 822);
     if (screen() != nullptr)
         move(screen()->availableGeometry().center() - rect().center());
-    setWindowState(Qt::WindowMaximized);
 }
 
 void TFPrincipal::carregaFiguras()
@@ -306,6 +305,15 @@ QMdiSubWindow* TFPrincipal::mostraJanelaFilha(TFEntdados* janela)
     QMdiSubWindow* moldura = TFEntdados::mostraNaArea(MdiArea1, janela);
     moldura->move(0, 0);
     return moldura;
+}
+
+// A window state asked for makes the native window at once; asked for here, that is the
+// window the showing makes anyway, never one the constructor makes before it.
+void TFPrincipal::setVisible(bool visivel)
+{
+    if (visivel && !testAttribute(Qt::WA_WState_Created))
+        setWindowState(windowState() | Qt::WindowMaximized);
+    QMainWindow::setVisible(visivel);
 }
 
 void TFPrincipal::showEvent(QShowEvent* evento)

@@ -138,6 +138,9 @@ public:
     // folder and the help binding.
     static void substituiInicio(const QString& pasta, std::function<void()> carregaControle);
 
+    // Shown, the window opens maximized.
+    void setVisible(bool visivel) override;
+
 protected:
     void showEvent(QShowEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;

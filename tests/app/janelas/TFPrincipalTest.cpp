@@ -96,9 +96,16 @@ TEST_F(JanelasTest, ControleCarregadoNaAberturaDaJanelaDeixaOProgramaSeguir)
     EXPECT_TRUE(FPrincipal->isVisible());
 }
 
+// Its native window is made once, by the showing: one made by the constructor costs the
+// start-up its own round of the window system.
 TEST_F(JanelasTest, JanelaPrincipalMaximizadaComTituloMorlin)
 {
-    iniciaPrincipal();
+    FPrincipal = new TFPrincipal;
+    EXPECT_FALSE(FPrincipal->testAttribute(Qt::WA_WState_Created));
+    EXPECT_EQ(FPrincipal->windowHandle(), nullptr);
+    clicaAberturaQuandoAparecer();
+    FPrincipal->show();
+    ASSERT_TRUE(esperaAte([] { return FInicial && !FInicial->isVisible(); }));
     EXPECT_EQ(FPrincipal->windowTitle(), "Morlin");
     EXPECT_TRUE(FPrincipal->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(FPrincipal->centralWidget(), FPrincipal->areaMdi());
