@@ -41,6 +41,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -51,9 +52,11 @@ constexpr std::uint32_t contextoComoUsar = 10043;
 const QString filtroAbrir = QStringLiteral("Arquivo do texto|*.txt");
 const QString filtroSalvar = QStringLiteral("Arquivo de texto|*.txt");
 
-// The tool-bar pictures by index; index 4 has none.
+// The tool-bar pictures by index; index 4 has none. The project tool bar's come first, and
+// only they have greyed versions.
 const char* const figurasBarra[] = {"novo",  "abrir", "salvar",     "fechar",      "",         "impressora",
                                     "ajuda", "sair",  "web_sobre", "web_citacao", "web_ajuda"};
+constexpr int figurasDoProjeto = 4;
 
 QString pastaAjudaSubstituta;
 std::function<void()> cargaSubstituta;
@@ -142,11 +145,14 @@ TFPrincipal::TFPrincipal(QWidget* pai)
 
 void TFPrincipal::carregaFiguras()
 {
-    for (const char* nome : figurasBarra) {
+    for (int indice = 0; indice < static_cast<int>(std::size(figurasBarra)); ++indice) {
+        const char* const nome = figurasBarra[indice];
         const QString base = QStringLiteral("icones/") + QLatin1String(nome);
-        ilAtivado.append(*nome == '\0' ? QPixmap() : QPixmap(TImagemPrograma::caminho(base + ".png")));
-        ilDesativado.append(*nome == '\0' ? QPixmap()
-                                          : QPixmap(TImagemPrograma::caminho(base + "_desativado.png")));
+        const bool temFigura = *nome != '\0';
+        ilAtivado.append(temFigura ? QPixmap(TImagemPrograma::caminho(base + ".png")) : QPixmap());
+        ilDesativado.append(temFigura && indice < figurasDoProjeto
+                                ? QPixmap(TImagemPrograma::caminho(base + "_desativado.png"))
+                                : QPixmap());
     }
 }
 
