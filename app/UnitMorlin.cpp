@@ -49,6 +49,7 @@ namespace {
 constexpr std::uint32_t contextoConteudo = 10031;
 constexpr std::uint32_t contextoComoUsar = 10043;
 
+const QString mensagemSemControle = QStringLiteral("O arquivo de ajuda provalvemente não está instalado");
 const QString filtroAbrir = QStringLiteral("Arquivo do texto|*.txt");
 const QString filtroSalvar = QStringLiteral("Arquivo de texto|*.txt");
 
@@ -59,7 +60,7 @@ const char* const figurasBarra[] = {"novo",  "abrir", "salvar",     "fechar",   
 constexpr int figurasDoProjeto = 4;
 
 QString pastaAjudaSubstituta;
-std::function<void()> cargaSubstituta;
+std::function<bool()> presencaSubstituta;
 
 QString pastaDaAjuda()
 {
@@ -68,12 +69,9 @@ QString pastaDaAjuda()
     return QFile::decodeName(QByteArray::fromStdString(pastaPrograma()));
 }
 
-void carregaControleAjuda()
+bool controleAjudaPresente()
 {
-    if (cargaSubstituta)
-        cargaSubstituta();
-    else
-        HHLoadControl();
+    return presencaSubstituta ? presencaSubstituta() : HHControlPresent();
 }
 
 // The locale's long time format names the time zone; a clock in the status bar does not.
@@ -363,9 +361,9 @@ void TFPrincipal::FormShow()
     arquivoAjuda = QFileInfo(pastaDaAjuda() + QStringLiteral("AjudaMorlin.chm")).absoluteFilePath();
     if (!QFileInfo::exists(arquivoAjuda))
         TCaixaMensagem::mostra(QStringLiteral("Arquivo de ajuda não encontrado\n") + arquivoAjuda, this);
-    carregaControleAjuda();
-    if (HHControlModule == nullptr) {
-        TCaixaMensagem::mostra(QStringLiteral("O arquivo de ajuda provalvemente não está instalado"), this);
+    // The control itself is loaded by the first help request.
+    if (!controleAjudaPresente()) {
+        TCaixaMensagem::mostra(mensagemSemControle, this);
         encerraPrograma();
         return;
     }
@@ -460,15 +458,20 @@ void TFPrincipal::SairClick()
 }
 
 // A request for the help's contents (the consultation's "Conteúdo") shows the contents
-// topic, the one the main menu's "Conteúdo" shows.
+// topic, the one the main menu's "Conteúdo" shows. The first request loads the control; one
+// that was there at the start but does not load is said so, and the program goes on.
 bool TFPrincipal::chamarAjudaHtml(std::uint16_t comando, std::uint32_t dados, bool& chamarAjuda)
 {
     if (comando != HELP_CONTEXT && comando != HELP_CONTEXTPOPUP && comando != HELP_FINDER)
         return true;
     const std::uint32_t contexto = comando == HELP_FINDER ? contextoConteudo : dados;
-    if (HHProc != nullptr)
-        HHProc(0, QFile::encodeName(arquivoAjuda).constData(), HH_HELP_CONTEXT, contexto);
+    HHLoadControl();
     chamarAjuda = false;
+    if (HHProc == nullptr) {
+        TCaixaMensagem::mostra(mensagemSemControle, this);
+        return true;
+    }
+    HHProc(0, QFile::encodeName(arquivoAjuda).constData(), HH_HELP_CONTEXT, contexto);
     return true;
 }
 
@@ -738,8 +741,8 @@ void TFPrincipal::RelatorioDeAvaliacaoClick()
     TJanelaAtiva::mostra(FRelatorioAvaliacao);
 }
 
-void TFPrincipal::substituiInicio(const QString& pasta, std::function<void()> carregaControle)
+void TFPrincipal::substituiInicio(const QString& pasta, std::function<bool()> controlePresente)
 {
     pastaAjudaSubstituta = pasta;
-    cargaSubstituta = std::move(carregaControle);
+    presencaSubstituta = std::move(controlePresente);
 }

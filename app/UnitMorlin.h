@@ -134,9 +134,9 @@ public:
     bool projetoAlterado() const;
 
     // For tests: the folder in which the start-up looks for the help file (ending in "/")
-    // and what it runs to load the help control. Empty values bring back the program's
-    // folder and the help binding.
-    static void substituiInicio(const QString& pasta, std::function<void()> carregaControle);
+    // and what tells it whether the help control is installed. Empty values bring back the
+    // program's folder and the help binding.
+    static void substituiInicio(const QString& pasta, std::function<bool()> controlePresente);
 
     // Shown, the window opens maximized.
     void setVisible(bool visivel) override;

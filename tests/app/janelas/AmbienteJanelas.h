@@ -75,7 +75,7 @@ protected:
         HHProc = htmlHelpFalso;
         chamadasAjuda.clear();
         criaArquivoAjuda();
-        TFPrincipal::substituiInicio(pastaAjuda.path() + "/", [] {});
+        TFPrincipal::substituiInicio(pastaAjuda.path() + "/", [] { return true; });
         vigiaAbertura.callOnTimeout([this] {
             if (FInicial && FInicial->isVisible()) {
                 vigiaAbertura.stop();
