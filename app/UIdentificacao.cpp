@@ -1,6 +1,5 @@
 #include "app/UIdentificacao.h"
 
-#include "app/UEntDados.h"
 #include "app/UnitMorlin.h"
 #include "app/nucleo/RegrasEntrada.h"
 #include "plataforma/TAjudaAplicacao.h"
@@ -120,7 +119,7 @@ void TFIdentificacao::showEvent(QShowEvent* evento)
 // so the values typed into the data entry are never thrown away.
 void TFIdentificacao::OKClick()
 {
-    if (!FEntdados)
+    if (!FPrincipal->temEntradaDeDados())
         FPrincipal->iniciaEntradaDeDados();
     close();
 }
@@ -128,7 +127,7 @@ void TFIdentificacao::OKClick()
 void TFIdentificacao::CancelarClick()
 {
     close();
-    if (!FEntdados)
+    if (!FPrincipal->temEntradaDeDados())
         FPrincipal->aplicaEvento(TEstadoComandos::TEvento::identificacaoCancelada);
 }
 

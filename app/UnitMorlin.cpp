@@ -1,11 +1,9 @@
 #include "app/UnitMorlin.h"
 
+#include "app/TJanelasSobDemanda.h"
 #include "app/TPaginasWeb.h"
-#include "app/UCadernetaDeCampo.h"
-#include "app/UEntDados.h"
 #include "app/UIdentificacao.h"
 #include "app/UInicial.h"
-#include "app/URelatorioAvaliacao.h"
 #include "app/hh.h"
 #include "app/nucleo/TGravadorProjeto.h"
 #include "app/nucleo/TLeitorProjeto.h"
@@ -15,8 +13,6 @@
 #include "plataforma/TDialogoArquivo.h"
 #include "plataforma/TFontePadrao.h"
 #include "plataforma/TImagemPrograma.h"
-#include "plataforma/TImpressora.h"
-#include "plataforma/TImpressoraPadrao.h"
 #include "plataforma/TJanelaAtiva.h"
 #include "plataforma/TMarcaArranque.h"
 #include "plataforma/TNavegador.h"
@@ -31,10 +27,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QScreen>
 #include <QShowEvent>
-#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -306,7 +300,7 @@ QLabel* TFPrincipal::painelStatus(int indice) const
 // area scrolls to the rest.
 QMdiSubWindow* TFPrincipal::mostraJanelaFilha(TFEntdados* janela)
 {
-    QMdiSubWindow* moldura = TFEntdados::mostraNaArea(MdiArea1, janela);
+    QMdiSubWindow* moldura = TJanelasSobDemanda::carrega().mostraNaArea(MdiArea1, janela);
     moldura->move(0, 0);
     return moldura;
 }
@@ -426,11 +420,9 @@ void TFPrincipal::AjudaClick(QObject* Sender)
     }
 }
 
-// A confirmed choice becomes the user's default printer; a cancelled dialog changes nothing.
 void TFPrincipal::configuraImpressoraClick()
 {
-    if (TImpressora::configura(this))
-        TImpressoraPadrao::define(TImpressora::impressora().printerName());
+    TJanelasSobDemanda::carrega().configuraImpressora(this);
 }
 
 void TFPrincipal::Vexoweb(QObject* Sender)
@@ -514,9 +506,15 @@ void TFPrincipal::aplicaEvento(TEstadoComandos::TEvento evento)
     aplicaEstado(estadoComandos().apos(evento));
 }
 
+bool TFPrincipal::temEntradaDeDados() const
+{
+    const TJanelasSobDemanda* janelas = TJanelasSobDemanda::carregadas();
+    return janelas != nullptr && janelas->haEntradaDeDados();
+}
+
 bool TFPrincipal::projetoAlterado() const
 {
-    return FEntdados && dadosDoProjeto() != dadosGravados_;
+    return temEntradaDeDados() && dadosDoProjeto() != dadosGravados_;
 }
 
 // Only unsaved work is asked for: a project left as it was created, read or last
@@ -556,20 +554,16 @@ void TFPrincipal::descartaJanelasDoProjeto()
         FIdentificacao->deleteLater();
         FIdentificacao = nullptr;
     }
-    if (FEntdados) {
-        FEntdados->close();
-        FEntdados = nullptr;
-    }
+    if (TJanelasSobDemanda* janelas = TJanelasSobDemanda::carregadas())
+        janelas->fechaEntradaDeDados();
     aplicaEvento(TEstadoComandos::TEvento::janelasDescartadas);
 }
 
 void TFPrincipal::iniciaEntradaDeDados()
 {
-    FEntdados = new TFEntdados;
-    TAplicacao::liga(FEntdados.data(), &TFEntdados::pedidoFecharProjeto, this, [this] { FecharProjetoClick(); });
-    connect(FEntdados, &TFEntdados::avaliacaoConcluida, this,
-            [this] { aplicaEvento(TEstadoComandos::TEvento::avaliacaoConcluida); });
-    mostraJanelaFilha(FEntdados);
+    TFEntdados* entrada = TJanelasSobDemanda::carrega().criaEntradaDeDados(
+        this, [this] { FecharProjetoClick(); }, [this] { aplicaEvento(TEstadoComandos::TEvento::avaliacaoConcluida); });
+    mostraJanelaFilha(entrada);
     aplicaEvento(TEstadoComandos::TEvento::entradaIniciada);
 }
 
@@ -600,7 +594,7 @@ void TFPrincipal::AbrirProjetoClick()
 
 void TFPrincipal::SalvarClick()
 {
-    if (!FEntdados) {
+    if (!temEntradaDeDados()) {
         TCaixaMensagem::mostra(QStringLiteral("operação inválida"), this);
         return;
     }
@@ -642,7 +636,7 @@ QString TFPrincipal::escolheArquivoParaSalvar()
 // written: after a failure, Save still writes where it wrote before.
 bool TFPrincipal::salvaComo()
 {
-    if (!FEntdados) {
+    if (!temEntradaDeDados()) {
         TCaixaMensagem::mostra(QStringLiteral("operação inválida"), this);
         return false;
     }
@@ -660,20 +654,14 @@ void TFPrincipal::FecharProjetoClick()
     if (precisaSalvar() && !perguntaSalvar(projetoSalvo))
         return;
     descartaJanelasDoProjeto();
-    if (FRelatorioAvaliacao) {
-        FRelatorioAvaliacao->close();
-        FRelatorioAvaliacao = nullptr;
-    }
-    if (FCadernetaDeCampo) {
-        FCadernetaDeCampo->close();
-        FCadernetaDeCampo = nullptr;
-    }
+    if (TJanelasSobDemanda* janelas = TJanelasSobDemanda::carregadas())
+        janelas->fechaRelatorioECaderneta();
     aplicaEvento(TEstadoComandos::TEvento::fechado);
 }
 
 TDadosTerraco TFPrincipal::dadosDoProjeto() const
 {
-    TDadosTerraco dados = FEntdados->lerDados();
+    TDadosTerraco dados = TJanelasSobDemanda::carrega().dadosDaEntrada();
     if (FIdentificacao)
         dados.identificacao = FIdentificacao->textos();
     return dados;
@@ -694,11 +682,13 @@ void TFPrincipal::gravaProjeto(const QString& nome)
 void TFPrincipal::AbrirArquivoTxt(const QString& nome)
 {
     const TLeituraProjeto leitura = TLeitorProjeto::le(caminhoLocal(nome));
+    // Windows that cannot be loaded leave the project in hand as it is.
+    TJanelasSobDemanda& janelas = TJanelasSobDemanda::carrega();
     descartaJanelasDoProjeto();
     FIdentificacao = new TFIdentificacao(this);
     FIdentificacao->defineTextos(leitura.dados.identificacao);
     iniciaEntradaDeDados();
-    FEntdados->aplicaLeitura(leitura);
+    janelas.aplicaLeitura(leitura);
     nomeArquivo = nome;
     dadosGravados_ = dadosDoProjeto();
 }
@@ -710,12 +700,10 @@ void TFPrincipal::chamarFIdentificacaoClick()
     TJanelaAtiva::mostra(FIdentificacao);
 }
 
-// The data-entry window keeps its data and results pages in the notebook "NotePaginas".
 void TFPrincipal::mudaPaginaEntrada(int pagina)
 {
-    if (!FEntdados)
-        return;
-    FEntdados->NotePaginas->setCurrentIndex(pagina);
+    if (temEntradaDeDados())
+        TJanelasSobDemanda::carrega().mostraPaginaDaEntrada(pagina);
 }
 
 void TFPrincipal::EntradaDeDados1Click()
@@ -730,15 +718,12 @@ void TFPrincipal::CapacidadedeArmazenamento1Click()
 
 void TFPrincipal::cadernetaDeCampoClick()
 {
-    FCadernetaDeCampo = new TFCadernetaDeCampo(this);
-    TJanelaAtiva::mostra(FCadernetaDeCampo);
+    TJanelasSobDemanda::carrega().abreCadernetaDeCampo(this);
 }
 
-// An earlier report is forgotten, not closed; the new one does not block the program.
 void TFPrincipal::RelatorioDeAvaliacaoClick()
 {
-    FRelatorioAvaliacao = new TFRelatorioAvaliacao(this);
-    TJanelaAtiva::mostra(FRelatorioAvaliacao);
+    TJanelasSobDemanda::carrega().abreRelatorioAvaliacao(this);
 }
 
 void TFPrincipal::substituiInicio(const QString& pasta, std::function<bool()> controlePresente)

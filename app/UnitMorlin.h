@@ -129,6 +129,8 @@ public:
     // A new data-entry window for the project in hand, inside the main window, with
     // the commands that a project with its data entry offers.
     void iniciaEntradaDeDados();
+    // Whether the project in hand has its data-entry window.
+    bool temEntradaDeDados() const;
     // Unsaved work: whether the project differs from what it was when it was created
     // (a blank one), read or last written.
     bool projetoAlterado() const;
