@@ -1,7 +1,64 @@
 #include "plataforma/nucleo/Excecoes.h"
 #include "plataforma/TImagemPrograma.h"
 
+#include <QBuffer>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QtEndian>
+
 #include <gtest/gtest.h>
+
+namespace {
+
+// A picture with a different colour in every pixel, so a row or a channel out of place shows.
+QImage figuraDeTeste(int largura, int altura)
+{
+    QImage figura(largura, altura, QImage::Format_RGB32);
+    for (int y = 0; y < altura; ++y)
+        for (int x = 0; x < largura; ++x)
+            figura.setPixel(x, y, qRgb(40 * x % 256, 70 * y % 256, (x * 13 + y * 29) % 256));
+    return figura;
+}
+
+QByteArray bmpDe(const QImage& figura)
+{
+    QByteArray bytes;
+    QBuffer saida(&bytes);
+    saida.open(QIODevice::WriteOnly);
+    figura.save(&saida, "BMP");
+    return bytes;
+}
+
+// The same 24-bit BMP with its rows from the top down, as a negative height says.
+QByteArray deCimaParaBaixo(QByteArray bmp)
+{
+    auto* bytes = reinterpret_cast<uchar*>(bmp.data());
+    const qint32 largura = qFromLittleEndian<qint32>(bytes + 18);
+    const qint32 altura = qFromLittleEndian<qint32>(bytes + 22);
+    const int inicio = qFromLittleEndian<qint32>(bytes + 10);
+    const int linha = (largura * 3 + 3) / 4 * 4;
+    QByteArray linhas;
+    for (int y = altura - 1; y >= 0; --y)
+        linhas += bmp.mid(inicio + y * linha, linha);
+    bmp.replace(inicio, linhas.size(), linhas);
+    qToLittleEndian<qint32>(-altura, bytes + 22);
+    return bmp;
+}
+
+QByteArray png(const QImage& figura)
+{
+    QByteArray bytes;
+    QBuffer saida(&bytes);
+    saida.open(QIODevice::WriteOnly);
+    figura.save(&saida, "PNG");
+    return bytes;
+}
+
+} // namespace
 
 TEST(ImagemPrograma, ArquivoQueFaltaDizQualArquivo)
 {
@@ -11,5 +68,69 @@ TEST(ImagemPrograma, ArquivoQueFaltaDizQualArquivo)
         FAIL() << "sem erro";
     } catch (const EInOutError& erro) {
         EXPECT_EQ(QString::fromStdString(erro.Message()), "O arquivo " + caminho + " não existe.");
+    }
+}
+
+// Every picture reads as Qt's own reader reads the same file: the program's pictures and
+// 24-bit BMPs of every row padding and either row order, which the program reads itself,
+// and whatever else a file may hold, which it leaves to Qt. A file cut short reads no
+// further than its end.
+TEST(ImagemPrograma, LeComoOLeitorDoQt)
+{
+    for (const char* nome : {"Abertura Morlin.bmp", "Caderneta.bmp"}) {
+        const QImage doQt = QPixmap(TImagemPrograma::caminho(QLatin1String(nome))).toImage();
+        ASSERT_FALSE(doQt.isNull()) << nome;
+        EXPECT_EQ(TImagemPrograma::carrega(QLatin1String(nome)).toImage(), doQt) << nome;
+    }
+
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    const QByteArray larguraImpar = bmpDe(figuraDeTeste(5, 3));
+    const struct {
+        const char* nome;
+        QByteArray conteudo;
+    } casos[] = {
+        {"um pixel.bmp", bmpDe(figuraDeTeste(1, 1))},
+        {"largura impar.bmp", larguraImpar},
+        {"largura par.bmp", bmpDe(figuraDeTeste(8, 4))},
+        {"de cima para baixo.bmp", deCimaParaBaixo(larguraImpar)},
+        {"oito bits.bmp", bmpDe(figuraDeTeste(6, 2).convertToFormat(QImage::Format_Indexed8))},
+        {"png com nome de bmp.bmp", png(figuraDeTeste(4, 4))},
+    };
+    const QDir imagens(TImagemPrograma::caminho(QString()));
+    for (const auto& caso : casos) {
+        const QString arquivo = pasta.filePath(QLatin1String(caso.nome));
+        QFile saida(arquivo);
+        ASSERT_TRUE(saida.open(QIODevice::WriteOnly));
+        saida.write(caso.conteudo);
+        saida.close();
+        const QImage doQt = QPixmap(arquivo).toImage();
+        ASSERT_FALSE(doQt.isNull()) << caso.nome;
+        EXPECT_EQ(TImagemPrograma::carrega(imagens.relativeFilePath(arquivo)).toImage(), doQt) << caso.nome;
+    }
+
+    const QString truncado = pasta.filePath(QStringLiteral("truncado.bmp"));
+    QFile saida(truncado);
+    ASSERT_TRUE(saida.open(QIODevice::WriteOnly));
+    saida.write(larguraImpar.left(larguraImpar.size() - 7));
+    saida.close();
+    EXPECT_EQ(TImagemPrograma::carrega(imagens.relativeFilePath(truncado)).size(), QSize(5, 3));
+}
+
+TEST(ImagemPrograma, ArquivoQueNaoEFiguraDizQueNaoPodeSerLido)
+{
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(QStringLiteral("texto.bmp"));
+    QFile saida(arquivo);
+    ASSERT_TRUE(saida.open(QIODevice::WriteOnly));
+    saida.write("BM nada de figura aqui");
+    saida.close();
+    const QString nome = QDir(TImagemPrograma::caminho(QString())).relativeFilePath(arquivo);
+    try {
+        TImagemPrograma::carrega(nome);
+        FAIL() << "sem erro";
+    } catch (const EInOutError& erro) {
+        EXPECT_EQ(QString::fromStdString(erro.Message()),
+                  "O arquivo " + TImagemPrograma::caminho(nome) + " não pôde ser lido.");
     }
 }
