@@ -24,13 +24,20 @@ QImage figuraDeTeste(int largura, int altura)
     return figura;
 }
 
-QByteArray bmpDe(const QImage& figura)
+QByteArray arquivoDe(const QImage& figura, const char* formato = "BMP")
 {
     QByteArray bytes;
     QBuffer saida(&bytes);
     saida.open(QIODevice::WriteOnly);
-    figura.save(&saida, "BMP");
+    figura.save(&saida, formato);
     return bytes;
+}
+
+void grava(const QString& arquivo, const QByteArray& conteudo)
+{
+    QFile saida(arquivo);
+    ASSERT_TRUE(saida.open(QIODevice::WriteOnly));
+    ASSERT_EQ(saida.write(conteudo), conteudo.size());
 }
 
 // The same 24-bit BMP with its rows from the top down, as a negative height says.
@@ -47,15 +54,6 @@ QByteArray deCimaParaBaixo(QByteArray bmp)
     bmp.replace(inicio, linhas.size(), linhas);
     qToLittleEndian<qint32>(-altura, bytes + 22);
     return bmp;
-}
-
-QByteArray png(const QImage& figura)
-{
-    QByteArray bytes;
-    QBuffer saida(&bytes);
-    saida.open(QIODevice::WriteOnly);
-    figura.save(&saida, "PNG");
-    return bytes;
 }
 
 } // namespace
@@ -85,35 +83,29 @@ TEST(ImagemPrograma, LeComoOLeitorDoQt)
 
     QTemporaryDir pasta;
     ASSERT_TRUE(pasta.isValid());
-    const QByteArray larguraImpar = bmpDe(figuraDeTeste(5, 3));
+    const QByteArray larguraImpar = arquivoDe(figuraDeTeste(5, 3));
     const struct {
         const char* nome;
         QByteArray conteudo;
     } casos[] = {
-        {"um pixel.bmp", bmpDe(figuraDeTeste(1, 1))},
+        {"um pixel.bmp", arquivoDe(figuraDeTeste(1, 1))},
         {"largura impar.bmp", larguraImpar},
-        {"largura par.bmp", bmpDe(figuraDeTeste(8, 4))},
+        {"largura par.bmp", arquivoDe(figuraDeTeste(8, 4))},
         {"de cima para baixo.bmp", deCimaParaBaixo(larguraImpar)},
-        {"oito bits.bmp", bmpDe(figuraDeTeste(6, 2).convertToFormat(QImage::Format_Indexed8))},
-        {"png com nome de bmp.bmp", png(figuraDeTeste(4, 4))},
+        {"oito bits.bmp", arquivoDe(figuraDeTeste(6, 2).convertToFormat(QImage::Format_Indexed8))},
+        {"png com nome de bmp.bmp", arquivoDe(figuraDeTeste(4, 4), "PNG")},
     };
     const QDir imagens(TImagemPrograma::caminho(QString()));
     for (const auto& caso : casos) {
         const QString arquivo = pasta.filePath(QLatin1String(caso.nome));
-        QFile saida(arquivo);
-        ASSERT_TRUE(saida.open(QIODevice::WriteOnly));
-        saida.write(caso.conteudo);
-        saida.close();
+        grava(arquivo, caso.conteudo);
         const QImage doQt = QPixmap(arquivo).toImage();
         ASSERT_FALSE(doQt.isNull()) << caso.nome;
         EXPECT_EQ(TImagemPrograma::carrega(imagens.relativeFilePath(arquivo)).toImage(), doQt) << caso.nome;
     }
 
     const QString truncado = pasta.filePath(QStringLiteral("truncado.bmp"));
-    QFile saida(truncado);
-    ASSERT_TRUE(saida.open(QIODevice::WriteOnly));
-    saida.write(larguraImpar.left(larguraImpar.size() - 7));
-    saida.close();
+    grava(truncado, larguraImpar.left(larguraImpar.size() - 7));
     EXPECT_EQ(TImagemPrograma::carrega(imagens.relativeFilePath(truncado)).size(), QSize(5, 3));
 }
 
@@ -121,10 +113,7 @@ TEST(ImagemPrograma, ArquivoQueNaoEFiguraDizQueNaoPodeSerLido)
 {
     QTemporaryDir pasta;
     const QString arquivo = pasta.filePath(QStringLiteral("texto.bmp"));
-    QFile saida(arquivo);
-    ASSERT_TRUE(saida.open(QIODevice::WriteOnly));
-    saida.write("BM nada de figura aqui");
-    saida.close();
+    grava(arquivo, "BM nada de figura aqui");
     const QString nome = QDir(TImagemPrograma::caminho(QString())).relativeFilePath(arquivo);
     try {
         TImagemPrograma::carrega(nome);
