@@ -23,6 +23,7 @@ TResposta<T> resposta(T* r)
 }
 
 constexpr std::uint32_t simboloShift = 0xffe1;
+constexpr std::uint32_t simboloAlt = 0xffe9;
 
 std::uint32_t simboloDe(int teclaQt)
 {
@@ -36,7 +37,8 @@ std::uint32_t simboloDe(int teclaQt)
     case Qt::Key_F1:
         return 0xffbe;
     default:
-        return static_cast<std::uint32_t>(teclaQt);
+        // Qt names a letter's key by its capital; the key itself gives the small letter.
+        return static_cast<std::uint32_t>(QChar::toLower(static_cast<char32_t>(teclaQt)));
     }
 }
 
@@ -165,30 +167,35 @@ xcb_keycode_t TTelaX::codigoDe(std::uint32_t simbolo, bool& comShift)
     return 0;
 }
 
-void TTelaX::aperta(xcb_keycode_t codigo, bool comShift)
+void TTelaX::aperta(std::uint32_t simbolo, bool comAlt)
 {
+    bool comShift = false;
+    const xcb_keycode_t codigo = codigoDe(simbolo, comShift);
+    if (codigo == 0)
+        throw std::invalid_argument("tecla sem código no teclado do servidor X");
     bool semUso = false;
-    const xcb_keycode_t shift = codigoDe(simboloShift, semUso);
+    std::vector<xcb_keycode_t> modificadores;
     if (comShift)
-        xcb_test_fake_input(conexao, XCB_KEY_PRESS, shift, XCB_CURRENT_TIME, raiz, 0, 0, 0);
+        modificadores.push_back(codigoDe(simboloShift, semUso));
+    if (comAlt)
+        modificadores.push_back(codigoDe(simboloAlt, semUso));
+    for (const xcb_keycode_t m : modificadores)
+        xcb_test_fake_input(conexao, XCB_KEY_PRESS, m, XCB_CURRENT_TIME, raiz, 0, 0, 0);
     xcb_test_fake_input(conexao, XCB_KEY_PRESS, codigo, XCB_CURRENT_TIME, raiz, 0, 0, 0);
     xcb_test_fake_input(conexao, XCB_KEY_RELEASE, codigo, XCB_CURRENT_TIME, raiz, 0, 0, 0);
-    if (comShift)
-        xcb_test_fake_input(conexao, XCB_KEY_RELEASE, shift, XCB_CURRENT_TIME, raiz, 0, 0, 0);
+    for (const xcb_keycode_t m : modificadores)
+        xcb_test_fake_input(conexao, XCB_KEY_RELEASE, m, XCB_CURRENT_TIME, raiz, 0, 0, 0);
     xcb_flush(conexao);
 }
 
-void TTelaX::tecla(int teclaQt)
+void TTelaX::tecla(int teclaQt, Qt::KeyboardModifiers modificadores)
 {
-    bool comShift = false;
-    const xcb_keycode_t codigo = codigoDe(simboloDe(teclaQt), comShift);
-    if (codigo == 0)
-        throw std::invalid_argument("tecla sem código no teclado do servidor X");
-    aperta(codigo, comShift);
+    aperta(simboloDe(teclaQt), modificadores.testFlag(Qt::AltModifier));
 }
 
+// Each character by its own symbol, a capital with Shift.
 void TTelaX::digita(const QString& texto)
 {
     for (const QChar letra : texto)
-        tecla(letra.unicode());
+        aperta(letra.unicode(), false);
 }

@@ -36,8 +36,8 @@ public:
     void clica(QPoint ponto);
     void clica(const QWidget* controle);
     // A key pressed and released: a letter, digit or blank by its character, or one of
-    // Return, Escape, Tab and F1.
-    void tecla(int teclaQt);
+    // Return, Escape, Tab and F1; with Alt held when asked.
+    void tecla(int teclaQt, Qt::KeyboardModifiers modificadores = Qt::NoModifier);
     void digita(const QString& texto);
 
     static xcb_window_t idDe(const QWidget* janela);
@@ -47,7 +47,8 @@ private:
     std::vector<xcb_window_t> janelasDaPropriedade(xcb_atom_t propriedade);
     std::vector<xcb_window_t> pilha();
     xcb_keycode_t codigoDe(std::uint32_t simbolo, bool& comShift);
-    void aperta(xcb_keycode_t codigo, bool comShift);
+    // The key of `simbolo`, with Shift when the symbol needs it.
+    void aperta(std::uint32_t simbolo, bool comAlt);
 
     xcb_connection_t* conexao;
     xcb_window_t raiz = 0;
