@@ -249,7 +249,8 @@ TEST_F(ConsultaNaEntrada, SegundaConsultaAbreDeNovoEmMinasGerais)
 // ---- Failures ------------------------------------------------------------------------
 
 // The folder, or one of its two files, missing: the message, then the installer beside the
-// program; no consultation opens and the section stays.
+// program; no consultation opens and the section stays. A file where the folder belongs is
+// a missing folder, which the installer puts in its place.
 TEST_F(ConsultaNaEntrada, DadosAusentesPedemOInstalador)
 {
     const struct {
@@ -257,6 +258,7 @@ TEST_F(ConsultaNaEntrada, DadosAusentesPedemOInstalador)
         std::vector<std::string> arquivos;
     } casos[] = {
         {"sem a pasta", {}},
+        {"um arquivo no lugar da pasta", {"Nimbra"}},
         {"sem as estações", {"Nimbra/"}},
         {"sem as localidades", {"Nimbra/", std::string("Nimbra/") + ArquivoEstacoes}},
     };
