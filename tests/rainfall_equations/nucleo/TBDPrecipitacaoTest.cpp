@@ -89,9 +89,14 @@ TEST(TBDPrecipitacao, LocalidadesDoPrimeiroDoUltimoEDeUmDoMeio)
     EXPECT_EQ(bd.Localidades[0], (TLocalidade{"TO 0", "10°00'00\"", "46°00'00\""}));
     EXPECT_EQ(bd.Localidades[1].Nome, "TO 1");
 
+    // Read without being kept: the localities read last stay.
+    const std::vector<TLocalidade> para = bd.localidadesDoEstado(13);
+    EXPECT_EQ(bd.Localidades.size(), 2u);
+
     bd.leLocalidades(13);
     ASSERT_EQ(bd.Localidades.size(), 1u);
     EXPECT_EQ(bd.Localidades[0].Nome, "PA 0");
+    EXPECT_EQ(bd.Localidades, para);
 }
 
 TEST(TBDPrecipitacao, LocalidadesDoPrimeiroEstadoSemPular)
@@ -241,6 +246,10 @@ TEST(TBDPrecipitacao, ArquivoDeLocalidadesDanificadoEhRecusado)
         pasta.grava("Localidades_Nim21.bin", inteiro);
         bd.leLocalidades(26);
         pasta.grava("Localidades_Nim21.bin", caso.bytes);
+        EXPECT_EQ(mensagemDe<Exception>([&] { bd.localidadesDoEstado(caso.indice); }),
+                  danificado(pasta.caminho() + "Localidades_Nim21.bin"))
+            << caso.nome;
+        EXPECT_EQ(bd.Localidades.size(), 2u) << caso.nome;
         EXPECT_EQ(mensagemDe<Exception>([&] { bd.leLocalidades(caso.indice); }),
                   danificado(pasta.caminho() + "Localidades_Nim21.bin"))
             << caso.nome;
