@@ -887,6 +887,9 @@ const TEscolha* TfrmFoConsulta::mostraEscolha(const TResultadoEscolha& resultado
 
 void TfrmFoConsulta::mostraSemEquacao()
 {
+    // A selected item would stand for an equation that is not on show.
+    LBEstacao->setItemIndex(-1);
+    LBLocalidade->setItemIndex(-1);
     limpaParametros();
     Autor->setText(legendaAutor);
     escondeEixos();

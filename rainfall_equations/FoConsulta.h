@@ -179,9 +179,10 @@ public:
     // The picks. Each shows the equation's K, a, b and c with 3 decimals, the key of its
     // source on the Autor button and, where the point falls on the state, the crosshair.
     // A pick is worked out whole first (TEscolhaConsulta): one that fails tells the user
-    // why and leaves no equation and no source on show, and nothing else of the window
-    // changes. The first showing runs them to bring a choice back, and a chosen state
-    // runs the station pick. With nothing selected in the list, a list pick does nothing.
+    // why and leaves no equation, no source and nothing selected in the lists on show,
+    // and nothing else of the window changes. The first showing runs them to bring a
+    // choice back, and a chosen state runs the station pick. With nothing selected in the
+    // list, a list pick does nothing.
     //
     // A station: its own equation and source key. On the map of Brazil (a state without a
     // picture) its name and coordinates go to the place block, and the notice on Goiás

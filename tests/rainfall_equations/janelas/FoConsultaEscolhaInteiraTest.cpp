@@ -55,12 +55,15 @@ class EscolhaInteiraTest : public ConsultaTest {
 protected:
     TLegendasEquacao legendas() const { return janela->legendasMostradas(); }
 
-    // No equation and no source on show; the place and point of the pick before kept.
+    // No equation, no source and nothing selected in the lists on show; the place and
+    // point of the pick before kept.
     void confereNadaDaEscolha(const std::string& cidade, const std::string& latitude) const
     {
         const TfrmFoConsulta& j = *janela;
         EXPECT_EQ(legendas(), TLegendasEquacao{});
         EXPECT_EQ(j.Autor->text(), QStringLiteral("Autor"));
+        EXPECT_EQ(j.LBEstacao->ItemIndex(), -1);
+        EXPECT_EQ(j.LBLocalidade->ItemIndex(), -1);
         EXPECT_TRUE(j.EixoX->isHidden());
         EXPECT_TRUE(j.EixoY->isHidden());
         EXPECT_EQ(j.StrCidade, cidade);
@@ -116,6 +119,26 @@ TEST_F(EscolhaInteiraTest, PontoDigitadoForaDoEstadoNaoDeixaAEquacaoDaEstacao)
     EXPECT_EQ(resultado, TfrmFoConsulta::mrCancel);
     EXPECT_TRUE(abertaDepoisDoOk);
     EXPECT_EQ(mensagens, (QStringList{QStringLiteral("Longitude 39°00'00\" não definida."), q(MensagemSemEquacao)}));
+}
+
+// After a locality, a typed point the bounds refuse: the locality does not stay selected
+// while "&Fechar" asks for a choice.
+TEST_F(EscolhaInteiraTest, PontoDigitadoRecusadoDepoisDeUmaLocalidadeNaoDeixaSelecao)
+{
+    const dados_teste::TEmUso dados;
+    cria({.IndEstado = 12, .IndEstacao = 0});
+    ASSERT_TRUE(mostra());
+    TfrmFoConsulta& j = *janela;
+    clicaItem(j.LBLocalidade, 0);
+    ASSERT_EQ(j.LBLocalidade->ItemIndex(), 0);
+    ASSERT_TRUE(haEquacao(legendas()));
+
+    j.PrecLaAux->setText(QStringLiteral("20°00'00\""));
+    j.PrecLoAux->setText(QStringLiteral("39°00'00\""));
+    j.Calculalalo->click();
+    EXPECT_EQ(mensagens, QStringList{QStringLiteral("Longitude 39°00'00\" não definida.")});
+    confereNadaDaEscolha("Lugar Azul", dados_teste::lugarAzul.latitude);
+    EXPECT_EQ(j.IndLocalidade, 0);
 }
 
 // The localities of São Paulo cannot be read when the user chooses it: the window stays on
