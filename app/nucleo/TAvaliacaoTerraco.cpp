@@ -121,6 +121,35 @@ long double areaTriangular(const TSecaoCanal& s, long double h)
          + divide(quadrado(h - F1) * s.larguraF2FT, 2 * (C - F1));
 }
 
+// A two-decimal text of the results page in hundredths, exactly: a binary double cannot
+// hold most two-decimal numbers, so a quotient of two of them may fall either side of a
+// half.
+long long centesimos(const std::string& texto)
+{
+    const std::string numero = texto.substr(0, texto.find_last_not_of(' ') + 1);
+    const auto digitos = [&numero](std::size_t de, std::size_t ate) {
+        return de < ate && std::all_of(numero.begin() + static_cast<std::ptrdiff_t>(de),
+                                       numero.begin() + static_cast<std::ptrdiff_t>(ate),
+                                       [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const std::size_t separador = numero.size() < 3 ? 0 : numero.size() - 3;
+    if (separador == 0 || numero[separador] != configuracaoRegional().DecimalSeparator || !digitos(0, separador)
+        || !digitos(separador + 1, numero.size()))
+        throw EConvertError("'" + texto + "' is not a valid floating point value");
+    // Up to 12 integer digits, a volume times 10000 stays within 64 bits.
+    if (separador > 12)
+        throw EOverflow("Estouro de ponto flutuante.");
+    return std::stoll(numero.substr(0, separador)) * 100 + std::stoll(numero.substr(separador + 1));
+}
+
+// Ve / Vn × 100 from the two texts, in hundredths, an exact half away from zero.
+long long eficienciaEmCentesimos(long long ve, long long vn)
+{
+    const long long dividendo = ve * 10000;
+    const long long quociente = dividendo / vn;
+    return 2 * (dividendo % vn) >= vn ? quociente + 1 : quociente;
+}
+
 TLinhaGrafico linhaDeReferencia(const std::string& titulo, TCor cor, double cota, double xmax)
 {
     TLinhaGrafico serie;
@@ -476,7 +505,8 @@ void TAvaliacaoTerraco::preencheEstrada(const TDadosTerraco& dados)
 }
 
 // Depths are in mm, hence the division by 1000. The efficiency is worked out from the
-// two volumes as shown, so that it agrees with what the user reads.
+// two volumes as shown, in decimal, so that it agrees with what the user reads to the
+// last digit.
 void TAvaliacaoTerraco::preencheVolumes(const TDadosTerraco& dados)
 {
     const TEstadoAvaliacao& e = estado_;
@@ -498,9 +528,14 @@ void TAvaliacaoTerraco::preencheVolumes(const TDadosTerraco& dados)
         mostraVn(estrada);
     else if (e.areaAgricola > 0)
         mostraVn(agricola);
-    if (!p.LblEdtRVn.empty() && !p.LblEdtRVe.empty() && strToFloat(p.LblEdtRVn) > 0)
-        p.LblEdtVeVn = formatDuasCasas(TLimitesTerraco::verificaResultado(
-            "ER(%)", divide(strToFloat(p.LblEdtRVe), strToFloat(p.LblEdtRVn)) * 100));
+    if (p.LblEdtRVn.empty() || p.LblEdtRVe.empty())
+        return;
+    const long long vn = centesimos(p.LblEdtRVn);
+    if (vn <= 0)
+        return;
+    // Formatting to two decimals gives these hundredths back exactly.
+    const long long er = eficienciaEmCentesimos(centesimos(p.LblEdtRVe), vn);
+    p.LblEdtVeVn = formatDuasCasas(static_cast<long double>(er) / 100);
 }
 
 void TAvaliacaoTerraco::preencheObservacao()

@@ -2,6 +2,7 @@
 #include "tests/app/nucleo/TerracoDeTeste.h"
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -123,6 +124,8 @@ TEST_F(Resultados, EficienciaDosTextosArredondados)
         // Unrounded, 100.004 / 99.996 would give 100,01.
         {"500", 0.600024, 4999.8, "100,00 ", "100,00 ", "100,00 ", "Terraço ADEQUADO!"},
         {"250", 1.2, 10000, "100,00 ", "200,00 ", "50,00 ", "Terraço INADEQUADO!"},
+        // Exactly 99,995 from the two texts, which the quotient of two doubles puts below.
+        {"500", 13.19934, 110000, "2199,89 ", "2200,00 ", "100,00 ", "Terraço ADEQUADO!"},
     };
     for (const auto& caso : casos) {
         dados.LblEdtComprimentoTerraco = caso.comprimento;
@@ -133,6 +136,24 @@ TEST_F(Resultados, EficienciaDosTextosArredondados)
         EXPECT_EQ(pagina.LblEdtRVn, caso.vn);
         EXPECT_EQ(pagina.LblEdtVeVn, caso.er);
         EXPECT_EQ(pagina.LblEdtAvaliacao, caso.avaliacao);
+    }
+}
+
+// Against a Vn of 200,00 every odd number of hundredths of Ve gives an efficiency of
+// exactly half a hundredth, which rounds away from zero.
+TEST_F(Resultados, EficienciaMeioCentesimoArredondaParaCima)
+{
+    dados.LblEdtComprimentoTerraco = "1";
+    estado.nSecoes = 1;
+    estado.secoes.resize(1);
+    for (int ve = 1; ve < 40000; ve += 2) {
+        estado.somaAr = ve / 100.0;
+        avaliacao.preencheResultados(dados);
+        ASSERT_EQ(pagina.LblEdtRVn, "200,00 ");
+        const int er = (ve + 1) / 2;
+        char esperado[16];
+        std::snprintf(esperado, sizeof esperado, "%d,%02d ", er / 100, er % 100);
+        ASSERT_EQ(pagina.LblEdtVeVn, esperado) << "Ve " << pagina.LblEdtRVe;
     }
 }
 
