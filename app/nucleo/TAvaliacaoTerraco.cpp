@@ -191,6 +191,10 @@ void TAvaliacaoTerraco::Rotina(const TDadosTerraco& dados)
     defineConfiguracaoRegional(TConfiguracaoRegional::brasileira());
     calculaLES(dados);
     areaDeContribuicaoDados(dados);
+    // The step gives the area the sights enclose, nothing included; a survey without any
+    // sight is no survey and keeps its Ac of 0.
+    if (dados.RadioGTipoDeLevantamento == levantamentoIrradiacao && estado_.nVisadas > 0)
+        TLimitesTerraco::verificaAreaIrradiacao(estado_.areaAgricola);
     PerfilDaCristaSecaoTransversal(dados);
     calculaCotas();
     preencheCapacidadeArmazenamento(dados);
