@@ -474,8 +474,10 @@ void TAvaliacaoTerraco::preencheResultados(const TDadosTerraco& dados)
     // The mean divides by one more than the number of sections; Ve does not.
     p.SGridRMedia.setCells(1, 0, formatDuasCasas(divide(estado_.somaAr, estado_.nSecoes + 1)));
     preencheVolumes(dados);
-    if (p.LblEdtVeVn.empty())
+    if (p.LblEdtVeVn.empty()) {
+        p.LblMotivoSemAvaliacao = motivoSemAvaliacao();
         return;
+    }
     preencheObservacao();
     p.LblEdtAvaliacao = strToFloat(p.LblEdtVeVn) >= 100 ? "Terraço ADEQUADO!" : "Terraço INADEQUADO!";
 }
@@ -488,6 +490,7 @@ void TAvaliacaoTerraco::apagaVeredito()
     p.LblEdtVeVn.clear();
     p.LblEdtAvaliacao.clear();
     p.MemObs.clear();
+    p.LblMotivoSemAvaliacao.clear();
 }
 
 void TAvaliacaoTerraco::preencheEstrada(const TDadosTerraco& dados)
@@ -540,6 +543,24 @@ void TAvaliacaoTerraco::preencheVolumes(const TDadosTerraco& dados)
     // Formatting to two decimals gives these hundredths back exactly.
     const long long er = eficienciaEmCentesimos(centesimos(p.LblEdtRVe), vn);
     p.LblEdtVeVn = formatDuasCasas(static_cast<long double>(er) / 100);
+}
+
+// The first thing missing of what the efficiency compares: something draining into the
+// terrace, a channel, water in it, runoff.
+std::string TAvaliacaoTerraco::motivoSemAvaliacao() const
+{
+    const TEstadoAvaliacao& e = estado_;
+    if (resultado_.LblEdtRVn.empty())
+        return "Sem avaliação: não há área agrícola nem estrada que escoe para o terraço.";
+    if (e.nSecoes == 0)
+        return "Sem avaliação: o canal não tem seções levantadas.";
+    if (resultado_.LblEdtRVe.empty())
+        return "Sem avaliação: o canal não armazena água, pois nenhuma seção tem área abaixo da CBC e da CE.";
+    const bool semEscoamento =
+        (e.areaAgricola <= 0 || e.lesAgricola == 0) && (e.areaEstrada <= 0 || e.lesEstrada == 0);
+    if (semEscoamento)
+        return "Sem avaliação: não há escoamento, pois toda a chuva de projeto se infiltra.";
+    return "Sem avaliação: o volume de escoamento é pequeno demais para aparecer (Vn 0,00 m³).";
 }
 
 void TAvaliacaoTerraco::preencheObservacao()

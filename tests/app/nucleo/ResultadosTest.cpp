@@ -3,18 +3,26 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 namespace {
 
 class Resultados : public TesteAvaliacao {
 protected:
-    // Ac 10000 m², LES 20 mm, no road, three sections holding 1.2 m² in all, L 500 m.
     void SetUp() override
     {
         TesteAvaliacao::SetUp();
+        exemplo();
+    }
+
+    // Ac 10000 m², LES 20 mm, no road, three sections holding 1.2 m² in all, L 500 m.
+    void exemplo()
+    {
+        dados = TDadosTerraco();
         estado.areaAgricola = 10000;
         estado.lesAgricola = 20;
+        estado.lesEstrada = 0;
         estado.somaAr = 1.2;
         estado.nSecoes = 3;
         estado.secoes.resize(3);
@@ -49,6 +57,7 @@ TEST_F(Resultados, ExemploAdequado)
     EXPECT_EQ(pagina.LblEdtAvaliacao, "Terraço ADEQUADO!");
     EXPECT_EQ(pagina.MemObs, "Crista 30,00  cm acima da cota da extremidade!");
     EXPECT_EQ(pagina.MemObsTag, 1);
+    EXPECT_EQ(pagina.LblMotivoSemAvaliacao, "");
 }
 
 TEST_F(Resultados, MediaDividePorUmaSecaoAMais)
@@ -104,6 +113,71 @@ TEST_F(Resultados, SemAreaOuSemArmazenamentoNaoHaVeredito)
     EXPECT_EQ(pagina.LblEdtRVn, "200,00 ");
     EXPECT_EQ(pagina.LblEdtVeVn, "");
     EXPECT_EQ(pagina.LblEdtAvaliacao, "");
+}
+
+// A page without an efficiency says why in one line; the fields the efficiency needs stay
+// as they are, and the verdict and the observation stay empty.
+TEST_F(Resultados, SemVereditoDizPorque)
+{
+    const struct {
+        const char* nome;
+        std::function<void(TEstadoAvaliacao&, TDadosTerraco&)> muda;  // from the example
+        const char* ve;
+        const char* vn;
+        const char* motivo;
+    } casos[] = {
+        {"sem area nem estrada", [](TEstadoAvaliacao& e, TDadosTerraco&) { e.areaAgricola = 0; }, "200,00 ", "",
+         "Sem avaliação: não há área agrícola nem estrada que escoe para o terraço."},
+        {"estrada sem area",
+         [](TEstadoAvaliacao& e, TDadosTerraco& d) {
+             e.areaAgricola = 0;
+             e.lesEstrada = 30;
+             d.RadioButtonNaoContribui = false;
+             d.RadioButtonContribui = true;
+             d.EdtAreaContibuicaoSemiELargura = "0";
+             d.EdtAreaContibuicaoComprimento = "500";
+         },
+         "200,00 ", "", "Sem avaliação: não há área agrícola nem estrada que escoe para o terraço."},
+        {"sem secoes",
+         [](TEstadoAvaliacao& e, TDadosTerraco&) {
+             e.nSecoes = 0;
+             e.secoes.clear();
+             e.somaAr = 0;
+         },
+         "", "200,00 ", "Sem avaliação: o canal não tem seções levantadas."},
+        {"canal seco", [](TEstadoAvaliacao& e, TDadosTerraco&) { e.somaAr = 0; }, "", "200,00 ",
+         "Sem avaliação: o canal não armazena água, pois nenhuma seção tem área abaixo da CBC e da CE."},
+        {"sem escoamento", [](TEstadoAvaliacao& e, TDadosTerraco&) { e.lesAgricola = 0; }, "200,00 ", "0,00 ",
+         "Sem avaliação: não há escoamento, pois toda a chuva de projeto se infiltra."},
+        {"sem escoamento com estrada",
+         [](TEstadoAvaliacao& e, TDadosTerraco& d) {
+             e.lesAgricola = 0;
+             e.lesEstrada = 0;
+             d.RadioButtonNaoContribui = false;
+             d.RadioButtonContribui = true;
+             d.EdtAreaContibuicaoSemiELargura = "4";
+             d.EdtAreaContibuicaoComprimento = "500";
+         },
+         "200,00 ", "0,00 ", "Sem avaliação: não há escoamento, pois toda a chuva de projeto se infiltra."},
+        {"escoamento minimo", [](TEstadoAvaliacao& e, TDadosTerraco&) { e.lesAgricola = 1e-7; }, "200,00 ",
+         "0,00 ", "Sem avaliação: o volume de escoamento é pequeno demais para aparecer (Vn 0,00 m³)."},
+    };
+    for (const auto& caso : casos) {
+        exemplo();
+        caso.muda(estado, dados);
+        avaliacao.preencheResultados(dados);
+        EXPECT_EQ(pagina.LblEdtRVe, caso.ve) << caso.nome;
+        EXPECT_EQ(pagina.LblEdtRVn, caso.vn) << caso.nome;
+        EXPECT_EQ(pagina.LblEdtVeVn, "") << caso.nome;
+        EXPECT_EQ(pagina.LblEdtAvaliacao, "") << caso.nome;
+        EXPECT_EQ(pagina.MemObs, "") << caso.nome;
+        EXPECT_EQ(pagina.LblMotivoSemAvaliacao, caso.motivo) << caso.nome;
+    }
+    // A verdict takes the line away again.
+    exemplo();
+    avaliacao.preencheResultados(dados);
+    EXPECT_EQ(pagina.LblEdtAvaliacao, "Terraço ADEQUADO!");
+    EXPECT_EQ(pagina.LblMotivoSemAvaliacao, "");
 }
 
 // The efficiency comes from the two volumes as shown, and the verdict from the
