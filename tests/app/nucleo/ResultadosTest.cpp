@@ -8,6 +8,14 @@
 
 namespace {
 
+void estradaDrena(TDadosTerraco& d, const char* largura, const char* comprimento)
+{
+    d.RadioButtonNaoContribui = false;
+    d.RadioButtonContribui = true;
+    d.EdtAreaContibuicaoSemiELargura = largura;
+    d.EdtAreaContibuicaoComprimento = comprimento;
+}
+
 class Resultados : public TesteAvaliacao {
 protected:
     void SetUp() override
@@ -132,10 +140,7 @@ TEST_F(Resultados, SemVereditoDizPorque)
          [](TEstadoAvaliacao& e, TDadosTerraco& d) {
              e.areaAgricola = 0;
              e.lesEstrada = 30;
-             d.RadioButtonNaoContribui = false;
-             d.RadioButtonContribui = true;
-             d.EdtAreaContibuicaoSemiELargura = "0";
-             d.EdtAreaContibuicaoComprimento = "500";
+             estradaDrena(d, "0", "500");
          },
          "200,00 ", "", "Sem avaliação: não há área agrícola nem estrada que escoe para o terraço."},
         {"sem secoes",
@@ -153,10 +158,7 @@ TEST_F(Resultados, SemVereditoDizPorque)
          [](TEstadoAvaliacao& e, TDadosTerraco& d) {
              e.lesAgricola = 0;
              e.lesEstrada = 0;
-             d.RadioButtonNaoContribui = false;
-             d.RadioButtonContribui = true;
-             d.EdtAreaContibuicaoSemiELargura = "4";
-             d.EdtAreaContibuicaoComprimento = "500";
+             estradaDrena(d, "4", "500");
          },
          "200,00 ", "0,00 ", "Sem avaliação: não há escoamento, pois toda a chuva de projeto se infiltra."},
         {"escoamento minimo", [](TEstadoAvaliacao& e, TDadosTerraco&) { e.lesAgricola = 1e-7; }, "200,00 ",
