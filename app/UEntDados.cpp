@@ -557,6 +557,16 @@ void TFEntdados::criaPaginaResultados()
     MemObs->setReadOnly(true);
     MemObs->setFont(fonteJanela(pixelsResultados));
     MemObs->setProperty("Tag", 0);
+    // Below the verdict, over the room of the observation's caption and memo.
+    LblMotivoSemAvaliacao = TControles::rotulo(p, "LblMotivoSemAvaliacao", QString(), 5, 372);
+    LblMotivoSemAvaliacao->resize(220, 68);
+    LblMotivoSemAvaliacao->setWordWrap(true);
+    LblMotivoSemAvaliacao->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LblMotivoSemAvaliacao->setFont(fonteJanela(pixelsResultados));
+    QPalette grena = LblMotivoSemAvaliacao->palette();
+    grena.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    LblMotivoSemAvaliacao->setPalette(grena);
+    LblMotivoSemAvaliacao->hide();
 
     Button2 = botao(p, "Button2", QStringLiteral("Gerar relatório"), QRect(498, 8, 80, 25));
     Button3 = botao(p, "Button3", QStringLiteral("Ajuda"), QRect(579, 8, 80, 25));
@@ -860,6 +870,11 @@ void TFEntdados::mostraResultado(const TResultadoAvaliacao& r)
     mostraInteiro(LblEdtAvaliacao, q(r.LblEdtAvaliacao), pixelsResultados);
     MemObs->setPlainText(q(r.MemObs));
     MemObs->setProperty("Tag", r.MemObsTag);
+    const bool semAvaliacao = !r.LblMotivoSemAvaliacao.empty();
+    LblMotivoSemAvaliacao->setText(q(r.LblMotivoSemAvaliacao));
+    LblMotivoSemAvaliacao->setVisible(semAvaliacao);
+    Label13->setVisible(!semAvaliacao);
+    MemObs->setVisible(!semAvaliacao);
     cotasCrista = r.cotasCrista;
     nPontosCrista = r.nPontosCrista;
     for (TStringGrid* g : {SGridCristaInicio, SGridCristaMeio, SGridCristaFim})

@@ -187,6 +187,52 @@ TEST_F(ComandosProjeto, TerracoImpossivelDizPorQueESemVeredito)
     EXPECT_EQ(FEntdados->MemObs->toPlainText(), "");
 }
 
+// Soil that takes in the whole storm: the page shows no verdict and says why in the
+// observation's room, with no message box; a later verdict gives the room back.
+TEST_F(ComandosProjeto, CalculoSemVereditoDizPorqueNaPagina)
+{
+    novoProjeto();
+    TDadosTerraco d = terracoRealista();
+    d.LblEdtSoloTIE = "1000";
+    d.RadioButtonContribui = false;
+    d.RadioButtonNaoContribui = true;
+    FEntdados->escreveDados(d);
+    FEntdados->BttCalcula->click();
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
+    EXPECT_EQ(FEntdados->paginaAtiva(), "CapacidadeDeArmazenamento");
+    EXPECT_EQ(FEntdados->LblEdtRVn->text(), "0,00 ");
+    EXPECT_EQ(FEntdados->LblEdtVeVn->text(), "");
+    EXPECT_EQ(FEntdados->LblEdtAvaliacao->text(), "");
+    EXPECT_TRUE(FEntdados->LblEdtAvaliacao->isVisible());
+    EXPECT_EQ(FEntdados->MemObs->toPlainText(), "");
+    EXPECT_FALSE(FEntdados->MemObs->isVisible());
+    EXPECT_FALSE(FEntdados->Label13->isVisible());
+    EXPECT_TRUE(FEntdados->LblMotivoSemAvaliacao->isVisible());
+    EXPECT_EQ(FEntdados->LblMotivoSemAvaliacao->text(),
+              "Sem avaliação: não há escoamento, pois toda a chuva de projeto se infiltra.");
+    // Every such line shows whole in its room.
+    const QLabel* motivo = FEntdados->LblMotivoSemAvaliacao;
+    const char* const linhas[] = {
+        "Sem avaliação: não há área agrícola nem estrada que escoe para o terraço.",
+        "Sem avaliação: o canal não tem seções levantadas.",
+        "Sem avaliação: o canal não armazena água, pois nenhuma seção tem área abaixo da CBC e da CE.",
+        "Sem avaliação: não há escoamento, pois toda a chuva de projeto se infiltra.",
+        "Sem avaliação: o volume de escoamento é pequeno demais para aparecer (Vn 0,00 m³).",
+    };
+    for (const char* linha : linhas) {
+        const QRect texto = motivo->fontMetrics().boundingRect(motivo->rect(), Qt::TextWordWrap, linha);
+        EXPECT_LE(texto.height(), motivo->height()) << linha;
+        EXPECT_LE(texto.width(), motivo->width()) << linha;
+    }
+
+    FEntdados->escreveDados(terracoRealista());
+    FEntdados->BttCalcula->click();
+    EXPECT_EQ(FEntdados->LblEdtAvaliacao->text(), "Terraço INADEQUADO!");
+    EXPECT_FALSE(FEntdados->LblMotivoSemAvaliacao->isVisible());
+    EXPECT_TRUE(FEntdados->MemObs->isVisible());
+    EXPECT_TRUE(FEntdados->Label13->isVisible());
+}
+
 // Numbers are Brazilian from the program's start, before any evaluation.
 TEST(InicioDoPrograma, NumerosBrasileirosDesdeOInicio)
 {
