@@ -703,16 +703,19 @@ QByteArray projetoEmUtf8()
 
 const std::vector<TCampoNaoGravavel> perdidosDoUtf8{{"Identificação, Município", U"Łź✓"}};
 
+bool escreve(const QString& caminho, const QByteArray& bytes)
+{
+    QFile arquivo(caminho);
+    return arquivo.open(QIODevice::WriteOnly) && arquivo.write(bytes) == bytes.size();
+}
+
 } // namespace
 
 // Opening names what a save could not keep, before anything is written; the accents
 // typed apart join their letters and are no loss.
 TEST_F(ComandosProjeto, AbrirArquivoComCaracteresQueOArquivoNaoGuardaAvisa)
 {
-    QFile arquivo(caminho("Lodz.txt"));
-    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
-    arquivo.write(projetoEmUtf8());
-    arquivo.close();
+    ASSERT_TRUE(escreve(caminho("Lodz.txt"), projetoEmUtf8()));
     abre(caminho("Lodz.txt"));
     ASSERT_TRUE(FEntdados);
     EXPECT_EQ(mensagens, QStringList{q(TCaracteresNaoGravaveis::avisoAbertura("Lodz.txt", perdidosDoUtf8))});
@@ -731,10 +734,7 @@ TEST_F(ComandosProjeto, AbrirArquivoComCaracteresQueOArquivoNaoGuardaAvisa)
 TEST_F(ComandosProjeto, SalvarComCaracteresQueOArquivoNaoGuardaPerguntaAntes)
 {
     const QString pergunta = q(TCaracteresNaoGravaveis::perguntaGravacao(perdidosDoUtf8));
-    QFile arquivo(caminho("Lodz.txt"));
-    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
-    arquivo.write(projetoEmUtf8());
-    arquivo.close();
+    ASSERT_TRUE(escreve(caminho("Lodz.txt"), projetoEmUtf8()));
     abre(caminho("Lodz.txt"));
     ASSERT_TRUE(FEntdados);
     FEntdados->LblEdtK->setText("600");
