@@ -1,5 +1,6 @@
 #include "app/UEntDados.h"
 
+#include "app/TFiltroTextoProjeto.h"
 #include "app/TImagensGuia.h"
 #include "app/URelatorioAvaliacao.h"
 #include "app/instalador/nucleo/TInstaladorArquivosComuns.h"
@@ -1051,9 +1052,7 @@ void TFEntdados::ligaRegrasDeEntrada()
             return q(alteracaoDecimal(s(antes), s(depois), configuracaoRegional().DecimalSeparator));
         });
     }
-    TFiltroInsercao::instala(LblEdtTr, [](const QString& antes, const QString& depois) {
-        return q(alteracaoTexto(s(antes), s(depois)));
-    });
+    TFiltroTextoProjeto::instala(LblEdtTr);
     for (TStringGrid* g : {SGridCanalSecao, SGridMira, SGridTrena, SGridCristaInicio, SGridCristaMeio, SGridCristaFim}) {
         g->setOnKeyPress([this](QObject*, QChar& tecla) { SGridKeyPress(tecla); });
         g->setOnInsercao([](const QString& antes, const QString& depois) {
