@@ -1,5 +1,6 @@
 #include "app/UEntDados.h"
 
+#include "app/TFiltroTextoProjeto.h"
 #include "app/TImagensGuia.h"
 #include "app/URelatorioAvaliacao.h"
 #include "app/instalador/nucleo/TInstaladorArquivosComuns.h"
@@ -557,6 +558,16 @@ void TFEntdados::criaPaginaResultados()
     MemObs->setReadOnly(true);
     MemObs->setFont(fonteJanela(pixelsResultados));
     MemObs->setProperty("Tag", 0);
+    // Below the verdict, over the room of the observation's caption and memo.
+    LblMotivoSemAvaliacao = TControles::rotulo(p, "LblMotivoSemAvaliacao", QString(), 5, 372);
+    LblMotivoSemAvaliacao->resize(220, 68);
+    LblMotivoSemAvaliacao->setWordWrap(true);
+    LblMotivoSemAvaliacao->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LblMotivoSemAvaliacao->setFont(fonteJanela(pixelsResultados));
+    QPalette grena = LblMotivoSemAvaliacao->palette();
+    grena.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    LblMotivoSemAvaliacao->setPalette(grena);
+    LblMotivoSemAvaliacao->hide();
 
     Button2 = botao(p, "Button2", QStringLiteral("Gerar relatório"), QRect(498, 8, 80, 25));
     Button3 = botao(p, "Button3", QStringLiteral("Ajuda"), QRect(579, 8, 80, 25));
@@ -881,6 +892,11 @@ void TFEntdados::mostraResultado(const TResultadoAvaliacao& r)
     mostraInteiro(LblEdtAvaliacao, q(r.LblEdtAvaliacao), pixelsResultados);
     MemObs->setPlainText(q(r.MemObs));
     MemObs->setProperty("Tag", r.MemObsTag);
+    const bool semAvaliacao = !r.LblMotivoSemAvaliacao.empty();
+    LblMotivoSemAvaliacao->setText(q(r.LblMotivoSemAvaliacao));
+    LblMotivoSemAvaliacao->setVisible(semAvaliacao);
+    Label13->setVisible(!semAvaliacao);
+    MemObs->setVisible(!semAvaliacao);
     cotasCrista = r.cotasCrista;
     nPontosCrista = r.nPontosCrista;
     for (TStringGrid* g : {SGridCristaInicio, SGridCristaMeio, SGridCristaFim})
@@ -1057,9 +1073,7 @@ void TFEntdados::ligaRegrasDeEntrada()
             return q(alteracaoDecimal(s(antes), s(depois), configuracaoRegional().DecimalSeparator));
         });
     }
-    TFiltroInsercao::instala(LblEdtTr, [](const QString& antes, const QString& depois) {
-        return q(alteracaoTexto(s(antes), s(depois)));
-    });
+    TFiltroTextoProjeto::instala(LblEdtTr);
     for (TStringGrid* g : {SGridCanalSecao, SGridMira, SGridTrena, SGridCristaInicio, SGridCristaMeio, SGridCristaFim}) {
         g->setOnKeyPress([this](QObject*, QChar& tecla) { SGridKeyPress(tecla); });
         g->setOnInsercao([](const QString& antes, const QString& depois) {

@@ -276,6 +276,9 @@ public:
     QLabel* Label13;
     // Its "Tag" property tells how the crest stands over the terrace end.
     QPlainTextEdit* MemObs;
+    // Why a completed evaluation has no verdict, shown instead of the observation, which
+    // such a page leaves empty.
+    QLabel* LblMotivoSemAvaliacao;
     QPushButton* Button2;
     QPushButton* Button3;
     QPushButton* Button1;

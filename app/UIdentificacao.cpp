@@ -1,12 +1,11 @@
 #include "app/UIdentificacao.h"
 
+#include "app/TFiltroTextoProjeto.h"
 #include "app/UEntDados.h"
 #include "app/UnitMorlin.h"
-#include "app/nucleo/RegrasEntrada.h"
 #include "plataforma/TAjudaAplicacao.h"
 #include "plataforma/TAplicacao.h"
 #include "plataforma/TControles.h"
-#include "plataforma/TFiltroInsercao.h"
 #include "plataforma/TFontePadrao.h"
 
 #include <QFrame>
@@ -67,10 +66,7 @@ QLineEdit* TFIdentificacao::campo(const char* nome, const QString& rotulo, int t
     edicao->setObjectName(QLatin1String(nome));
     edicao->setGeometry(esquerdaCampo, topo, larguraCampo, 21);
     // The texts go into the project file: only characters it can hold get in.
-    TFiltroInsercao::instala(edicao, [](const QString& antes, const QString& depois) -> std::optional<QString> {
-        const std::optional<std::string> aceito = alteracaoTexto(antes.toStdString(), depois.toStdString());
-        return aceito ? std::optional<QString>(QString::fromStdString(*aceito)) : std::nullopt;
-    });
+    TFiltroTextoProjeto::instala(edicao);
 
     auto* legenda = new QLabel(rotulo, this);
     legenda->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -144,6 +144,9 @@ const TCampo campos[] = {
 
 #undef CAMPO
 
+// Where the line on a missing verdict starts: the observation's caption, which it replaces.
+constexpr QPoint lugarMotivo(325, 477);
+
 // The tops of the page's lines of captions and values, top to bottom.
 std::vector<int> toposDasLinhas()
 {
@@ -277,6 +280,7 @@ TResultadoAvaliacao resultadoNaTela(const TFEntdados& j)
     r.LblEdtAvaliacao = s(j.LblEdtAvaliacao->text());
     r.MemObs = s(j.MemObs->toPlainText());
     r.MemObsTag = j.MemObs->property("Tag").toInt();
+    r.LblMotivoSemAvaliacao = s(j.LblMotivoSemAvaliacao->text());
     return r;
 }
 
@@ -352,6 +356,10 @@ void TFRelatorioAvaliacao::criaRotulos()
                                       : nullptr);
         this->*c.rotulo = rotulo(Panel3, c.nome, QStringLiteral("-"), c.esquerdaValor, c.topo, fonteRelatorio(pixelsRotulos));
     }
+    LRMotivoSemAvaliacao = rotulo(Panel3, "LRMotivoSemAvaliacao", QString(), lugarMotivo.x(), lugarMotivo.y(),
+                                  fonteRelatorio(pixelsRotulos));
+    LRMotivoSemAvaliacao->setWordWrap(true);
+    LRMotivoSemAvaliacao->hide();
 }
 
 void TFRelatorioAvaliacao::showEvent(QShowEvent* evento)
@@ -386,10 +394,27 @@ void TFRelatorioAvaliacao::mostraTextos(const TTextosRelatorio& textos)
 {
     for (const TCampo& c : campos)
         (this->*c.rotulo)->setText(QString::fromStdString(textos.*c.texto));
+    mostraMotivoSemAvaliacao(textos.LRMotivoSemAvaliacao);
     std::vector<std::pair<int, int>> crescimentos;
     for (int topo : toposDasLinhas())
         crescimentos.emplace_back(topo, dispoeLinha(topo));
     desceAbaixoDasQuebras(crescimentos);
+}
+
+// The line wraps within the rest of the page's width, below the verdict's caption, and
+// takes the place of the observation, caption and both lines, which it leaves empty.
+void TFRelatorioAvaliacao::mostraMotivoSemAvaliacao(const std::string& motivo)
+{
+    const int largura = larguraConteudo - lugarMotivo.x();
+    LRMotivoSemAvaliacao->setText(QString::fromStdString(motivo));
+    const int altura = LRMotivoSemAvaliacao->heightForWidth(largura);
+    LRMotivoSemAvaliacao->setGeometry(QRect(lugarMotivo, QSize(largura, altura)));
+    LRMotivoSemAvaliacao->setVisible(!motivo.empty());
+    for (std::size_t i = 0; i < std::size(campos); ++i)
+        if (campos[i].rotulo == &TFRelatorioAvaliacao::LRObservacao)
+            legendas_[i]->setVisible(motivo.empty());
+    LRObservacao->setVisible(motivo.empty());
+    LRObservaContinua->setVisible(motivo.empty());
 }
 
 // A line whose values fit, moving along it, stays one line. Otherwise its texts of several

@@ -7,6 +7,7 @@
 #include "app/UInicial.h"
 #include "app/URelatorioAvaliacao.h"
 #include "app/hh.h"
+#include "app/nucleo/TCaracteresNaoGravaveis.h"
 #include "app/nucleo/TGravadorProjeto.h"
 #include "app/nucleo/TLeitorProjeto.h"
 #include "plataforma/TAjudaAplicacao.h"
@@ -19,6 +20,7 @@
 #include "plataforma/TImpressoraPadrao.h"
 #include "plataforma/TJanelaAtiva.h"
 #include "plataforma/TNavegador.h"
+#include "plataforma/TextoQt.h"
 #include "plataforma/nucleo/TPastaPrograma.h"
 
 #include <QApplication>
@@ -40,7 +42,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <string>
 #include <utility>
+#include <vector>
+
+using TextoQt::q;
+using TextoQt::s;
 
 namespace {
 
@@ -508,9 +515,10 @@ bool TFPrincipal::precisaSalvar() const
 }
 
 // The save prompt: whether the command that asked may go on. Yes writes the project's
-// file when `gravaNoArquivo` and it has one, otherwise runs Save As; a Save As cancelled
-// counts as the prompt's own "Cancelar", and a failed write ends the command with its
-// error, so the work is never dropped unsaved.
+// file when `gravaNoArquivo` and it has one, otherwise runs Save As; a Save As cancelled,
+// or a write declined because the file would lose characters, counts as the prompt's own
+// "Cancelar", and a failed write ends the command with its error, so the work is never
+// dropped unsaved.
 bool TFPrincipal::perguntaSalvar(bool gravaNoArquivo)
 {
     switch (TCaixaMensagem::pergunta(QStringLiteral("Deseja salvar o projeto?"), this)) {
@@ -521,10 +529,8 @@ bool TFPrincipal::perguntaSalvar(bool gravaNoArquivo)
     case TCaixaMensagem::TResposta::Sim:
         break;
     }
-    if (gravaNoArquivo && !nomeArquivo.isEmpty()) {
-        GravarArquivoTxt();
-        return true;
-    }
+    if (gravaNoArquivo && !nomeArquivo.isEmpty())
+        return GravarArquivoTxt();
     return salvaComo();
 }
 
@@ -589,8 +595,8 @@ void TFPrincipal::SalvarClick()
         SalvarComoClick();
         return;
     }
-    GravarArquivoTxt();
-    aplicaEvento(TEstadoComandos::TEvento::salvo);
+    if (GravarArquivoTxt())
+        aplicaEvento(TEstadoComandos::TEvento::salvo);
 }
 
 void TFPrincipal::SalvarComoClick()
@@ -630,7 +636,8 @@ bool TFPrincipal::salvaComo()
     const QString nome = escolheArquivoParaSalvar();
     if (nome.isEmpty())
         return false;
-    gravaProjeto(nome);
+    if (!gravaProjeto(nome))
+        return false;
     nomeArquivo = nome;
     aplicaEvento(TEstadoComandos::TEvento::salvoComo);
     return true;
@@ -660,21 +667,30 @@ TDadosTerraco TFPrincipal::dadosDoProjeto() const
     return dados;
 }
 
-void TFPrincipal::GravarArquivoTxt()
+bool TFPrincipal::GravarArquivoTxt()
 {
-    gravaProjeto(nomeArquivo);
+    return gravaProjeto(nomeArquivo);
 }
 
-void TFPrincipal::gravaProjeto(const QString& nome)
+// A character the file cannot keep is never replaced by "?" unasked. Written so, the
+// project is what the file gives back, not what the windows still show: closing asks.
+bool TFPrincipal::gravaProjeto(const QString& nome)
 {
     const TDadosTerraco dados = dadosDoProjeto();
+    const std::vector<TCampoNaoGravavel> perdidos = TCaracteresNaoGravaveis::doProjeto(dados);
+    if (!perdidos.empty() && !TCaixaMensagem::confirma(q(TCaracteresNaoGravaveis::perguntaGravacao(perdidos)), this))
+        return false;
     TGravadorProjeto::grava(caminhoLocal(nome), dados);
-    dadosGravados_ = dados;
+    dadosGravados_ = TCaracteresNaoGravaveis::comoGravado(dados);
+    return true;
 }
 
+// A file a text editor saved may hold accents as separate marks, which are composed, and
+// characters the project file cannot keep, which are named at once.
 void TFPrincipal::AbrirArquivoTxt(const QString& nome)
 {
-    const TLeituraProjeto leitura = TLeitorProjeto::le(caminhoLocal(nome));
+    TLeituraProjeto leitura = TLeitorProjeto::le(caminhoLocal(nome));
+    percorreTextos(leitura.dados, [](std::string& texto) { texto = TextoQt::composto(texto); });
     descartaJanelasDoProjeto();
     FIdentificacao = new TFIdentificacao(this);
     FIdentificacao->defineTextos(leitura.dados.identificacao);
@@ -682,6 +698,10 @@ void TFPrincipal::AbrirArquivoTxt(const QString& nome)
     FEntdados->aplicaLeitura(leitura);
     nomeArquivo = nome;
     dadosGravados_ = dadosDoProjeto();
+    const std::vector<TCampoNaoGravavel> perdidos = TCaracteresNaoGravaveis::doProjeto(dadosGravados_);
+    if (!perdidos.empty())
+        TCaixaMensagem::informa(q(TCaracteresNaoGravaveis::avisoAbertura(s(QFileInfo(nome).fileName()), perdidos)),
+                                QStringLiteral("Caracteres que o arquivo não guarda"), this);
 }
 
 void TFPrincipal::chamarFIdentificacaoClick()

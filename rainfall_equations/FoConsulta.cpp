@@ -513,67 +513,90 @@ void TfrmFoConsulta::FormActivate()
 void TfrmFoConsulta::EstadosClick()
 {
     const int anterior = Estado.Indice();
-    const int escolhido = Estados->currentIndex();
-    const std::optional<std::string> falha = mudaEstado(escolhido, true);
+    const std::optional<TFalhaEstado> falha = mudaEstado(Estados->currentIndex(), true);
     if (!falha)
         return;
     Estados->setCurrentIndex(anterior);
-    if (mudaEstado(anterior, true))
-        mudaEstado(anterior, false);
-    throw Exception(*falha);
+    // The first showing has no state on show to keep.
+    if (falha->VoltaAoAnterior || Chamador == chamadorAtivacao)
+        if (mudaEstado(anterior, true))
+            mudaEstado(anterior, false);
+    throw Exception(falha->Mensagem);
 }
 
-std::optional<std::string> TfrmFoConsulta::mudaEstado(int indice, bool comFigura)
+std::optional<TfrmFoConsulta::TFalhaEstado> TfrmFoConsulta::mudaEstado(int indice, bool comFigura)
 {
     {
         const TCursorEspera espera;
-        limpaTela();
-        const TMudancaEstado mudanca = mudancaEstado(indice, pastaDados());
-        if (mudanca.Limites)
-            LimitesMapa = *mudanca.Limites;
-        Estado.setIndice(static_cast<std::int16_t>(indice));
-        BD.Localidades.clear();
-        setWindowTitle(q(mudanca.Legenda));
-        Autor->setEnabled(true);
-        const TMapaEstado mapa =
-            mudanca.Mapa == TMapaEstado::Proprio && !comFigura ? TMapaEstado::Brasil : mudanca.Mapa;
-        switch (mapa) {
-        case TMapaEstado::Proprio:
-            Notebook1->setCurrentIndex(paginaEstados);
-            habilitaPonto(true);
-            if (!QFileInfo::exists(q(mudanca.Figura)))
-                return mudanca.MensagemSemFigura;
-            // A picture that is there but cannot be read is as good as none: the state
-            // would be shown over the picture and the bounds of another.
-            try {
-                EstadoBMP->carregaArquivo(q(mudanca.Figura));
-            } catch (const EInOutError&) {
-                return mudanca.MensagemFiguraIlegivel;
-            }
-            BD.leLocalidades(indice);
-            EstadoBMP->show();
-            break;
-        case TMapaEstado::Anterior:
-            Autor->setText(QString());
-            Autor->setEnabled(false);
-            break;
-        case TMapaEstado::Brasil:
-            Notebook1->setCurrentIndex(paginaBrasil);
-            habilitaPonto(false);
-            EixoX->hide();
-            EixoY->hide();
-            LabelLat->clear();
-            LabelLon->clear();
-            EstadoBMP->hide();
-            break;
-        }
-        preencheListas();
-        mostraAviso();
+        std::variant<TEstadoLido, TFalhaEstado> lido = leEstado(indice, comFigura);
+        if (auto* falha = std::get_if<TFalhaEstado>(&lido))
+            return std::move(*falha);
+        aplicaEstado(std::get<TEstadoLido>(std::move(lido)));
     }
     // A state the user chooses opens on its first station.
     if (Chamador != chamadorAtivacao && !estacoesDoEstado().empty())
         LBEstacaoClick();
     return std::nullopt;
+}
+
+// A title of one state over the lists of another would pair a name of one with a station
+// of the other: nothing is shown until all of it has been read.
+std::variant<TfrmFoConsulta::TEstadoLido, TfrmFoConsulta::TFalhaEstado> TfrmFoConsulta::leEstado(int indice,
+                                                                                                 bool comFigura) const
+{
+    TEstadoLido lido;
+    lido.Indice = indice;
+    lido.Mudanca = mudancaEstado(indice, pastaDados());
+    lido.Mapa = lido.Mudanca.Mapa == TMapaEstado::Proprio && !comFigura ? TMapaEstado::Brasil : lido.Mudanca.Mapa;
+    if (lido.Mapa != TMapaEstado::Proprio)
+        return lido;
+    const QString figura = q(lido.Mudanca.Figura);
+    if (!QFileInfo::exists(figura))
+        return TFalhaEstado{lido.Mudanca.MensagemSemFigura, true};
+    // A picture that is there but cannot be read is as good as none: the state would be
+    // shown over the picture and the bounds of another.
+    if (!lido.Figura.load(figura))
+        return TFalhaEstado{lido.Mudanca.MensagemFiguraIlegivel, true};
+    try {
+        lido.Localidades = BD.localidadesDoEstado(indice);
+    } catch (const Exception& e) {
+        return TFalhaEstado{e.Message(), false};
+    }
+    return lido;
+}
+
+void TfrmFoConsulta::aplicaEstado(TEstadoLido lido)
+{
+    limpaTela();
+    if (lido.Mudanca.Limites)
+        LimitesMapa = *lido.Mudanca.Limites;
+    Estado.setIndice(static_cast<std::int16_t>(lido.Indice));
+    BD.Localidades = std::move(lido.Localidades);
+    setWindowTitle(q(lido.Mudanca.Legenda));
+    Autor->setEnabled(true);
+    switch (lido.Mapa) {
+    case TMapaEstado::Proprio:
+        Notebook1->setCurrentIndex(paginaEstados);
+        habilitaPonto(true);
+        EstadoBMP->defineFigura(lido.Figura);
+        EstadoBMP->show();
+        break;
+    case TMapaEstado::Anterior:
+        Autor->setText(QString());
+        Autor->setEnabled(false);
+        break;
+    case TMapaEstado::Brasil:
+        Notebook1->setCurrentIndex(paginaBrasil);
+        habilitaPonto(false);
+        EixoX->hide();
+        EixoY->hide();
+        LabelLat->clear();
+        LabelLon->clear();
+        EstadoBMP->hide();
+        break;
+    }
+    preencheListas();
+    mostraAviso();
 }
 
 void TfrmFoConsulta::habilitaPonto(bool habilitado)
@@ -864,6 +887,9 @@ const TEscolha* TfrmFoConsulta::mostraEscolha(const TResultadoEscolha& resultado
 
 void TfrmFoConsulta::mostraSemEquacao()
 {
+    // A selected item would stand for an equation that is not on show.
+    LBEstacao->setItemIndex(-1);
+    LBLocalidade->setItemIndex(-1);
     limpaParametros();
     Autor->setText(legendaAutor);
     escondeEixos();

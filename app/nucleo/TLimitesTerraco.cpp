@@ -161,6 +161,16 @@ double TLimitesTerraco::verificaDistanciaVisada(int visada, double distancia, co
     return distancia;
 }
 
+double TLimitesTerraco::verificaAreaIrradiacao(double area)
+{
+    // Below half a hundredth the page shows 0,00.
+    constexpr double menorAreaVisivel = 0.005;
+    if (!(area >= menorAreaVisivel))
+        recusa(areaContribuicao,
+               "as visadas do levantamento com nível ótico (irradiação) não cercam área nenhuma: Ac sai 0,00 m²");
+    return area;
+}
+
 double TLimitesTerraco::verificaEspacamento(int linha, double valor)
 {
     return verifica(valor, espacamento, areaContribuicao,

@@ -37,6 +37,10 @@ public:
     // A stadia distance read between the hair `fioAcima`, which reads more, and `fioAbaixo`.
     static double verificaDistanciaVisada(int visada, double distancia, const char* fioAcima,
                                           const char* fioAbaixo);
+    // The area a survey with sights encloses: one that shows as 0,00 m² (sights all along
+    // one line, or a single sight) was typed wrong, since the terrace would then be judged
+    // by the road alone.
+    static double verificaAreaIrradiacao(double area);
     static double verificaEspacamento(int linha, double espacamento);
     static double verificaLarguraEstrada(double largura);
     static double verificaComprimentoEstrada(double comprimento);
