@@ -639,6 +639,23 @@ QToolButton* TFEntdados::botaoDaAba(int tag) const
     return tag >= 1 && tag <= 5 ? botoes[static_cast<std::size_t>(tag - 1)] : nullptr;
 }
 
+// The first control of section `tag`, in the tab order, that takes typed text: an edit, a
+// list or a grid, never one of its buttons or options.
+QWidget* TFEntdados::primeiroCampo(int tag) const
+{
+    QWidget* painel = painelDaAba(tag);
+    if (painel == nullptr)
+        return nullptr;
+    for (QWidget* w = painel->nextInFocusChain(); w != painel; w = w->nextInFocusChain()) {
+        const bool recebeTexto = qobject_cast<QLineEdit*>(w) != nullptr || qobject_cast<QComboBox*>(w) != nullptr
+                                 || qobject_cast<QAbstractItemView*>(w) != nullptr;
+        if (recebeTexto && painel->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(painel)
+            && w->isEnabled())
+            return w;
+    }
+    return nullptr;
+}
+
 void TFEntdados::alinhaAbas()
 {
     std::array<int, 4> alturas{};
@@ -750,6 +767,10 @@ void TFEntdados::abaEntradaDadosClick(QObject* sender)
     botaoClicado->setChecked(true);
     abaAberta = abaClicada;
     ajustaPainelAba(abaAberta, true);
+    // A section button never takes the keyboard, and the field that had it may have just
+    // gone with the closed section: the keyboard goes to the opened one, ready for typing.
+    if (QWidget* campo = primeiroCampo(abaAberta))
+        campo->setFocus(Qt::OtherFocusReason);
 }
 
 void TFEntdados::ajustaPainelAba(int tag, bool abre)

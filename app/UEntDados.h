@@ -316,6 +316,7 @@ private:
     void aplicaEfeito(const TEfeitoLevantamento& efeito);
     QFrame* painelDaAba(int tag) const;
     QToolButton* botaoDaAba(int tag) const;
+    QWidget* primeiroCampo(int tag) const;
 
     QString imagemAtual_;
     bool mostrada_ = false;
