@@ -4,6 +4,7 @@
 
 #include <QCategoryAxis>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QPainter>
 
@@ -226,11 +227,16 @@ void TGrafico::ajustaEixos()
     defineFaixa(eixoY_, menorY, maiorY, 0.2);
 }
 
-// The chart's plot keeps clear of the legend's rows.
+// The chart's plot keeps clear of the legend's rows. The chart library would lay its axes
+// and titles out again only after the next paint, which then has to be painted over: on a
+// long terrace that second paint of every line costs more than the first. Laid out here,
+// the chart is painted once, already as it stays.
 void TGrafico::atualizaLegenda()
 {
     legenda_->dispoe();
     QMargins margens = margensGrafico;
     margens.setBottom(margens.bottom() + static_cast<int>(std::ceil(legenda_->altura())));
     chart()->setMargins(margens);
+    if (QGraphicsLayout* disposicao = chart()->layout())
+        disposicao->activate();
 }
