@@ -153,6 +153,10 @@ TGrafico::TGrafico(QWidget* pai)
     setBackgroundBrush(Qt::white);
     defineFaixa(eixoX_, 0, 1);
     defineFaixa(eixoY_, 0, 1, 0.2);
+    // The chart always takes the view's size. Handed its lines before the view is first
+    // shown, it lays the legend out at a width far narrower than its own, in many more
+    // rows, and would otherwise keep the height those rows asked for.
+    chart()->setMinimumSize(1, 1);
     connect(chart(), &QGraphicsWidget::geometryChanged, this, &TGrafico::atualizaLegenda);
     connect(chart(), &QChart::plotAreaChanged, this, [this] { linhas_->acompanhaEixos(); });
     for (QValueAxis* eixo : {static_cast<QValueAxis*>(eixoX_), static_cast<QValueAxis*>(eixoY_)})
