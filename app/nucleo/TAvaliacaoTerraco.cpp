@@ -44,9 +44,14 @@ struct TParFios {
 constexpr TParFios paresFios[] = {
     {colunaFM, colunaFI, 200}, {colunaFS, colunaFI, 100}, {colunaFS, colunaFM, 200}};
 
+// The first twenty sections take every pairing of the four dash styles with five
+// colours; the next twenty the same pairings with five other colours. No two lines of a
+// terrace of up to forty sections look alike.
 const TEstiloLinha estilosSecao[4] = {TEstiloLinha::psDash, TEstiloLinha::psDot,
                                       TEstiloLinha::psDashDot, TEstiloLinha::psDashDotDot};
-const TCor coresSecao[5] = {clBlack, clTeal, clMaroon, clGreen, clGray};
+const TCor coresSecao[2][5] = {{clBlack, clTeal, clMaroon, clGreen, clGray},
+                               {corLaranja, corMagenta, corOliva, corRoxo, corAzulCeu}};
+constexpr int secoesPorCores = 20;
 
 bool preenchida(const TGradeTexto& grade, int coluna, int linha)
 {
@@ -596,7 +601,7 @@ void TAvaliacaoTerraco::grafico(const TDadosTerraco& dados)
         TLinhaGrafico& serie = series[static_cast<std::size_t>(i)];
         serie.titulo = "Seção " + std::to_string(i + 1);
         serie.estilo = estilosSecao[i % 4];
-        serie.cor = coresSecao[i % 5];
+        serie.cor = coresSecao[(i / secoesPorCores) % 2][i % 5];
         const double cf1 = strToFloat(canal.Cells(colunaCF1, r));
         const TPontoGrafico f1{cf1, s.cotaF1};
         const TPontoGrafico f2 =

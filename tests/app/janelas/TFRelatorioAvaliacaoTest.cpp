@@ -7,8 +7,10 @@
 #include "rainfall_equations/TLayoutRelatorioNimbra.h"
 #include "tests/app/janelas/ConsultaNaEntrada.h"
 #include "tests/app/janelas/DigitacaoTerraco.h"
+#include "tests/bench/TerracoComSecoes.h"
 
 #include <QAction>
+#include <QChart>
 #include <QDir>
 #include <QLineSeries>
 #include <QFontInfo>
@@ -483,6 +485,24 @@ TEST_F(RelatorioAvaliacao, GraficoComAsMesmasLinhasESeriesProprias)
 
     r->Button2->click();
     EXPECT_EQ(linhasDesenhadas(FEntdados->Chart1), entrada);
+}
+
+// The report borrows the legend too: a terrace of thirty sections has every line named
+// under the report's chart.
+TEST_F(RelatorioAvaliacao, GraficoDeTrintaSecoesNomeiaCadaLinha)
+{
+    projetoNovo();
+    calcula(terracoComSecoes(30));
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    ASSERT_TRUE(esperaAte([r] { return r->isVisible(); }));
+    EXPECT_EQ(r->Chart1->chart()->size(), QSizeF(r->Chart1->size()));
+    const auto itens = r->Chart1->itensLegenda();
+    ASSERT_EQ(itens.size(), 32u);
+    for (int i = 0; i < 32; ++i) {
+        EXPECT_EQ(itens[static_cast<std::size_t>(i)].titulo, r->Chart1->serie(i)->titulo) << i;
+        EXPECT_TRUE(QRectF(r->Chart1->rect()).contains(itens[static_cast<std::size_t>(i)].area)) << i;
+    }
+    r->Button2->click();
 }
 
 // ---- "Fechar" ---------------------------------------------------------------------------
