@@ -7,6 +7,7 @@
 #include "models/PrecipitacaoPluviograma.h"
 #include "plataforma/nucleo/Excecoes.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -14,7 +15,9 @@ namespace {
 // Newton's method on a smooth, falling intensity settles in a handful of steps; this
 // many means it is wandering and will not settle.
 constexpr int MaximoPassosNewton = 500;
-constexpr double ToleranciaNewton = 1e-10;
+// In minutes up to the first minute, and relative beyond it: past about 2^19 minutes two
+// neighbouring doubles lie further apart than any fixed step.
+constexpr long double ToleranciaNewton = 1e-10L;
 
 const char* const MensagemFimEscoamento =
     "Erro: divisão por zero ao tentar calcular o tempo do fim do escoamento superficial "
@@ -36,7 +39,8 @@ double newtonFimEscoamento(const TPrecipitacao& Evento, double TIE, double t0)
             const long double residuo = static_cast<long double>(Evento.intensidade(t)) - TIE;
             const long double derivada = Evento.derivadaIntensidade(t);
             const double tn = armazena(t - divide(residuo, derivada));
-            if (std::fabs(static_cast<long double>(tn) - t) < ToleranciaNewton)
+            const long double escala = std::max(1.0L, std::fabs(static_cast<long double>(tn)));
+            if (std::fabs(static_cast<long double>(tn) - t) < ToleranciaNewton * escala)
                 return tn;
             t = tn;
         }
@@ -44,6 +48,16 @@ double newtonFimEscoamento(const TPrecipitacao& Evento, double TIE, double t0)
         // Whatever went wrong, the user learns that the end of runoff could not be found.
     }
     throw EZeroDivide(MensagemFimEscoamento);
+}
+
+// The time at which the storm's intensity falls to TIE, as if the storm never ended.
+double fimDaIntensidade(const TPrecipitacaoExponencialNegativa& Tormenta, double TIE)
+{
+    // The intensity of a design storm is greatest at the start: if it does not exceed
+    // the infiltration rate there, runoff never begins.
+    if (!(Tormenta.intensidade(0.0) > TIE))
+        return 0.0;
+    return newtonFimEscoamento(Tormenta, TIE, Tormenta.Duracao / 2.0);
 }
 
 } // namespace
@@ -284,11 +298,8 @@ double TPrecipitacao::tempoFimEscoamento(double TIE) const
     // until the record ends.
     if (dynamic_cast<const TPrecipitacaoPluviograma*>(this) != nullptr)
         return Duracao;
-    if (dynamic_cast<const TPrecipitacaoExponencialNegativa*>(this) == nullptr)
+    const auto* tormenta = dynamic_cast<const TPrecipitacaoExponencialNegativa*>(this);
+    if (tormenta == nullptr)
         return 0.0;
-    // The intensity of a design storm is greatest at the start: if it does not exceed
-    // the infiltration rate there, runoff never begins.
-    if (!(intensidade(0.0) > TIE))
-        return 0.0;
-    return newtonFimEscoamento(*this, TIE, Duracao / 2.0);
+    return std::min(fimDaIntensidade(*tormenta, TIE), TPrecipitacaoExponencialNegativa::DuracaoMaxima);
 }

@@ -64,7 +64,8 @@ public:
     void setC(double Valor);
 
     // The time at which the intensity falls to the stable infiltration rate TIE of the
-    // soil: the end of surface runoff. 0 when the intensity never exceeds TIE.
+    // soil: the end of surface runoff. 0 when the intensity never exceeds TIE; for a
+    // design storm at most its DuracaoMaxima, when the storm itself ends.
     double tempoFimEscoamento(double TIE) const;
 
 protected:

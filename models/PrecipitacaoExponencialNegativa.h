@@ -7,6 +7,11 @@
 
 class TPrecipitacaoExponencialNegativa : public TPrecipitacao {
 public:
+    // The published equations, and the interpolation's fit, cover rainfalls of 5 minutes
+    // to 24 hours: the storm ends at this minute at the latest, even where its intensity
+    // is still above the infiltration rate.
+    static constexpr double DuracaoMaxima = 1440.0;
+
     // K·Tr^a, or -1.0 while K, Tr or a is unset.
     double KTr = -1.0;
     double CKTr = 0.0;

@@ -82,6 +82,23 @@ TEST_F(Escoamento, MesmoEventoComOutraTaxaNaoGuardaOCalculoAnterior)
     EXPECT_NEAR(modelo.laminaEscoamento(chuva), 2.0253, Tolerancia);
 }
 
+// The road's runoff from storms that would last 46 and 92 days: what falls in their 24
+// hours, less the losses.
+TEST_F(Escoamento, ChuvaMaisLongaQueVinteEQuatroHorasEscoaOQueCaiNelas)
+{
+    const struct { double K, Tr, a, b, c, total, les; } casos[] = {
+        {500.02, 10.0, 0.155, 16.91, 0.525, 374.4522, 349.4220},  // Itanhaém (SP)
+        {745.325, 100.0, 0.17, 25.0, 0.558, 669.9147, 644.8819},  // Momuna (SP)
+    };
+    modelo.setTIE(1.0);
+    for (const auto& caso : casos) {
+        define(caso.K, caso.Tr, caso.a, caso.b, caso.c);
+        EXPECT_NEAR(modelo.laminaEscoamento(chuva), caso.les, Tolerancia) << caso.K;
+        EXPECT_NEAR(chuva.PrecipitacaoTotal, caso.total, Tolerancia) << caso.K;
+        EXPECT_EQ(chuva.PrecipitacaoTotal, chuva.laminaAcumulada(1440.0)) << caso.K;
+    }
+}
+
 TEST_F(Escoamento, InicioCruzaAAbstracaoInicial)
 {
     modelo.setTIE(10.0);

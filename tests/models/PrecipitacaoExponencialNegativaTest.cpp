@@ -124,6 +124,30 @@ TEST_F(ChuvaDeProjeto, FimDoEscoamento)
     }
 }
 
+// The equations cover rainfalls of up to 24 hours: a storm whose intensity stays above
+// the road's 1 mm/h for longer ends there. The last two would fall to it only after
+// half a year, where no fixed step of the iteration is coarser than the spacing of
+// the doubles it closes in on.
+TEST(PrecipitacaoExponencialNegativa, ChuvaTerminaEmVinteEQuatroHoras)
+{
+    const struct { const char* nome; double K, Tr, a, b, c; } casos[] = {
+        {"Itanhaém (SP), 46 dias", 500.02, 10.0, 0.155, 16.91, 0.525},
+        {"Momuna (SP), 92 dias", 745.325, 100.0, 0.17, 25.0, 0.558},
+        {"192 dias", 11789.0, 28.0, 0.18, 4.78, 0.7},
+        {"737 dias", 8867.0, 52.0, 0.29, 67.3, 0.66},
+    };
+    for (const auto& caso : casos) {
+        TPrecipitacaoExponencialNegativa chuva;
+        chuva.setK(caso.K);
+        chuva.setTr(caso.Tr);
+        chuva.setA(caso.a);
+        chuva.setB(caso.b);
+        chuva.setC(caso.c);
+        EXPECT_GT(chuva.intensidade(TPrecipitacaoExponencialNegativa::DuracaoMaxima), 1.0) << caso.nome;
+        EXPECT_EQ(chuva.tempoFimEscoamento(1.0), 1440.0) << caso.nome;
+    }
+}
+
 TEST_F(ChuvaDeProjeto, SemEscoamentoQuandoOPicoNaoSuperaATaxa)
 {
     EXPECT_EQ(chuva.tempoFimEscoamento(chuva.intensidade(0.0)), 0.0);

@@ -71,6 +71,20 @@ TEST_F(Avaliacao, EstradaTemInfiltracaoDeUmMilimetroPorHora)
     EXPECT_NEAR(estado.lesAgricola, 15.1899, 1e-4);
 }
 
+// With the equation of Itanhaém (SP) the road's storm would last 46 days; the page
+// counts its first 24 hours.
+TEST_F(Avaliacao, EstradaRecebeAChuvaDeVinteEQuatroHoras)
+{
+    dados.LblEdtK = "500,02";
+    dados.LblEdtA = "0,155";
+    dados.LblEdtB = "16,91";
+    dados.LblEdtC = "0,525";
+    ASSERT_TRUE(avaliacao.executa(dados));
+    EXPECT_EQ(pagina.LblRLES, "147,15 ");
+    EXPECT_EQ(pagina.LblRLESestrada, "349,42 ");
+    EXPECT_EQ(pagina.LblEdtRVn, "1791,69 ");
+}
+
 TEST_F(Avaliacao, RotinaDeixaOFormatoBrasileiro)
 {
     TConfiguracaoRegional ponto = TConfiguracaoRegional::brasileira();
