@@ -50,14 +50,34 @@ double newtonFimEscoamento(const TPrecipitacao& Evento, double TIE, double t0)
     throw EZeroDivide(MensagemFimEscoamento);
 }
 
+// With b = 0 the intensity is (1 - c)·K·T^a / t^c: unbounded at the start, so runoff
+// always begins, and falling to TIE exactly at ((1 - c)·K·T^a / TIE)^(1/c). With a c of 1
+// or more it is never positive after the start.
+double fimSemDeslocamento(const TPrecipitacaoExponencialNegativa& Tormenta, double TIE)
+{
+    const long double coeficiente = multiplica(1.0L - Tormenta.C, Tormenta.KTr);
+    if (!(coeficiente > 0.0L))
+        return 0.0;
+    try {
+        return armazena(potencia(divide(coeficiente, TIE), divide(1.0L, Tormenta.C)));
+    } catch (const std::exception&) {
+        // A rate of 0, or a c of 0, leaves an intensity that never falls to the rate.
+        throw EZeroDivide(MensagemFimEscoamento);
+    }
+}
+
 // The time at which the storm's intensity falls to TIE, as if the storm never ended.
 double fimDaIntensidade(const TPrecipitacaoExponencialNegativa& Tormenta, double TIE)
 {
+    if (Tormenta.B == 0.0)
+        return fimSemDeslocamento(Tormenta, TIE);
     // The intensity of a design storm is greatest at the start: if it does not exceed
     // the infiltration rate there, runoff never begins.
     if (!(Tormenta.intensidade(0.0) > TIE))
         return 0.0;
-    return newtonFimEscoamento(Tormenta, TIE, Tormenta.Duracao / 2.0);
+    // From the start up to the crossing the intensity is convex and falling, so Newton's
+    // steps climb to it from the left and never leave the times where it is defined.
+    return newtonFimEscoamento(Tormenta, TIE, 0.0);
 }
 
 } // namespace

@@ -162,6 +162,9 @@ double TPrecipitacaoExponencialNegativa::intensidade(double t) const
 
 double TPrecipitacaoExponencialNegativa::laminaAcumulada(double t) const
 {
+    // Nothing has fallen at the start; with b = 0 the formula would divide 0 by 0^c.
+    if (t == 0.0 && B == 0.0)
+        return 0.0;
     return armazena(divide(multiplica(divide(KTr, potenciaDoTempo(t, B, C)), t), 60.0L));
 }
 

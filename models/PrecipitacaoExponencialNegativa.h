@@ -2,7 +2,8 @@
 // The design storm: the rainfall of an intensity-duration-frequency equation whose
 // average intensity over t minutes, for a return period of Tr years, is
 // K·Tr^a / (t + b)^c mm/h. Its cumulative depth is that average times t / 60 and its
-// intensity the rate of that depth, greatest at the start of the rainfall.
+// intensity the rate of that depth, greatest at the start of the rainfall. With b = 0
+// (K·Tr^a / t^c) the intensity is unbounded at the start, and the depth finite for c < 1.
 #include "models/Precipitacao.h"
 
 class TPrecipitacaoExponencialNegativa : public TPrecipitacao {

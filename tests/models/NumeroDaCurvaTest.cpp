@@ -99,6 +99,20 @@ TEST_F(Escoamento, ChuvaMaisLongaQueVinteEQuatroHorasEscoaOQueCaiNelas)
     }
 }
 
+// An equation without b runs off what ever smaller b's tend to.
+TEST_F(Escoamento, EquacaoSemBEhOLimiteDeBCadaVezMenor)
+{
+    const struct { double TIE, les; } casos[] = {{10.0, 19.5107}, {1.0, 36.4527}};
+    for (const auto& caso : casos) {
+        modelo.setTIE(caso.TIE);
+        define(500.0, 10.0, 0.2, 0.0, 0.8);
+        const double semB = modelo.laminaEscoamento(chuva);
+        EXPECT_NEAR(semB, caso.les, Tolerancia) << caso.TIE;
+        define(500.0, 10.0, 0.2, 1e-6, 0.8);
+        EXPECT_NEAR(modelo.laminaEscoamento(chuva), semB, 1e-5) << caso.TIE;
+    }
+}
+
 TEST_F(Escoamento, InicioCruzaAAbstracaoInicial)
 {
     modelo.setTIE(10.0);

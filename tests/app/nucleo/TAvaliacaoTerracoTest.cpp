@@ -85,6 +85,22 @@ TEST_F(Avaliacao, EstradaRecebeAChuvaDeVinteEQuatroHoras)
     EXPECT_EQ(pagina.LblEdtRVn, "1791,69 ");
 }
 
+// Equations with a b of half a minute or less ended in the message about blank fields.
+TEST_F(Avaliacao, EquacaoComBPequenoOuNuloTemVeredito)
+{
+    const struct { const char* b; const char* les; const char* lesEstrada; } casos[] = {
+        {"0,5", "19,20 ", "36,42 "}, {"0,3", "19,32 ", "36,43 "}, {"0", "19,51 ", "36,45 "},
+    };
+    for (const auto& caso : casos) {
+        dados.LblEdtB = caso.b;
+        TAvaliacaoTerraco a;
+        ASSERT_TRUE(a.executa(dados)) << caso.b << ": " << a.mensagem();
+        EXPECT_EQ(a.resultado().LblRLES, caso.les) << caso.b;
+        EXPECT_EQ(a.resultado().LblRLESestrada, caso.lesEstrada) << caso.b;
+        EXPECT_EQ(a.resultado().LblEdtAvaliacao, "Terraço INADEQUADO!") << caso.b;
+    }
+}
+
 TEST_F(Avaliacao, RotinaDeixaOFormatoBrasileiro)
 {
     TConfiguracaoRegional ponto = TConfiguracaoRegional::brasileira();
