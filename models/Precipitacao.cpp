@@ -1,7 +1,6 @@
 #include "models/Precipitacao.h"
 
 #include "models/Aritmetica.h"
-#include "models/DataHora.h"
 #include "models/IniFile.h"
 #include "models/PrecipitacaoExponencialNegativa.h"
 #include "models/PrecipitacaoPluviograma.h"
@@ -9,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -24,6 +24,9 @@ const char* const MensagemFimEscoamento =
     "utilizando o perfil de precipitação exponencial negativa.";
 
 const char* const SecaoPrecipitacao = "PRECIPITACAO";
+
+// The default of a key that a section must hold: no text in the file reads as it.
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 [[noreturn]] void operacaoAbstrata()
 {
@@ -209,20 +212,37 @@ bool TPrecipitacao::leSecaoVersao1(const TIniFile& Ini, const std::string& Secao
 
 bool TPrecipitacao::leSecaoVersao3(const TIniFile& Ini, const std::string& Secao)
 {
+    const TPrecipitacao antes(*this);
     try {
-        Duracao = Ini.ReadFloat(Secao, "Duracao", 0.0);
-        PrecipitacaoTotal = Ini.ReadFloat(Secao, "PrecipitacaoTotal", 0.0);
-        IntensidadePico = Ini.ReadFloat(Secao, "IntensidadePico", 0.0);
-        TempoPico = Ini.ReadFloat(Secao, "TempoPico", 0.0);
-        A = Ini.ReadFloat(Secao, "A", 0.0);
-        B = Ini.ReadFloat(Secao, "B", 0.0);
-        C = Ini.ReadFloat(Secao, "C", 0.0);
-        D = Ini.ReadFloat(Secao, "D", 0.0);
-        Data = Ini.ReadDateTime(Secao, "Data", agora());
+        tomaParametro(Ini, Secao, "Duracao", [this](double Valor) { setDuracao(Valor); });
+        tomaParametro(Ini, Secao, "PrecipitacaoTotal", [this](double Valor) { setPrecipitacaoTotal(Valor); });
+        IntensidadePico = exigido(Ini.ReadFloat(Secao, "IntensidadePico", NaN), Secao, "IntensidadePico");
+        TempoPico = exigido(Ini.ReadFloat(Secao, "TempoPico", NaN), Secao, "TempoPico");
+        tomaParametro(Ini, Secao, "A", [this](double Valor) { setA(Valor); });
+        tomaParametro(Ini, Secao, "B", [this](double Valor) { setB(Valor); });
+        tomaParametro(Ini, Secao, "C", [this](double Valor) { setC(Valor); });
+        D = exigido(Ini.ReadFloat(Secao, "D", NaN), Secao, "D");
+        Data = exigido(Ini.ReadDateTime(Secao, "Data", NaN), Secao, "Data");
         return true;
     } catch (const std::exception&) {
+        TPrecipitacao::operator=(antes);
         return false;
     }
+}
+
+double TPrecipitacao::exigido(double Valor, const std::string& Secao, const char* Chave)
+{
+    if (std::isnan(Valor))
+        throw EConvertError(std::string("Erro: falta o valor de \"") + Chave + "\" na seção [" + Secao + "].");
+    return Valor;
+}
+
+void TPrecipitacao::tomaParametro(const TIniFile& Ini, const std::string& Secao, const char* Chave,
+                                  const std::function<void(double)>& Define)
+{
+    const double valor = exigido(Ini.ReadFloat(Secao, Chave, NaN), Secao, Chave);
+    if (valor != -1.0)
+        Define(valor);
 }
 
 bool TPrecipitacao::salvaNoArquivo(const std::string& NomeArquivo)

@@ -31,8 +31,8 @@ public:
     void copia(const TPrecipitacao& Outra) override;
     // Also unsets Tr, K and KTr; CKTr and CMaisUm keep their values until the next setter.
     void limpa() override;
-    // The parameters common to every event, then Tr and K from the storm's own section,
-    // which older files are brought up to date in.
+    // The parameters common to every event, then, once they were read whole, Tr and K
+    // from the storm's own section, which older files are brought up to date in.
     bool carregaDoArquivo(const std::string& NomeArquivo) override;
     // One point per minute: the duration rounded, or 60 minutes while it is unset.
     void desenhaGrafico(TSerieGrafico& Serie) const override;
@@ -54,6 +54,6 @@ private:
     void migraSecaoVersao1(TIniFile& Ini) const;
     // Tr, K, a, b and c, as they stand in the file.
     bool leSecaoVersao2(const TIniFile& Ini, const std::string& Secao);
-    // Tr and K, as they stand in the file.
+    // Tr and K through their setters, both or neither, as the common section's reader.
     bool leSecaoVersao3(const TIniFile& Ini, const std::string& Secao);
 };
