@@ -217,6 +217,7 @@ void TAvaliacaoTerraco::calculaLES(const TDadosTerraco& dados)
     chuva.setA(TLimitesTerraco::verificaA(strToFloat(dados.LblEdtA)));
     chuva.setB(TLimitesTerraco::verificaB(strToFloat(dados.LblEdtB)));
     chuva.setC(TLimitesTerraco::verificaC(strToFloat(dados.LblEdtC)));
+    TLimitesTerraco::verificaEquacaoSemB(chuva.B, chuva.C);
 
     estado_.modeloEscoamento = std::make_unique<TNumeroDaCurva>();
     TNumeroDaCurva& modelo = *estado_.modeloEscoamento;

@@ -104,6 +104,12 @@ double TLimitesTerraco::verificaC(double c)
     return verifica(c, parametroC, precipitacao, [] { return "o parâmetro c"; });
 }
 
+void TLimitesTerraco::verificaEquacaoSemB(double b, double c)
+{
+    if (b == 0 && c >= 1)
+        recusa(precipitacao, "com o parâmetro b igual a 0, o parâmetro c deve ser menor que 1");
+}
+
 double TLimitesTerraco::verificaInfiltracao(double TIE)
 {
     return verifica(TIE, infiltracao, solo, [] { return "a taxa de infiltração estável TIE"; });

@@ -18,6 +18,9 @@ public:
     static double verificaB(double b);
     static double verificaC(double c);
     static double verificaInfiltracao(double TIE);
+    // An equation without b, i = K·T^a / t^c, gives a depth that grows with the duration
+    // only for a c below 1.
+    static void verificaEquacaoSemB(double b, double c);
 
     // "Canal". `secao` is the section's number in the grid; `ponto` is "C", "F1", "F2"
     // or "FT".

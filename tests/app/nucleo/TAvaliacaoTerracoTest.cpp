@@ -71,6 +71,36 @@ TEST_F(Avaliacao, EstradaTemInfiltracaoDeUmMilimetroPorHora)
     EXPECT_NEAR(estado.lesAgricola, 15.1899, 1e-4);
 }
 
+// With the equation of Itanhaém (SP) the road's storm would last 46 days; the page
+// counts its first 24 hours.
+TEST_F(Avaliacao, EstradaRecebeAChuvaDeVinteEQuatroHoras)
+{
+    dados.LblEdtK = "500,02";
+    dados.LblEdtA = "0,155";
+    dados.LblEdtB = "16,91";
+    dados.LblEdtC = "0,525";
+    ASSERT_TRUE(avaliacao.executa(dados));
+    EXPECT_EQ(pagina.LblRLES, "147,15 ");
+    EXPECT_EQ(pagina.LblRLESestrada, "349,42 ");
+    EXPECT_EQ(pagina.LblEdtRVn, "1791,69 ");
+}
+
+// Equations with a b of half a minute or less ended in the message about blank fields.
+TEST_F(Avaliacao, EquacaoComBPequenoOuNuloTemVeredito)
+{
+    const struct { const char* b; const char* les; const char* lesEstrada; } casos[] = {
+        {"0,5", "19,20 ", "36,42 "}, {"0,3", "19,32 ", "36,43 "}, {"0", "19,51 ", "36,45 "},
+    };
+    for (const auto& caso : casos) {
+        dados.LblEdtB = caso.b;
+        TAvaliacaoTerraco a;
+        ASSERT_TRUE(a.executa(dados)) << caso.b << ": " << a.mensagem();
+        EXPECT_EQ(a.resultado().LblRLES, caso.les) << caso.b;
+        EXPECT_EQ(a.resultado().LblRLESestrada, caso.lesEstrada) << caso.b;
+        EXPECT_EQ(a.resultado().LblEdtAvaliacao, "Terraço INADEQUADO!") << caso.b;
+    }
+}
+
 TEST_F(Avaliacao, RotinaDeixaOFormatoBrasileiro)
 {
     TConfiguracaoRegional ponto = TConfiguracaoRegional::brasileira();

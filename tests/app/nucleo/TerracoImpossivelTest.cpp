@@ -69,6 +69,13 @@ TEST_F(TerracoImpossivel, CadaValorImpossivelDizOQueEstaErrado)
          "Em \"Precipitação\", o parâmetro a deve estar entre 0 e 1."},
         {"b enorme", terracoRealista, [](TDadosTerraco& d) { d.LblEdtB = "99999999999"; },
          "Em \"Precipitação\", o parâmetro b deve estar entre 0 e 300 minutos."},
+        // An intensity never positive after the start: no runoff, so no verdict.
+        {"b zero com c 1", terracoRealista,
+         [](TDadosTerraco& d) {
+             d.LblEdtB = "0";
+             d.LblEdtC = "1";
+         },
+         "Em \"Precipitação\", com o parâmetro b igual a 0, o parâmetro c deve ser menor que 1."},
         {"c zero", terracoRealista, [](TDadosTerraco& d) { d.LblEdtC = "0"; },
          "Em \"Precipitação\", o parâmetro c deve estar entre 0,3 e 3."},
         {"c enorme", terracoRealista, [](TDadosTerraco& d) { d.LblEdtC = "99999999999"; },
