@@ -234,10 +234,7 @@ TFRelatorioAvaliacao::TFRelatorioAvaliacao(QWidget* dono)
     // A closed report is never shown again: nothing keeps it.
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(larguraCliente, alturaCliente);
-    QPalette cores = palette();
-    cores.setColor(QPalette::Window, Qt::white);
-    setPalette(cores);
-    setAutoFillBackground(true);
+    TControles::pintaFundo(this, Qt::white);
     criaPagina();
     criaRotulos();
     TAplicacao::liga(Button1, &QPushButton::clicked, this, [this] { imprimirRelatorioAvaliacaoCilck(); });
@@ -271,10 +268,7 @@ void TFRelatorioAvaliacao::criaPagina()
     topo += alturaCabecalho;
 
     Splitter1 = TControles::painel(Panel1, "Splitter1", QRect(margem, topo, larguraConteudo, alturaRegua));
-    Splitter1->setAutoFillBackground(true);
-    QPalette preto = Splitter1->palette();
-    preto.setColor(QPalette::Window, Qt::black);
-    Splitter1->setPalette(preto);
+    TControles::pintaFundo(Splitter1, Qt::black);
     topo += alturaRegua;
 
     Panel3 = TControles::painel(Panel1, "Panel3", QRect(margem, topo, larguraConteudo, alturaRotulos));
