@@ -89,9 +89,7 @@ QFont fonteEstreita()
 
 QFont fonteAba()
 {
-    QFont fonte;
-    fonte.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans Condensed")});
-    fonte.setPixelSize(12);
+    QFont fonte = TFontePadrao::estreita(12, TFontePadrao::TFace::verdana);
     fonte.setBold(true);
     return fonte;
 }

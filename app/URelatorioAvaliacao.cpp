@@ -3,6 +3,7 @@
 #include "app/UEntDados.h"
 #include "app/UIdentificacao.h"
 #include "app/UnitMorlin.h"
+#include "app/nucleo/TLinhaRelatorio.h"
 #include "app/plataforma/TGrafico.h"
 #include "plataforma/TAplicacao.h"
 #include "plataforma/TControles.h"
@@ -40,8 +41,6 @@ const QColor azulCeu(166, 202, 240);
 
 // Every label of the page is written at one size.
 constexpr int pixelsRotulos = 13;
-// The least room left between a value and the caption after it.
-constexpr int espacoAposValor = 6;
 // A text that does not fit its room takes at most this many lines.
 constexpr int maximoLinhasValor = 2;
 
@@ -175,65 +174,6 @@ std::vector<std::size_t> camposDaLinha(int topo)
     return linha;
 }
 
-// One caption and its value as they move along their line: the value keeps its distance
-// from the caption.
-struct TParLinha {
-    int esquerda;       // where the table puts it
-    int recuoValor;     // from the caption's left to the value's
-    int larguraValor;   // the value's drawn width
-    int espacoTabela;   // the value's room before the next caption, as the table puts it
-    bool quebravel;     // a text of several words, which may take more than one line
-    int largura() const { return recuoValor + larguraValor; }
-};
-
-// Lefts along a line of width `limite`. Each item keeps its table position unless the one
-// before runs into it, when it moves right; a line that then runs past the edge is pulled
-// back, each item moving left only as far as the one before it allows.
-std::vector<int> posicoesNaLinha(const std::vector<TParLinha>& pares, int limite)
-{
-    const std::size_t n = pares.size();
-    std::vector<int> x(n);
-    std::vector<int> menor(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        const int fimAnterior = i == 0 ? pares[0].esquerda : x[i - 1] + pares[i - 1].largura() + espacoAposValor;
-        const int menorAnterior =
-            i == 0 ? pares[0].esquerda : menor[i - 1] + pares[i - 1].largura() + espacoAposValor;
-        x[i] = std::max(pares[i].esquerda, fimAnterior);
-        menor[i] = menorAnterior;
-    }
-    int direita = limite;
-    for (std::size_t i = n; i-- > 0;) {
-        x[i] = std::max(menor[i], std::min(x[i], direita - pares[i].largura()));
-        direita = x[i] - espacoAposValor;
-    }
-    return x;
-}
-
-bool cabeNaLinha(const std::vector<TParLinha>& pares, const std::vector<int>& x, int limite)
-{
-    for (std::size_t i = 0; i < pares.size(); ++i) {
-        const int direita = i + 1 < pares.size() ? x[i + 1] - espacoAposValor : limite;
-        if (x[i] + pares[i].largura() > direita)
-            return false;
-    }
-    return true;
-}
-
-// The widest text of several words gives up a little room, never below what the table
-// gives it; false when none can.
-bool cedeEspaco(std::vector<TParLinha>& pares)
-{
-    constexpr int passo = 4;
-    TParLinha* maior = nullptr;
-    for (TParLinha& par : pares)
-        if (par.quebravel && par.larguraValor > par.espacoTabela && (!maior || par.larguraValor > maior->larguraValor))
-            maior = &par;
-    if (!maior)
-        return false;
-    maior->larguraValor = std::max(maior->espacoTabela, maior->larguraValor - passo);
-    return true;
-}
-
 // The width a value's glyphs take: a trailing blank draws nothing.
 int larguraDoTexto(const QLabel* rotulo)
 {
@@ -294,10 +234,7 @@ TFRelatorioAvaliacao::TFRelatorioAvaliacao(QWidget* dono)
     // A closed report is never shown again: nothing keeps it.
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(larguraCliente, alturaCliente);
-    QPalette cores = palette();
-    cores.setColor(QPalette::Window, Qt::white);
-    setPalette(cores);
-    setAutoFillBackground(true);
+    TControles::pintaFundo(this, Qt::white);
     criaPagina();
     criaRotulos();
     TAplicacao::liga(Button1, &QPushButton::clicked, this, [this] { imprimirRelatorioAvaliacaoCilck(); });
@@ -331,10 +268,7 @@ void TFRelatorioAvaliacao::criaPagina()
     topo += alturaCabecalho;
 
     Splitter1 = TControles::painel(Panel1, "Splitter1", QRect(margem, topo, larguraConteudo, alturaRegua));
-    Splitter1->setAutoFillBackground(true);
-    QPalette preto = Splitter1->palette();
-    preto.setColor(QPalette::Window, Qt::black);
-    Splitter1->setPalette(preto);
+    TControles::pintaFundo(Splitter1, Qt::black);
     topo += alturaRegua;
 
     Panel3 = TControles::painel(Panel1, "Panel3", QRect(margem, topo, larguraConteudo, alturaRotulos));
@@ -423,18 +357,17 @@ void TFRelatorioAvaliacao::mostraMotivoSemAvaliacao(const std::string& motivo)
 int TFRelatorioAvaliacao::dispoeLinha(int topo)
 {
     const std::vector<std::size_t> indices = camposDaLinha(topo);
-    std::vector<TParLinha> pares;
+    std::vector<TLinhaRelatorio::TPar> pares;
     for (std::size_t k = 0; k < indices.size(); ++k) {
         const TCampo& c = campos[indices[k]];
         const int esquerda = esquerdaDoCampo(c);
         const int proxima = k + 1 < indices.size() ? campos[indices[k + 1]].esquerdaLegenda : larguraConteudo;
         QLabel* valor = this->*c.rotulo;
         pares.push_back({esquerda, c.esquerdaValor - esquerda, larguraDoTexto(valor),
-                         proxima - espacoAposValor - c.esquerdaValor, valor->text().trimmed().contains(' ')});
+                         proxima - TLinhaRelatorio::espacoAposValor - c.esquerdaValor,
+                         valor->text().trimmed().contains(' ')});
     }
-    std::vector<int> x = posicoesNaLinha(pares, larguraConteudo);
-    while (!cabeNaLinha(pares, x, larguraConteudo) && cedeEspaco(pares))
-        x = posicoesNaLinha(pares, larguraConteudo);
+    const std::vector<int> x = TLinhaRelatorio::dispoe(pares, larguraConteudo);
     int alturaExtra = 0;
     for (std::size_t k = 0; k < indices.size(); ++k) {
         const TCampo& c = campos[indices[k]];

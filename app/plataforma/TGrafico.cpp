@@ -1,6 +1,7 @@
 #include "app/plataforma/TGrafico.h"
 
 #include "models/Utils.h"
+#include "plataforma/TFontePadrao.h"
 
 #include <QCategoryAxis>
 #include <QChart>
@@ -20,9 +21,7 @@ constexpr QMargins margensGrafico(20, 16, 20, 10);
 
 QFont fonteGrafico(bool negrito)
 {
-    QFont fonte;
-    fonte.setFamilies({QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    fonte.setPixelSize(11);
+    QFont fonte = TFontePadrao::fonte(11, TFontePadrao::TFace::arial);
     fonte.setBold(negrito);
     return fonte;
 }
