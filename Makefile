@@ -9,7 +9,8 @@ JOBS       := $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 PACOTES    := cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev \
               qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libchm-dev fp-utils \
-              fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n
+              fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n \
+              xvfb openbox pkgconf libxcb1-dev libxcb-xtest0-dev
 CTEST      := ctest --no-tests=error --output-on-failure -j$(JOBS)
 
 .PHONY: run test deps build build-core build-fuzz build-asan

@@ -1,5 +1,6 @@
 #include "app/UEntDados.h"
 
+#include "app/TFiltroTextoProjeto.h"
 #include "app/TImagensGuia.h"
 #include "app/URelatorioAvaliacao.h"
 #include "app/instalador/nucleo/TInstaladorArquivosComuns.h"
@@ -88,9 +89,7 @@ QFont fonteEstreita()
 
 QFont fonteAba()
 {
-    QFont fonte;
-    fonte.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans Condensed")});
-    fonte.setPixelSize(12);
+    QFont fonte = TFontePadrao::estreita(12, TFontePadrao::TFace::verdana);
     fonte.setBold(true);
     return fonte;
 }
@@ -557,6 +556,16 @@ void TFEntdados::criaPaginaResultados()
     MemObs->setReadOnly(true);
     MemObs->setFont(fonteJanela(pixelsResultados));
     MemObs->setProperty("Tag", 0);
+    // Below the verdict, over the room of the observation's caption and memo.
+    LblMotivoSemAvaliacao = TControles::rotulo(p, "LblMotivoSemAvaliacao", QString(), 5, 372);
+    LblMotivoSemAvaliacao->resize(220, 68);
+    LblMotivoSemAvaliacao->setWordWrap(true);
+    LblMotivoSemAvaliacao->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LblMotivoSemAvaliacao->setFont(fonteJanela(pixelsResultados));
+    QPalette grena = LblMotivoSemAvaliacao->palette();
+    grena.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    LblMotivoSemAvaliacao->setPalette(grena);
+    LblMotivoSemAvaliacao->hide();
 
     Button2 = botao(p, "Button2", QStringLiteral("Gerar relatório"), QRect(498, 8, 80, 25));
     Button3 = botao(p, "Button3", QStringLiteral("Ajuda"), QRect(579, 8, 80, 25));
@@ -626,6 +635,23 @@ QToolButton* TFEntdados::botaoDaAba(int tag) const
 {
     const std::array<QToolButton*, 5> botoes{sbPrecipitacao, sbCanal, sbAreaDeContribuicao, sbPerfilDaCrista, sbSolo};
     return tag >= 1 && tag <= 5 ? botoes[static_cast<std::size_t>(tag - 1)] : nullptr;
+}
+
+// The first control of section `tag`, in the tab order, that takes typed text: an edit, a
+// list or a grid, never one of its buttons or options.
+QWidget* TFEntdados::primeiroCampo(int tag) const
+{
+    QWidget* painel = painelDaAba(tag);
+    if (painel == nullptr)
+        return nullptr;
+    for (QWidget* w = painel->nextInFocusChain(); w != painel; w = w->nextInFocusChain()) {
+        const bool recebeTexto = qobject_cast<QLineEdit*>(w) != nullptr || qobject_cast<QComboBox*>(w) != nullptr
+                                 || qobject_cast<QAbstractItemView*>(w) != nullptr;
+        if (recebeTexto && painel->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(painel)
+            && w->isEnabled())
+            return w;
+    }
+    return nullptr;
 }
 
 void TFEntdados::alinhaAbas()
@@ -739,6 +765,10 @@ void TFEntdados::abaEntradaDadosClick(QObject* sender)
     botaoClicado->setChecked(true);
     abaAberta = abaClicada;
     ajustaPainelAba(abaAberta, true);
+    // A section button never takes the keyboard, and the field that had it may have just
+    // gone with the closed section: the keyboard goes to the opened one, ready for typing.
+    if (QWidget* campo = primeiroCampo(abaAberta))
+        campo->setFocus(Qt::OtherFocusReason);
 }
 
 void TFEntdados::ajustaPainelAba(int tag, bool abre)
@@ -860,6 +890,11 @@ void TFEntdados::mostraResultado(const TResultadoAvaliacao& r)
     mostraInteiro(LblEdtAvaliacao, q(r.LblEdtAvaliacao), pixelsResultados);
     MemObs->setPlainText(q(r.MemObs));
     MemObs->setProperty("Tag", r.MemObsTag);
+    const bool semAvaliacao = !r.LblMotivoSemAvaliacao.empty();
+    LblMotivoSemAvaliacao->setText(q(r.LblMotivoSemAvaliacao));
+    LblMotivoSemAvaliacao->setVisible(semAvaliacao);
+    Label13->setVisible(!semAvaliacao);
+    MemObs->setVisible(!semAvaliacao);
     cotasCrista = r.cotasCrista;
     nPontosCrista = r.nPontosCrista;
     for (TStringGrid* g : {SGridCristaInicio, SGridCristaMeio, SGridCristaFim})
@@ -1036,9 +1071,7 @@ void TFEntdados::ligaRegrasDeEntrada()
             return q(alteracaoDecimal(s(antes), s(depois), configuracaoRegional().DecimalSeparator));
         });
     }
-    TFiltroInsercao::instala(LblEdtTr, [](const QString& antes, const QString& depois) {
-        return q(alteracaoTexto(s(antes), s(depois)));
-    });
+    TFiltroTextoProjeto::instala(LblEdtTr);
     for (TStringGrid* g : {SGridCanalSecao, SGridMira, SGridTrena, SGridCristaInicio, SGridCristaMeio, SGridCristaFim}) {
         g->setOnKeyPress([this](QObject*, QChar& tecla) { SGridKeyPress(tecla); });
         g->setOnInsercao([](const QString& antes, const QString& depois) {

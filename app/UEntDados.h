@@ -276,6 +276,9 @@ public:
     QLabel* Label13;
     // Its "Tag" property tells how the crest stands over the terrace end.
     QPlainTextEdit* MemObs;
+    // Why a completed evaluation has no verdict, shown instead of the observation, which
+    // such a page leaves empty.
+    QLabel* LblMotivoSemAvaliacao;
     QPushButton* Button2;
     QPushButton* Button3;
     QPushButton* Button1;
@@ -313,6 +316,7 @@ private:
     void aplicaEfeito(const TEfeitoLevantamento& efeito);
     QFrame* painelDaAba(int tag) const;
     QToolButton* botaoDaAba(int tag) const;
+    QWidget* primeiroCampo(int tag) const;
 
     QString imagemAtual_;
     bool mostrada_ = false;

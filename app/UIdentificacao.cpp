@@ -1,14 +1,14 @@
 #include "app/UIdentificacao.h"
 
+#include "app/TFiltroTextoProjeto.h"
 #include "app/UnitMorlin.h"
-#include "app/nucleo/RegrasEntrada.h"
 #include "plataforma/TAjudaAplicacao.h"
 #include "plataforma/TAplicacao.h"
 #include "plataforma/TControles.h"
-#include "plataforma/TFiltroInsercao.h"
 #include "plataforma/TFontePadrao.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +48,7 @@ TFIdentificacao::TFIdentificacao(QWidget* dono)
     OK = botao("OK", QStringLiteral("Ok"), 122);
     Cancelar = botao("Cancelar", QStringLiteral("Cancelar"), 214);
     BitBtn1 = botao("BitBtn1", QStringLiteral("Ajuda"), 303);
+    OK->setDefault(true);
     TAplicacao::liga(OK, &QPushButton::clicked, this, [this] { OKClick(); });
     TAplicacao::liga(Cancelar, &QPushButton::clicked, this, [this] { CancelarClick(); });
     TAplicacao::liga(BitBtn1, &QPushButton::clicked, this, [this] { ajudaClick(); });
@@ -64,10 +65,7 @@ QLineEdit* TFIdentificacao::campo(const char* nome, const QString& rotulo, int t
     edicao->setObjectName(QLatin1String(nome));
     edicao->setGeometry(esquerdaCampo, topo, larguraCampo, 21);
     // The texts go into the project file: only characters it can hold get in.
-    TFiltroInsercao::instala(edicao, [](const QString& antes, const QString& depois) -> std::optional<QString> {
-        const std::optional<std::string> aceito = alteracaoTexto(antes.toStdString(), depois.toStdString());
-        return aceito ? std::optional<QString>(QString::fromStdString(*aceito)) : std::nullopt;
-    });
+    TFiltroTextoProjeto::instala(edicao);
 
     auto* legenda = new QLabel(rotulo, this);
     legenda->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -113,6 +111,26 @@ void TFIdentificacao::showEvent(QShowEvent* evento)
         return;
     for (QLineEdit* edicao : {EIdentificacao, EMunicipio, EEstado, ELocalidade, EProprietario, EData, EResponsavel})
         edicao->setCursorPosition(0);
+}
+
+// As in every dialog: Enter presses the button that has the keyboard, or else "Ok", the
+// default one; Esc presses "Cancelar". The edits leave both keys to the dialog.
+void TFIdentificacao::keyPressEvent(QKeyEvent* evento)
+{
+    switch (evento->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* botaoComTeclado = qobject_cast<QPushButton*>(focusWidget()))
+            botaoComTeclado->click();
+        else
+            OK->click();
+        break;
+    case Qt::Key_Escape:
+        Cancelar->click();
+        break;
+    default:
+        QWidget::keyPressEvent(evento);
+    }
 }
 
 // A project gets its data entry from the first "Ok"; a later one only edits the texts,

@@ -38,6 +38,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     QLineEdit* campo(const char* nome, const QString& rotulo, int topo, int esquerdaRotulo);

@@ -3,6 +3,7 @@
 #include "app/UEntDados.h"
 #include "app/UIdentificacao.h"
 #include "app/UnitMorlin.h"
+#include "app/nucleo/TLinhaRelatorio.h"
 #include "app/plataforma/TGrafico.h"
 #include "plataforma/TAplicacao.h"
 #include "plataforma/TControles.h"
@@ -40,8 +41,6 @@ const QColor azulCeu(166, 202, 240);
 
 // Every label of the page is written at one size.
 constexpr int pixelsRotulos = 13;
-// The least room left between a value and the caption after it.
-constexpr int espacoAposValor = 6;
 // A text that does not fit its room takes at most this many lines.
 constexpr int maximoLinhasValor = 2;
 
@@ -144,6 +143,9 @@ const TCampo campos[] = {
 
 #undef CAMPO
 
+// Where the line on a missing verdict starts: the observation's caption, which it replaces.
+constexpr QPoint lugarMotivo(325, 477);
+
 // The tops of the page's lines of captions and values, top to bottom.
 std::vector<int> toposDasLinhas()
 {
@@ -170,65 +172,6 @@ std::vector<std::size_t> camposDaLinha(int topo)
     std::sort(linha.begin(), linha.end(),
               [](std::size_t a, std::size_t b) { return esquerdaDoCampo(campos[a]) < esquerdaDoCampo(campos[b]); });
     return linha;
-}
-
-// One caption and its value as they move along their line: the value keeps its distance
-// from the caption.
-struct TParLinha {
-    int esquerda;       // where the table puts it
-    int recuoValor;     // from the caption's left to the value's
-    int larguraValor;   // the value's drawn width
-    int espacoTabela;   // the value's room before the next caption, as the table puts it
-    bool quebravel;     // a text of several words, which may take more than one line
-    int largura() const { return recuoValor + larguraValor; }
-};
-
-// Lefts along a line of width `limite`. Each item keeps its table position unless the one
-// before runs into it, when it moves right; a line that then runs past the edge is pulled
-// back, each item moving left only as far as the one before it allows.
-std::vector<int> posicoesNaLinha(const std::vector<TParLinha>& pares, int limite)
-{
-    const std::size_t n = pares.size();
-    std::vector<int> x(n);
-    std::vector<int> menor(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        const int fimAnterior = i == 0 ? pares[0].esquerda : x[i - 1] + pares[i - 1].largura() + espacoAposValor;
-        const int menorAnterior =
-            i == 0 ? pares[0].esquerda : menor[i - 1] + pares[i - 1].largura() + espacoAposValor;
-        x[i] = std::max(pares[i].esquerda, fimAnterior);
-        menor[i] = menorAnterior;
-    }
-    int direita = limite;
-    for (std::size_t i = n; i-- > 0;) {
-        x[i] = std::max(menor[i], std::min(x[i], direita - pares[i].largura()));
-        direita = x[i] - espacoAposValor;
-    }
-    return x;
-}
-
-bool cabeNaLinha(const std::vector<TParLinha>& pares, const std::vector<int>& x, int limite)
-{
-    for (std::size_t i = 0; i < pares.size(); ++i) {
-        const int direita = i + 1 < pares.size() ? x[i + 1] - espacoAposValor : limite;
-        if (x[i] + pares[i].largura() > direita)
-            return false;
-    }
-    return true;
-}
-
-// The widest text of several words gives up a little room, never below what the table
-// gives it; false when none can.
-bool cedeEspaco(std::vector<TParLinha>& pares)
-{
-    constexpr int passo = 4;
-    TParLinha* maior = nullptr;
-    for (TParLinha& par : pares)
-        if (par.quebravel && par.larguraValor > par.espacoTabela && (!maior || par.larguraValor > maior->larguraValor))
-            maior = &par;
-    if (!maior)
-        return false;
-    maior->larguraValor = std::max(maior->espacoTabela, maior->larguraValor - passo);
-    return true;
 }
 
 // The width a value's glyphs take: a trailing blank draws nothing.
@@ -277,6 +220,7 @@ TResultadoAvaliacao resultadoNaTela(const TFEntdados& j)
     r.LblEdtAvaliacao = s(j.LblEdtAvaliacao->text());
     r.MemObs = s(j.MemObs->toPlainText());
     r.MemObsTag = j.MemObs->property("Tag").toInt();
+    r.LblMotivoSemAvaliacao = s(j.LblMotivoSemAvaliacao->text());
     return r;
 }
 
@@ -290,10 +234,7 @@ TFRelatorioAvaliacao::TFRelatorioAvaliacao(QWidget* dono)
     // A closed report is never shown again: nothing keeps it.
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(larguraCliente, alturaCliente);
-    QPalette cores = palette();
-    cores.setColor(QPalette::Window, Qt::white);
-    setPalette(cores);
-    setAutoFillBackground(true);
+    TControles::pintaFundo(this, Qt::white);
     criaPagina();
     criaRotulos();
     TAplicacao::liga(Button1, &QPushButton::clicked, this, [this] { imprimirRelatorioAvaliacaoCilck(); });
@@ -327,10 +268,7 @@ void TFRelatorioAvaliacao::criaPagina()
     topo += alturaCabecalho;
 
     Splitter1 = TControles::painel(Panel1, "Splitter1", QRect(margem, topo, larguraConteudo, alturaRegua));
-    Splitter1->setAutoFillBackground(true);
-    QPalette preto = Splitter1->palette();
-    preto.setColor(QPalette::Window, Qt::black);
-    Splitter1->setPalette(preto);
+    TControles::pintaFundo(Splitter1, Qt::black);
     topo += alturaRegua;
 
     Panel3 = TControles::painel(Panel1, "Panel3", QRect(margem, topo, larguraConteudo, alturaRotulos));
@@ -352,6 +290,10 @@ void TFRelatorioAvaliacao::criaRotulos()
                                       : nullptr);
         this->*c.rotulo = rotulo(Panel3, c.nome, QStringLiteral("-"), c.esquerdaValor, c.topo, fonteRelatorio(pixelsRotulos));
     }
+    LRMotivoSemAvaliacao = rotulo(Panel3, "LRMotivoSemAvaliacao", QString(), lugarMotivo.x(), lugarMotivo.y(),
+                                  fonteRelatorio(pixelsRotulos));
+    LRMotivoSemAvaliacao->setWordWrap(true);
+    LRMotivoSemAvaliacao->hide();
 }
 
 void TFRelatorioAvaliacao::showEvent(QShowEvent* evento)
@@ -386,10 +328,27 @@ void TFRelatorioAvaliacao::mostraTextos(const TTextosRelatorio& textos)
 {
     for (const TCampo& c : campos)
         (this->*c.rotulo)->setText(QString::fromStdString(textos.*c.texto));
+    mostraMotivoSemAvaliacao(textos.LRMotivoSemAvaliacao);
     std::vector<std::pair<int, int>> crescimentos;
     for (int topo : toposDasLinhas())
         crescimentos.emplace_back(topo, dispoeLinha(topo));
     desceAbaixoDasQuebras(crescimentos);
+}
+
+// The line wraps within the rest of the page's width, below the verdict's caption, and
+// takes the place of the observation, caption and both lines, which it leaves empty.
+void TFRelatorioAvaliacao::mostraMotivoSemAvaliacao(const std::string& motivo)
+{
+    const int largura = larguraConteudo - lugarMotivo.x();
+    LRMotivoSemAvaliacao->setText(QString::fromStdString(motivo));
+    const int altura = LRMotivoSemAvaliacao->heightForWidth(largura);
+    LRMotivoSemAvaliacao->setGeometry(QRect(lugarMotivo, QSize(largura, altura)));
+    LRMotivoSemAvaliacao->setVisible(!motivo.empty());
+    for (std::size_t i = 0; i < std::size(campos); ++i)
+        if (campos[i].rotulo == &TFRelatorioAvaliacao::LRObservacao)
+            legendas_[i]->setVisible(motivo.empty());
+    LRObservacao->setVisible(motivo.empty());
+    LRObservaContinua->setVisible(motivo.empty());
 }
 
 // A line whose values fit, moving along it, stays one line. Otherwise its texts of several
@@ -398,18 +357,17 @@ void TFRelatorioAvaliacao::mostraTextos(const TTextosRelatorio& textos)
 int TFRelatorioAvaliacao::dispoeLinha(int topo)
 {
     const std::vector<std::size_t> indices = camposDaLinha(topo);
-    std::vector<TParLinha> pares;
+    std::vector<TLinhaRelatorio::TPar> pares;
     for (std::size_t k = 0; k < indices.size(); ++k) {
         const TCampo& c = campos[indices[k]];
         const int esquerda = esquerdaDoCampo(c);
         const int proxima = k + 1 < indices.size() ? campos[indices[k + 1]].esquerdaLegenda : larguraConteudo;
         QLabel* valor = this->*c.rotulo;
         pares.push_back({esquerda, c.esquerdaValor - esquerda, larguraDoTexto(valor),
-                         proxima - espacoAposValor - c.esquerdaValor, valor->text().trimmed().contains(' ')});
+                         proxima - TLinhaRelatorio::espacoAposValor - c.esquerdaValor,
+                         valor->text().trimmed().contains(' ')});
     }
-    std::vector<int> x = posicoesNaLinha(pares, larguraConteudo);
-    while (!cabeNaLinha(pares, x, larguraConteudo) && cedeEspaco(pares))
-        x = posicoesNaLinha(pares, larguraConteudo);
+    const std::vector<int> x = TLinhaRelatorio::dispoe(pares, larguraConteudo);
     int alturaExtra = 0;
     for (std::size_t k = 0; k < indices.size(); ++k) {
         const TCampo& c = campos[indices[k]];

@@ -72,6 +72,9 @@ public:
     QLabel* LRAvaliacao;
     QLabel* LRObservacao;
     QLabel* LRObservaContinua;
+    // Why the results have no verdict, in the observation's room, which such results
+    // leave empty; hidden, with the observation's caption shown, when there is a verdict.
+    QLabel* LRMotivoSemAvaliacao;
 
     void FormShow();
     // Copies the texts of the identification dialog and the data-entry window that exist
@@ -100,6 +103,7 @@ private:
     void criaPagina();
     void criaRotulos();
     void mostraTextos(const TTextosRelatorio& textos);
+    void mostraMotivoSemAvaliacao(const std::string& motivo);
     int dispoeLinha(int topo);
     static int ajustaValor(QLabel* valor, int largura);
     void desceAbaixoDasQuebras(const std::vector<std::pair<int, int>>& crescimentos);

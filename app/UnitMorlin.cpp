@@ -5,6 +5,7 @@
 #include "app/UIdentificacao.h"
 #include "app/UInicial.h"
 #include "app/hh.h"
+#include "app/nucleo/TCaracteresNaoGravaveis.h"
 #include "app/nucleo/TGravadorProjeto.h"
 #include "app/nucleo/TLeitorProjeto.h"
 #include "plataforma/TAjudaAplicacao.h"
@@ -16,6 +17,7 @@
 #include "plataforma/TJanelaAtiva.h"
 #include "plataforma/TMarcaArranque.h"
 #include "plataforma/TNavegador.h"
+#include "plataforma/TextoQt.h"
 #include "plataforma/nucleo/TPastaPrograma.h"
 
 #include <QApplication>
@@ -36,7 +38,12 @@
 #include <QToolButton>
 
 #include <iterator>
+#include <string>
 #include <utility>
+#include <vector>
+
+using TextoQt::q;
+using TextoQt::s;
 
 namespace {
 
@@ -525,9 +532,10 @@ bool TFPrincipal::precisaSalvar() const
 }
 
 // The save prompt: whether the command that asked may go on. Yes writes the project's
-// file when `gravaNoArquivo` and it has one, otherwise runs Save As; a Save As cancelled
-// counts as the prompt's own "Cancelar", and a failed write ends the command with its
-// error, so the work is never dropped unsaved.
+// file when `gravaNoArquivo` and it has one, otherwise runs Save As; a Save As cancelled,
+// or a write declined because the file would lose characters, counts as the prompt's own
+// "Cancelar", and a failed write ends the command with its error, so the work is never
+// dropped unsaved.
 bool TFPrincipal::perguntaSalvar(bool gravaNoArquivo)
 {
     switch (TCaixaMensagem::pergunta(QStringLiteral("Deseja salvar o projeto?"), this)) {
@@ -538,10 +546,8 @@ bool TFPrincipal::perguntaSalvar(bool gravaNoArquivo)
     case TCaixaMensagem::TResposta::Sim:
         break;
     }
-    if (gravaNoArquivo && !nomeArquivo.isEmpty()) {
-        GravarArquivoTxt();
-        return true;
-    }
+    if (gravaNoArquivo && !nomeArquivo.isEmpty())
+        return GravarArquivoTxt();
     return salvaComo();
 }
 
@@ -602,8 +608,8 @@ void TFPrincipal::SalvarClick()
         SalvarComoClick();
         return;
     }
-    GravarArquivoTxt();
-    aplicaEvento(TEstadoComandos::TEvento::salvo);
+    if (GravarArquivoTxt())
+        aplicaEvento(TEstadoComandos::TEvento::salvo);
 }
 
 void TFPrincipal::SalvarComoClick()
@@ -643,7 +649,8 @@ bool TFPrincipal::salvaComo()
     const QString nome = escolheArquivoParaSalvar();
     if (nome.isEmpty())
         return false;
-    gravaProjeto(nome);
+    if (!gravaProjeto(nome))
+        return false;
     nomeArquivo = nome;
     aplicaEvento(TEstadoComandos::TEvento::salvoComo);
     return true;
@@ -667,21 +674,30 @@ TDadosTerraco TFPrincipal::dadosDoProjeto() const
     return dados;
 }
 
-void TFPrincipal::GravarArquivoTxt()
+bool TFPrincipal::GravarArquivoTxt()
 {
-    gravaProjeto(nomeArquivo);
+    return gravaProjeto(nomeArquivo);
 }
 
-void TFPrincipal::gravaProjeto(const QString& nome)
+// A character the file cannot keep is never replaced by "?" unasked. Written so, the
+// project is what the file gives back, not what the windows still show: closing asks.
+bool TFPrincipal::gravaProjeto(const QString& nome)
 {
     const TDadosTerraco dados = dadosDoProjeto();
+    const std::vector<TCampoNaoGravavel> perdidos = TCaracteresNaoGravaveis::doProjeto(dados);
+    if (!perdidos.empty() && !TCaixaMensagem::confirma(q(TCaracteresNaoGravaveis::perguntaGravacao(perdidos)), this))
+        return false;
     TGravadorProjeto::grava(caminhoLocal(nome), dados);
-    dadosGravados_ = dados;
+    dadosGravados_ = TCaracteresNaoGravaveis::comoGravado(dados);
+    return true;
 }
 
+// A file a text editor saved may hold accents as separate marks, which are composed, and
+// characters the project file cannot keep, which are named at once.
 void TFPrincipal::AbrirArquivoTxt(const QString& nome)
 {
-    const TLeituraProjeto leitura = TLeitorProjeto::le(caminhoLocal(nome));
+    TLeituraProjeto leitura = TLeitorProjeto::le(caminhoLocal(nome));
+    percorreTextos(leitura.dados, [](std::string& texto) { texto = TextoQt::composto(texto); });
     // Windows that cannot be loaded leave the project in hand as it is.
     TJanelasSobDemanda& janelas = TJanelasSobDemanda::carrega();
     descartaJanelasDoProjeto();
@@ -691,6 +707,10 @@ void TFPrincipal::AbrirArquivoTxt(const QString& nome)
     janelas.aplicaLeitura(leitura);
     nomeArquivo = nome;
     dadosGravados_ = dadosDoProjeto();
+    const std::vector<TCampoNaoGravavel> perdidos = TCaracteresNaoGravaveis::doProjeto(dadosGravados_);
+    if (!perdidos.empty())
+        TCaixaMensagem::informa(q(TCaracteresNaoGravaveis::avisoAbertura(s(QFileInfo(nome).fileName()), perdidos)),
+                                QStringLiteral("Caracteres que o arquivo não guarda"), this);
 }
 
 void TFPrincipal::chamarFIdentificacaoClick()

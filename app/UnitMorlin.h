@@ -116,10 +116,12 @@ public:
     void RelatorioDeAvaliacaoClick();
 
     // The project file. Writing takes the identification dialog and the data-entry
-    // window as they stand (an identification left empty when there is no dialog).
-    // Reading takes the whole file first: only a file read to its end replaces the
-    // project's windows with new ones holding it, and becomes the project's file.
-    void GravarArquivoTxt();
+    // window as they stand (an identification left empty when there is no dialog); when
+    // they hold characters the file cannot keep, it asks first, and writes nothing on
+    // "Não" (false). Reading takes the whole file first: only a file read to its end
+    // replaces the project's windows with new ones holding it, and becomes the project's
+    // file; characters it holds that a save could not keep are named at once.
+    bool GravarArquivoTxt();
     void AbrirArquivoTxt(const QString& nome);
 
     // What the project commands offer after `evento`, on the items and in the flags. The
@@ -166,7 +168,7 @@ private:
     bool perguntaSalvar(bool gravaNoArquivo);
     bool salvaComo();
     QString escolheArquivoParaSalvar();
-    void gravaProjeto(const QString& nome);
+    bool gravaProjeto(const QString& nome);
     TDadosTerraco dadosDoProjeto() const;
     void descartaJanelasDoProjeto();
     TEstadoComandos estadoComandos() const;

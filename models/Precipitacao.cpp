@@ -1,26 +1,32 @@
 #include "models/Precipitacao.h"
 
 #include "models/Aritmetica.h"
-#include "models/DataHora.h"
 #include "models/IniFile.h"
 #include "models/PrecipitacaoExponencialNegativa.h"
 #include "models/PrecipitacaoPluviograma.h"
 #include "plataforma/nucleo/Excecoes.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
 // Newton's method on a smooth, falling intensity settles in a handful of steps; this
 // many means it is wandering and will not settle.
 constexpr int MaximoPassosNewton = 500;
-constexpr double ToleranciaNewton = 1e-10;
+// In minutes up to the first minute, and relative beyond it: past about 2^19 minutes two
+// neighbouring doubles lie further apart than any fixed step.
+constexpr long double ToleranciaNewton = 1e-10L;
 
 const char* const MensagemFimEscoamento =
     "Erro: divisão por zero ao tentar calcular o tempo do fim do escoamento superficial "
     "utilizando o perfil de precipitação exponencial negativa.";
 
 const char* const SecaoPrecipitacao = "PRECIPITACAO";
+
+// The default of a key that a section must hold: no text in the file reads as it.
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 [[noreturn]] void operacaoAbstrata()
 {
@@ -36,7 +42,8 @@ double newtonFimEscoamento(const TPrecipitacao& Evento, double TIE, double t0)
             const long double residuo = static_cast<long double>(Evento.intensidade(t)) - TIE;
             const long double derivada = Evento.derivadaIntensidade(t);
             const double tn = armazena(t - divide(residuo, derivada));
-            if (std::fabs(static_cast<long double>(tn) - t) < ToleranciaNewton)
+            const long double escala = std::max(1.0L, std::fabs(static_cast<long double>(tn)));
+            if (std::fabs(static_cast<long double>(tn) - t) < ToleranciaNewton * escala)
                 return tn;
             t = tn;
         }
@@ -44,6 +51,36 @@ double newtonFimEscoamento(const TPrecipitacao& Evento, double TIE, double t0)
         // Whatever went wrong, the user learns that the end of runoff could not be found.
     }
     throw EZeroDivide(MensagemFimEscoamento);
+}
+
+// With b = 0 the intensity is (1 - c)·K·T^a / t^c: unbounded at the start, so runoff
+// always begins, and falling to TIE exactly at ((1 - c)·K·T^a / TIE)^(1/c). With a c of 1
+// or more it is never positive after the start.
+double fimSemDeslocamento(const TPrecipitacaoExponencialNegativa& Tormenta, double TIE)
+{
+    const long double coeficiente = multiplica(1.0L - Tormenta.C, Tormenta.KTr);
+    if (!(coeficiente > 0.0L))
+        return 0.0;
+    try {
+        return armazena(potencia(divide(coeficiente, TIE), divide(1.0L, Tormenta.C)));
+    } catch (const std::exception&) {
+        // A rate of 0, or a c of 0, leaves an intensity that never falls to the rate.
+        throw EZeroDivide(MensagemFimEscoamento);
+    }
+}
+
+// The time at which the storm's intensity falls to TIE, as if the storm never ended.
+double fimDaIntensidade(const TPrecipitacaoExponencialNegativa& Tormenta, double TIE)
+{
+    if (Tormenta.B == 0.0)
+        return fimSemDeslocamento(Tormenta, TIE);
+    // The intensity of a design storm is greatest at the start: if it does not exceed
+    // the infiltration rate there, runoff never begins.
+    if (!(Tormenta.intensidade(0.0) > TIE))
+        return 0.0;
+    // From the start up to the crossing the intensity is convex and falling, so Newton's
+    // steps climb to it from the left and never leave the times where it is defined.
+    return newtonFimEscoamento(Tormenta, TIE, 0.0);
 }
 
 } // namespace
@@ -175,20 +212,37 @@ bool TPrecipitacao::leSecaoVersao1(const TIniFile& Ini, const std::string& Secao
 
 bool TPrecipitacao::leSecaoVersao3(const TIniFile& Ini, const std::string& Secao)
 {
+    const TPrecipitacao antes(*this);
     try {
-        Duracao = Ini.ReadFloat(Secao, "Duracao", 0.0);
-        PrecipitacaoTotal = Ini.ReadFloat(Secao, "PrecipitacaoTotal", 0.0);
-        IntensidadePico = Ini.ReadFloat(Secao, "IntensidadePico", 0.0);
-        TempoPico = Ini.ReadFloat(Secao, "TempoPico", 0.0);
-        A = Ini.ReadFloat(Secao, "A", 0.0);
-        B = Ini.ReadFloat(Secao, "B", 0.0);
-        C = Ini.ReadFloat(Secao, "C", 0.0);
-        D = Ini.ReadFloat(Secao, "D", 0.0);
-        Data = Ini.ReadDateTime(Secao, "Data", agora());
+        tomaParametro(Ini, Secao, "Duracao", [this](double Valor) { setDuracao(Valor); });
+        tomaParametro(Ini, Secao, "PrecipitacaoTotal", [this](double Valor) { setPrecipitacaoTotal(Valor); });
+        IntensidadePico = exigido(Ini.ReadFloat(Secao, "IntensidadePico", NaN), Secao, "IntensidadePico");
+        TempoPico = exigido(Ini.ReadFloat(Secao, "TempoPico", NaN), Secao, "TempoPico");
+        tomaParametro(Ini, Secao, "A", [this](double Valor) { setA(Valor); });
+        tomaParametro(Ini, Secao, "B", [this](double Valor) { setB(Valor); });
+        tomaParametro(Ini, Secao, "C", [this](double Valor) { setC(Valor); });
+        D = exigido(Ini.ReadFloat(Secao, "D", NaN), Secao, "D");
+        Data = exigido(Ini.ReadDateTime(Secao, "Data", NaN), Secao, "Data");
         return true;
     } catch (const std::exception&) {
+        TPrecipitacao::operator=(antes);
         return false;
     }
+}
+
+double TPrecipitacao::exigido(double Valor, const std::string& Secao, const char* Chave)
+{
+    if (std::isnan(Valor))
+        throw EConvertError(std::string("Erro: falta o valor de \"") + Chave + "\" na seção [" + Secao + "].");
+    return Valor;
+}
+
+void TPrecipitacao::tomaParametro(const TIniFile& Ini, const std::string& Secao, const char* Chave,
+                                  const std::function<void(double)>& Define)
+{
+    const double valor = exigido(Ini.ReadFloat(Secao, Chave, NaN), Secao, Chave);
+    if (valor != -1.0)
+        Define(valor);
 }
 
 bool TPrecipitacao::salvaNoArquivo(const std::string& NomeArquivo)
@@ -284,11 +338,8 @@ double TPrecipitacao::tempoFimEscoamento(double TIE) const
     // until the record ends.
     if (dynamic_cast<const TPrecipitacaoPluviograma*>(this) != nullptr)
         return Duracao;
-    if (dynamic_cast<const TPrecipitacaoExponencialNegativa*>(this) == nullptr)
+    const auto* tormenta = dynamic_cast<const TPrecipitacaoExponencialNegativa*>(this);
+    if (tormenta == nullptr)
         return 0.0;
-    // The intensity of a design storm is greatest at the start: if it does not exceed
-    // the infiltration rate there, runoff never begins.
-    if (!(intensidade(0.0) > TIE))
-        return 0.0;
-    return newtonFimEscoamento(*this, TIE, Duracao / 2.0);
+    return std::min(fimDaIntensidade(*tormenta, TIE), TPrecipitacaoExponencialNegativa::DuracaoMaxima);
 }

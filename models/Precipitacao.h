@@ -39,10 +39,11 @@ public:
     // Every real parameter back to -1.0; the suffix and the date stay.
     virtual void limpa();
     // Fills the event from the settings file (IniFile.h), bringing sections of older
-    // versions up to date in the file on the way. True when the event's own section was
-    // read whole. A section the reader refuses stays in the file as it is. Whatever
-    // happens, the event is recalculated before this returns; a failure to bring the
-    // file up to date raises EInOutError.
+    // versions up to date in the file on the way. True when every section of the event
+    // was read whole; a kind of event reads its own sections only once the common one
+    // was. A section the reader refuses stays in the file as it is. Whatever happens,
+    // the event is recalculated before this returns; a failure to bring the file up to
+    // date raises EInOutError.
     virtual bool carregaDoArquivo(const std::string& NomeArquivo);
     // Writes the event to the settings file, all of its sections in one replacement of
     // the file. False when anything failed; the file is then as it was.
@@ -64,7 +65,8 @@ public:
     void setC(double Valor);
 
     // The time at which the intensity falls to the stable infiltration rate TIE of the
-    // soil: the end of surface runoff. 0 when the intensity never exceeds TIE.
+    // soil: the end of surface runoff. 0 when the intensity never exceeds TIE; for a
+    // design storm at most its DuracaoMaxima, when the storm itself ends.
     double tempoFimEscoamento(double TIE) const;
 
 protected:
@@ -81,6 +83,15 @@ protected:
     bool recalculaAposLeitura(const std::function<bool()>& Leitura);
     // Writes the event's sections; a kind of event adds its own after the common one.
     virtual void gravaSecoes(TIniFile& Ini) const;
+    // A value that a section of version 3 must hold, as ReadFloat or ReadDateTime gives
+    // it with a NaN default: raises EConvertError when the key is missing, empty or not
+    // a number, since the writer always writes every key.
+    static double exigido(double Valor, const std::string& Secao, const char* Chave);
+    // A parameter of a section of version 3: the writer's -1 for one never set leaves it
+    // unset, any other value goes through `Define`, its setter, which refuses what it
+    // would refuse typed.
+    static void tomaParametro(const TIniFile& Ini, const std::string& Secao, const char* Chave,
+                              const std::function<void(double)>& Define);
 
 private:
     void defineNaoNegativo(double& Campo, double Valor, const char* Mensagem);
@@ -90,7 +101,8 @@ private:
     void migraSecao(TIniFile& Ini, const std::string& Versao) const;
     // Duration and total depth, through their setters.
     bool leSecaoVersao1(const TIniFile& Ini, const std::string& Secao);
-    // Every parameter and the date, as they stand in the file.
+    // Every parameter and the date, all of them or none: a section that misses a key or
+    // holds a value a setter refuses leaves the event as it was.
     bool leSecaoVersao3(const TIniFile& Ini, const std::string& Secao);
     void gravaSecaoVersao3(TIniFile& Ini) const;
 };

@@ -68,7 +68,8 @@ void TPrecipitacaoExponencialNegativa::limpa()
 
 bool TPrecipitacaoExponencialNegativa::carregaDoArquivo(const std::string& NomeArquivo)
 {
-    TPrecipitacao::carregaDoArquivo(NomeArquivo);
+    if (!TPrecipitacao::carregaDoArquivo(NomeArquivo))
+        return false;
     TIniFile ini(NomeArquivo);
     return recalculaAposLeitura([&] { return carregaSecao(ini); });
 }
@@ -124,11 +125,15 @@ bool TPrecipitacaoExponencialNegativa::leSecaoVersao2(const TIniFile& Ini, const
 
 bool TPrecipitacaoExponencialNegativa::leSecaoVersao3(const TIniFile& Ini, const std::string& Secao)
 {
+    const double trAntes = Tr;
+    const double kAntes = K;
     try {
-        Tr = Ini.ReadFloat(Secao, "Tr", 0.0);
-        K = Ini.ReadFloat(Secao, "K", 0.0);
+        tomaParametro(Ini, Secao, "Tr", [this](double Valor) { setTr(Valor); });
+        tomaParametro(Ini, Secao, "K", [this](double Valor) { setK(Valor); });
         return true;
     } catch (const std::exception&) {
+        Tr = trAntes;
+        K = kAntes;
         return false;
     }
 }
@@ -162,6 +167,9 @@ double TPrecipitacaoExponencialNegativa::intensidade(double t) const
 
 double TPrecipitacaoExponencialNegativa::laminaAcumulada(double t) const
 {
+    // Nothing has fallen at the start; with b = 0 the formula would divide 0 by 0^c.
+    if (t == 0.0 && B == 0.0)
+        return 0.0;
     return armazena(divide(multiplica(divide(KTr, potenciaDoTempo(t, B, C)), t), 60.0L));
 }
 

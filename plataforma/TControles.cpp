@@ -21,3 +21,28 @@ QPushButton* TControles::botao(QWidget* pai, const char* nome, const QString& te
     b->setGeometry(area);
     return b;
 }
+
+QLabel* TControles::rotuloNegrito(QWidget* pai, const char* nome, const QString& texto, int x, int y)
+{
+    QLabel* r = rotulo(pai, nome, texto, x, y);
+    QFont fonte = r->font();
+    fonte.setBold(true);
+    r->setFont(fonte);
+    r->adjustSize();
+    return r;
+}
+
+QFrame* TControles::painelBranco(QWidget* pai, const char* nome, const QRect& area)
+{
+    QFrame* p = painel(pai, nome, area);
+    pintaFundo(p, Qt::white);
+    return p;
+}
+
+void TControles::pintaFundo(QWidget* controle, const QColor& cor)
+{
+    controle->setAutoFillBackground(true);
+    QPalette paleta = controle->palette();
+    paleta.setColor(QPalette::Window, cor);
+    controle->setPalette(paleta);
+}

@@ -2,8 +2,9 @@
 // The judge of every change the user makes to an edit's text, however the text comes in:
 // typed, pasted with the keyboard, the edit's own menu or the middle button, dropped, or
 // sent by an input method. The judge sees the text before and after the change and
-// answers the text to keep (the same, or with characters exchanged) or nothing, and then
-// the edit stays as it was. Text the program writes into the edit is never judged.
+// answers the text to keep (the same, or with characters exchanged or composed) or
+// nothing, and then the edit stays as it was. Text the program writes into the edit is
+// never judged.
 #include <QString>
 #include <QValidator>
 

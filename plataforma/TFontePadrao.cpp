@@ -2,19 +2,37 @@
 
 #include <QStringList>
 
-QFont TFontePadrao::fonte(int pixels)
+namespace {
+
+QString nome(TFontePadrao::TFace face)
+{
+    switch (face) {
+    case TFontePadrao::TFace::verdana:
+        return QStringLiteral("Verdana");
+    case TFontePadrao::TFace::arial:
+        return QStringLiteral("Arial");
+    case TFontePadrao::TFace::tahoma:
+        break;
+    }
+    return QStringLiteral("Tahoma");
+}
+
+QFont comFamilias(const QStringList& familias, int pixels)
 {
     QFont fonte;
-    fonte.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+    fonte.setFamilies(familias);
     fonte.setPixelSize(pixels);
     return fonte;
 }
 
-QFont TFontePadrao::estreita(int pixels)
+} // namespace
+
+QFont TFontePadrao::fonte(int pixels, TFace face)
 {
-    QFont fonte;
-    fonte.setFamilies(
-        {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
-    fonte.setPixelSize(pixels);
-    return fonte;
+    return comFamilias({nome(face), QStringLiteral("DejaVu Sans")}, pixels);
+}
+
+QFont TFontePadrao::estreita(int pixels, TFace face)
+{
+    return comFamilias({nome(face), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")}, pixels);
 }

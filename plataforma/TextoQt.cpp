@@ -1,5 +1,7 @@
 #include "plataforma/TextoQt.h"
 
+#include <algorithm>
+
 namespace TextoQt {
 
 QString q(const std::string& utf8)
@@ -15,6 +17,19 @@ QString q(std::string_view utf8)
 std::string s(const QString& texto)
 {
     return texto.toStdString();
+}
+
+QString composto(const QString& texto)
+{
+    return texto.normalized(QString::NormalizationForm_C);
+}
+
+// Text in ASCII has nothing to compose; a long terrace's grids are mostly so.
+std::string composto(const std::string& utf8)
+{
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return utf8;
+    return s(composto(q(utf8)));
 }
 
 } // namespace TextoQt

@@ -13,4 +13,10 @@ QString q(const std::string& utf8);
 QString q(std::string_view utf8);
 std::string s(const QString& texto);
 
+// The text with its accents composed (Unicode NFC): "e" and a combining acute accent
+// become "é". The cores have no table of Unicode of their own, so the windows compose
+// what the user brings in, typed, pasted or read from a file, before it reaches them.
+QString composto(const QString& texto);
+std::string composto(const std::string& utf8);
+
 } // namespace TextoQt

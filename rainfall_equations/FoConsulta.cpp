@@ -84,33 +84,10 @@ public:
     TChamadorAtivacao& operator=(const TChamadorAtivacao&) = delete;
 };
 
-QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, int x, int y, bool negrito = false)
-{
-    QLabel* r = TControles::rotulo(pai, nome, texto, x, y);
-    if (negrito) {
-        QFont fonte = r->font();
-        fonte.setBold(true);
-        r->setFont(fonte);
-        r->adjustSize();
-    }
-    return r;
-}
-
-void pintaFundo(QWidget* controle, const QColor& cor)
-{
-    controle->setAutoFillBackground(true);
-    QPalette paleta = controle->palette();
-    paleta.setColor(QPalette::Window, cor);
-    controle->setPalette(paleta);
-}
-
-QFrame* painel(QWidget* pai, const char* nome, const QRect& area, bool branco)
+QFrame* painelElevado(QWidget* pai, const char* nome, const QRect& area)
 {
     QFrame* p = TControles::painel(pai, nome, area);
-    if (branco)
-        pintaFundo(p, Qt::white);
-    else
-        p->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    p->setFrameStyle(QFrame::Panel | QFrame::Raised);
     return p;
 }
 
@@ -119,7 +96,7 @@ QFrame* eixo(QWidget* pai, const char* nome, const QRect& area)
 {
     auto* e = TControles::nomeia(new QFrame(pai), nome);
     e->setGeometry(area);
-    pintaFundo(e, Qt::black);
+    TControles::pintaFundo(e, Qt::black);
     e->setCursor(Qt::CrossCursor);
     e->setEnabled(false);
     e->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -130,8 +107,8 @@ QFrame* eixo(QWidget* pai, const char* nome, const QRect& area)
 // A coordinate label beside the crosshair: bold on white.
 QLabel* rotuloEixo(QWidget* pai, const char* nome, int x, int y)
 {
-    QLabel* r = rotulo(pai, nome, QStringLiteral("0000"), x, y, true);
-    pintaFundo(r, Qt::white);
+    QLabel* r = TControles::rotuloNegrito(pai, nome, QStringLiteral("0000"), x, y);
+    TControles::pintaFundo(r, Qt::white);
     r->hide();
     return r;
 }
@@ -142,7 +119,7 @@ QLabel* parametro(QWidget* pai, const char* nome, const QRect& area)
     auto* r = TControles::nomeia(new QLabel(pai), nome);
     r->setGeometry(area);
     r->setFrameStyle(QFrame::Box | QFrame::Plain);
-    pintaFundo(r, Qt::white);
+    TControles::pintaFundo(r, Qt::white);
     r->setAlignment(Qt::AlignCenter);
     r->setWordWrap(true);
     return r;
@@ -257,30 +234,30 @@ void TfrmFoConsulta::criaMenu()
 
 void TfrmFoConsulta::criaMapa(QWidget* area)
 {
-    Panel3 = painel(area, "Panel3", QRect(0, 0, 457, 456), false);
+    Panel3 = painelElevado(area, "Panel3", QRect(0, 0, 457, 456));
     defineContexto(Panel3, contextoMapaLocalidades);
     Notebook1 = TControles::nomeia(new QStackedWidget(Panel3), "Notebook1");
     Notebook1->setGeometry(3, 3, ladoMapa, ladoMapa);
 
     auto* brasil = new QWidget;
     Notebook1->addWidget(brasil);
-    Panel8 = painel(brasil, "Panel8", QRect(0, 0, ladoMapa, ladoMapa), true);
+    Panel8 = TControles::painelBranco(brasil, "Panel8", QRect(0, 0, ladoMapa, ladoMapa));
     BrasilBMP = TControles::nomeia(new TImagem(Panel8), "BrasilBMP");
     BrasilBMP->setGeometry(0, 0, ladoMapa, ladoMapa);
     BrasilBMP->setCursor(Qt::PointingHandCursor);
     BrasilBMP->carregaArquivo(mapaBrasil);
-    NomeCid = rotulo(Panel8, "NomeCid", QStringLiteral("NomeCid"), 30, 335, true);
+    NomeCid = TControles::rotuloNegrito(Panel8, "NomeCid", QStringLiteral("NomeCid"), 30, 335);
     NomeCid->hide();
-    LabelLatitude = rotulo(Panel8, "LabelLatitude", QStringLiteral("0000"), 91, 352, true);
-    LabelLongitude = rotulo(Panel8, "LabelLongitude", QStringLiteral("0000"), 91, 366, true);
-    LatCid = rotulo(Panel8, "LatCid", QStringLiteral("Latitude:"), 30, 351);
+    LabelLatitude = TControles::rotuloNegrito(Panel8, "LabelLatitude", QStringLiteral("0000"), 91, 352);
+    LabelLongitude = TControles::rotuloNegrito(Panel8, "LabelLongitude", QStringLiteral("0000"), 91, 366);
+    LatCid = TControles::rotulo(Panel8, "LatCid", QStringLiteral("Latitude:"), 30, 351);
     LatCid->hide();
-    LonCid = rotulo(Panel8, "LonCid", QStringLiteral("Longitude:"), 30, 365);
+    LonCid = TControles::rotulo(Panel8, "LonCid", QStringLiteral("Longitude:"), 30, 365);
     LonCid->hide();
 
     auto* estados = new QWidget;
     Notebook1->addWidget(estados);
-    Panel1 = painel(estados, "Panel1", QRect(0, 0, ladoMapa, ladoMapa), true);
+    Panel1 = TControles::painelBranco(estados, "Panel1", QRect(0, 0, ladoMapa, ladoMapa));
     EstadoBMP = TControles::nomeia(new TImagem(Panel1), "EstadoBMP");
     EstadoBMP->setGeometry(0, 0, ladoMapa, ladoMapa);
     EstadoBMP->setCursor(Qt::CrossCursor);
@@ -300,18 +277,18 @@ void TfrmFoConsulta::criaListas(QWidget* area)
         Estados->addItem(q(nome));
     Estados->setToolTip(QStringLiteral("Estados"));
     defineContexto(Estados, contextoConsulta);
-    QLabel* legendaEstados = rotulo(area, "", QStringLiteral("&Estados :"), 466, 11);
+    QLabel* legendaEstados = TControles::rotulo(area, "", QStringLiteral("&Estados :"), 466, 11);
     legendaEstados->setBuddy(Estados);
     // With its buddy the caption no longer shows the "&": it is narrower. It ends just left of
     // the list whatever the face: a wider face moves its left edge, never its right one.
     legendaEstados->adjustSize();
     legendaEstados->move(qMin(466, Estados->x() - margemLegenda - legendaEstados->width()), 11);
 
-    Panel4 = painel(area, "Panel4", QRect(463, 44, 278, 352), false);
-    rotulo(Panel4, "", QStringLiteral("Es&tações :"), 4, 6)->setBuddy(Estados);
+    Panel4 = painelElevado(area, "Panel4", QRect(463, 44, 278, 352));
+    TControles::rotulo(Panel4, "", QStringLiteral("Es&tações :"), 4, 6)->setBuddy(Estados);
     LBEstacao = lista(Panel4, "LBEstacao", QRect(4, 22, 269, 130), QStringLiteral("Estações"), contextoEstacoes);
 
-    LLocalidades = rotulo(Panel4, "LLocalidades", QStringLiteral("&Localidades :"), 4, 162);
+    LLocalidades = TControles::rotulo(Panel4, "LLocalidades", QStringLiteral("&Localidades :"), 4, 162);
     LLocalidades->setBuddy(Estados);
     // The notice lies in the locality list's place, seen when a state has no localities.
     lAviso = TControles::nomeia(new QLabel(Panel4), "lAviso");
@@ -357,12 +334,12 @@ void TfrmFoConsulta::criaPonto(QWidget* area)
 
     PrecLaAux = edicaoCoordenada(GroupBox2, "PrecLaAux", QRect(24, 31, 69, 21), QStringLiteral("Latitude"),
                                  contextoMapaLocalidades);
-    Label18 = rotulo(GroupBox2, "Label18", QStringLiteral("Latit&ude :"), 24, 12);
+    Label18 = TControles::rotulo(GroupBox2, "Label18", QStringLiteral("Latit&ude :"), 24, 12);
     Label18->setBuddy(PrecLaAux);
 
     PrecLoAux = edicaoCoordenada(GroupBox2, "PrecLoAux", QRect(120, 31, 69, 21), QStringLiteral("Longitude"),
                                  contextoMapaLocalidades);
-    Label17 = rotulo(GroupBox2, "Label17", QStringLiteral("L&ongitude :"), 120, 12);
+    Label17 = TControles::rotulo(GroupBox2, "Label17", QStringLiteral("L&ongitude :"), 120, 12);
     Label17->setBuddy(PrecLoAux);
 
     Calculalalo = TControles::botao(GroupBox2, "Calculalalo", QStringLiteral("&Calcular"), QRect(213, 21, 96, 28));
@@ -375,10 +352,10 @@ void TfrmFoConsulta::criaParametros(QWidget* area)
     Precipitacao->setToolTip(
         QStringLiteral("Parâmetros da equação intensidade-duração-freqüência da precipitação"));
     defineContexto(Precipitacao, contextoParametros);
-    Label1 = rotulo(Precipitacao, "Label1", QStringLiteral("K:"), 33, 20);
-    Label2 = rotulo(Precipitacao, "Label2", QStringLiteral("a:"), 157, 20);
-    Label4 = rotulo(Precipitacao, "Label4", QStringLiteral("b:"), 34, 44);
-    Label3 = rotulo(Precipitacao, "Label3", QStringLiteral("c:"), 157, 44);
+    Label1 = TControles::rotulo(Precipitacao, "Label1", QStringLiteral("K:"), 33, 20);
+    Label2 = TControles::rotulo(Precipitacao, "Label2", QStringLiteral("a:"), 157, 20);
+    Label4 = TControles::rotulo(Precipitacao, "Label4", QStringLiteral("b:"), 34, 44);
+    Label3 = TControles::rotulo(Precipitacao, "Label3", QStringLiteral("c:"), 157, 44);
     PrecK = parametro(Precipitacao, "PrecK", QRect(47, 15, 65, 22));
     PrecA = parametro(Precipitacao, "PrecA", QRect(169, 15, 65, 22));
     PrecB = parametro(Precipitacao, "PrecB", QRect(47, 40, 65, 21));
@@ -513,67 +490,90 @@ void TfrmFoConsulta::FormActivate()
 void TfrmFoConsulta::EstadosClick()
 {
     const int anterior = Estado.Indice();
-    const int escolhido = Estados->currentIndex();
-    const std::optional<std::string> falha = mudaEstado(escolhido, true);
+    const std::optional<TFalhaEstado> falha = mudaEstado(Estados->currentIndex(), true);
     if (!falha)
         return;
     Estados->setCurrentIndex(anterior);
-    if (mudaEstado(anterior, true))
-        mudaEstado(anterior, false);
-    throw Exception(*falha);
+    // The first showing has no state on show to keep.
+    if (falha->VoltaAoAnterior || Chamador == chamadorAtivacao)
+        if (mudaEstado(anterior, true))
+            mudaEstado(anterior, false);
+    throw Exception(falha->Mensagem);
 }
 
-std::optional<std::string> TfrmFoConsulta::mudaEstado(int indice, bool comFigura)
+std::optional<TfrmFoConsulta::TFalhaEstado> TfrmFoConsulta::mudaEstado(int indice, bool comFigura)
 {
     {
         const TCursorEspera espera;
-        limpaTela();
-        const TMudancaEstado mudanca = mudancaEstado(indice, pastaDados());
-        if (mudanca.Limites)
-            LimitesMapa = *mudanca.Limites;
-        Estado.setIndice(static_cast<std::int16_t>(indice));
-        BD.Localidades.clear();
-        setWindowTitle(q(mudanca.Legenda));
-        Autor->setEnabled(true);
-        const TMapaEstado mapa =
-            mudanca.Mapa == TMapaEstado::Proprio && !comFigura ? TMapaEstado::Brasil : mudanca.Mapa;
-        switch (mapa) {
-        case TMapaEstado::Proprio:
-            Notebook1->setCurrentIndex(paginaEstados);
-            habilitaPonto(true);
-            if (!QFileInfo::exists(q(mudanca.Figura)))
-                return mudanca.MensagemSemFigura;
-            // A picture that is there but cannot be read is as good as none: the state
-            // would be shown over the picture and the bounds of another.
-            try {
-                EstadoBMP->carregaArquivo(q(mudanca.Figura));
-            } catch (const EInOutError&) {
-                return mudanca.MensagemFiguraIlegivel;
-            }
-            BD.leLocalidades(indice);
-            EstadoBMP->show();
-            break;
-        case TMapaEstado::Anterior:
-            Autor->setText(QString());
-            Autor->setEnabled(false);
-            break;
-        case TMapaEstado::Brasil:
-            Notebook1->setCurrentIndex(paginaBrasil);
-            habilitaPonto(false);
-            EixoX->hide();
-            EixoY->hide();
-            LabelLat->clear();
-            LabelLon->clear();
-            EstadoBMP->hide();
-            break;
-        }
-        preencheListas();
-        mostraAviso();
+        std::variant<TEstadoLido, TFalhaEstado> lido = leEstado(indice, comFigura);
+        if (auto* falha = std::get_if<TFalhaEstado>(&lido))
+            return std::move(*falha);
+        aplicaEstado(std::get<TEstadoLido>(std::move(lido)));
     }
     // A state the user chooses opens on its first station.
     if (Chamador != chamadorAtivacao && !estacoesDoEstado().empty())
         LBEstacaoClick();
     return std::nullopt;
+}
+
+// A title of one state over the lists of another would pair a name of one with a station
+// of the other: nothing is shown until all of it has been read.
+std::variant<TfrmFoConsulta::TEstadoLido, TfrmFoConsulta::TFalhaEstado> TfrmFoConsulta::leEstado(int indice,
+                                                                                                 bool comFigura) const
+{
+    TEstadoLido lido;
+    lido.Indice = indice;
+    lido.Mudanca = mudancaEstado(indice, pastaDados());
+    lido.Mapa = lido.Mudanca.Mapa == TMapaEstado::Proprio && !comFigura ? TMapaEstado::Brasil : lido.Mudanca.Mapa;
+    if (lido.Mapa != TMapaEstado::Proprio)
+        return lido;
+    const QString figura = q(lido.Mudanca.Figura);
+    if (!QFileInfo::exists(figura))
+        return TFalhaEstado{lido.Mudanca.MensagemSemFigura, true};
+    // A picture that is there but cannot be read is as good as none: the state would be
+    // shown over the picture and the bounds of another.
+    if (!lido.Figura.load(figura))
+        return TFalhaEstado{lido.Mudanca.MensagemFiguraIlegivel, true};
+    try {
+        lido.Localidades = BD.localidadesDoEstado(indice);
+    } catch (const Exception& e) {
+        return TFalhaEstado{e.Message(), false};
+    }
+    return lido;
+}
+
+void TfrmFoConsulta::aplicaEstado(TEstadoLido lido)
+{
+    limpaTela();
+    if (lido.Mudanca.Limites)
+        LimitesMapa = *lido.Mudanca.Limites;
+    Estado.setIndice(static_cast<std::int16_t>(lido.Indice));
+    BD.Localidades = std::move(lido.Localidades);
+    setWindowTitle(q(lido.Mudanca.Legenda));
+    Autor->setEnabled(true);
+    switch (lido.Mapa) {
+    case TMapaEstado::Proprio:
+        Notebook1->setCurrentIndex(paginaEstados);
+        habilitaPonto(true);
+        EstadoBMP->defineFigura(lido.Figura);
+        EstadoBMP->show();
+        break;
+    case TMapaEstado::Anterior:
+        Autor->setText(QString());
+        Autor->setEnabled(false);
+        break;
+    case TMapaEstado::Brasil:
+        Notebook1->setCurrentIndex(paginaBrasil);
+        habilitaPonto(false);
+        EixoX->hide();
+        EixoY->hide();
+        LabelLat->clear();
+        LabelLon->clear();
+        EstadoBMP->hide();
+        break;
+    }
+    preencheListas();
+    mostraAviso();
 }
 
 void TfrmFoConsulta::habilitaPonto(bool habilitado)
@@ -864,6 +864,9 @@ const TEscolha* TfrmFoConsulta::mostraEscolha(const TResultadoEscolha& resultado
 
 void TfrmFoConsulta::mostraSemEquacao()
 {
+    // A selected item would stand for an equation that is not on show.
+    LBEstacao->setItemIndex(-1);
+    LBLocalidade->setItemIndex(-1);
     limpaParametros();
     Autor->setText(legendaAutor);
     escondeEixos();

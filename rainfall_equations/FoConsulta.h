@@ -14,13 +14,17 @@
 #include "rainfall_equations/nucleo/TEstacao.h"
 #include "rainfall_equations/nucleo/TEstado.h"
 #include "rainfall_equations/nucleo/TLimitesMapa.h"
+#include "rainfall_equations/nucleo/TLocalidade.h"
+#include "rainfall_equations/nucleo/TMudancaEstado.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QPointer>
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 class QAction;
@@ -130,10 +134,12 @@ public:
     // kept position, or the point. Runs once, when the window is first shown.
     void FormActivate();
     // The state selected in Estados comes on show with its map, lists and, unless the
-    // first showing runs it, its first station. A state picture that is not there, or that
-    // cannot be read, takes the window back to the state before, once; when that picture
-    // fails too, the state before is shown on the map of Brazil. Either way the user is
-    // told once.
+    // first showing runs it, its first station. Everything the state shows is read before
+    // the window changes. A state picture that is not there, or that cannot be read,
+    // takes the window back to the state before, once; when that picture fails too, the
+    // state before is shown on the map of Brazil. Localities that cannot be read leave the
+    // window as it was, with the state before selected in Estados. Either way the user is
+    // told once; a first showing that fails shows its state on the map of Brazil.
     void EstadosClick();
     void preencheListas();
     void limpaTela();
@@ -173,9 +179,10 @@ public:
     // The picks. Each shows the equation's K, a, b and c with 3 decimals, the key of its
     // source on the Autor button and, where the point falls on the state, the crosshair.
     // A pick is worked out whole first (TEscolhaConsulta): one that fails tells the user
-    // why and leaves no equation and no source on show, and nothing else of the window
-    // changes. The first showing runs them to bring a choice back, and a chosen state
-    // runs the station pick. With nothing selected in the list, a list pick does nothing.
+    // why and leaves no equation, no source and nothing selected in the lists on show,
+    // and nothing else of the window changes. The first showing runs them to bring a
+    // choice back, and a chosen state runs the station pick. With nothing selected in the
+    // list, a list pick does nothing.
     //
     // A station: its own equation and source key. On the map of Brazil (a state without a
     // picture) its name and coordinates go to the place block, and the notice on Goiás
@@ -228,10 +235,27 @@ private:
     void criaPonto(QWidget* area);
     void criaParametros(QWidget* area);
     void ligaEventos();
-    // The state change for `indice`; with the change half done, the message for the user
-    // when its picture is not there or cannot be read. `comFigura` false shows a state
-    // with a picture on the map of Brazil.
-    std::optional<std::string> mudaEstado(int indice, bool comFigura);
+    // Everything a change of state shows, read before the window changes.
+    struct TEstadoLido {
+        int Indice = 0;
+        TMudancaEstado Mudanca;
+        // Mudanca's map, or the map of Brazil for a state with a picture shown without it.
+        TMapaEstado Mapa = TMapaEstado::Brasil;
+        QImage Figura;
+        std::vector<TLocalidade> Localidades;
+    };
+    // Why a state cannot come on show: what the user is told, and whether the window goes
+    // back to the state before (its picture failed) or stays as it was (its localities).
+    struct TFalhaEstado {
+        std::string Mensagem;
+        bool VoltaAoAnterior = false;
+    };
+    // The state change for `indice`, shown whole, or, with the window as it was, why it
+    // cannot be. `comFigura` false shows a state with a picture on the map of Brazil,
+    // which reads neither its picture nor its localities.
+    std::optional<TFalhaEstado> mudaEstado(int indice, bool comFigura);
+    std::variant<TEstadoLido, TFalhaEstado> leEstado(int indice, bool comFigura) const;
+    void aplicaEstado(TEstadoLido lido);
     void habilitaPonto(bool habilitado);
     void mostraParametros(const TEstacao& equacao);
     void limpaParametros();

@@ -80,14 +80,16 @@ void TFAjuda::mostraNaFrente(QWidget* janelaModal)
 }
 
 // A new parent takes the window off the screen; one on show comes back where it was, one
-// never shown is placed by the window system.
+// never shown is placed by the window system. Held by a modal window it is a dialog of
+// that window, which the window manager keeps with it; standing alone it is a window like
+// any other.
 void TFAjuda::passaPara(QWidget* dono)
 {
     if (QWidget* anterior = parentWidget())
         anterior->removeEventFilter(this);
     const bool visivel = isVisible();
     const QRect lugar = geometry();
-    setParent(dono, windowFlags());
+    setParent(dono, (windowFlags() & ~Qt::WindowType_Mask) | (dono != nullptr ? Qt::Dialog : Qt::Window));
     if (visivel)
         setGeometry(lugar);
     if (dono != nullptr)
@@ -97,7 +99,9 @@ void TFAjuda::passaPara(QWidget* dono)
 // The modal window that held the help window has closed (a minimized one only hides from
 // the window system, and keeps it): the help window goes to the modal window still open
 // under it, or stands alone, and stays on show without taking the focus from the window
-// the user returns to. Were it left with the closed window, it would go when that is freed.
+// the user returns to. Standing alone it goes behind that window, so it does not cover
+// what the user was typing there. Were it left with the closed window, it would go when
+// that is freed.
 void TFAjuda::deixaJanelaFechada()
 {
     const bool visivel = isVisible();
@@ -108,12 +112,18 @@ void TFAjuda::deixaJanelaFechada()
     setAttribute(Qt::WA_ShowWithoutActivating, true);
     show();
     setAttribute(Qt::WA_ShowWithoutActivating, false);
+    if (parentWidget() == nullptr)
+        lower();
 }
 
 bool TFAjuda::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == parentWidget() && evento->type() == QEvent::Hide && !evento->spontaneous())
         deixaJanelaFechada();
+    // A window manager raises a modal window over its own dialogs when the user clicks it:
+    // the help goes back above the window that asked for it.
+    else if (objeto == parentWidget() && evento->type() == QEvent::WindowActivate && isVisible())
+        raise();
     return QMainWindow::eventFilter(objeto, evento);
 }
 

@@ -18,8 +18,9 @@ public:
     bool mostraContexto(const std::string& caminhoArquivo, std::uint32_t contexto);
 
     // Brings the window to the front, active. A modal window leaves usable only the windows
-    // that are its own: while `janelaModal` is open the help window is one of them, and once
-    // it closes the help window stands alone again, where it was, still on show.
+    // that are its own: while `janelaModal` is open the help window is one of them and stays
+    // above it, and once it closes the help window stands alone again, where it was, still
+    // on show but behind the window the user goes back to.
     void mostraNaFrente(QWidget* janelaModal);
 
 protected:

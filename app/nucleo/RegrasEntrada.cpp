@@ -1,7 +1,9 @@
 #include "app/nucleo/RegrasEntrada.h"
 
+#include "app/nucleo/TCaracteresNaoGravaveis.h"
 #include "models/ConversaoNumerica.h"
 #include "plataforma/nucleo/TCodigoWindows1252.h"
+#include "plataforma/nucleo/TextoUtf8.h"
 
 #include <cstddef>
 
@@ -29,48 +31,31 @@ std::size_t caracteresApos(const std::string& texto, std::size_t posicao)
     return n;
 }
 
-// The code points of a text that is valid UTF-8, as every text of a Qt edit is.
-std::u32string decodifica(const std::string& texto)
-{
-    std::u32string saida;
-    for (std::size_t i = 0; i < texto.size();) {
-        const auto b = static_cast<unsigned char>(texto[i]);
-        const std::size_t n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-        char32_t c = n == 1 ? b : b & (0xFF >> (n + 1));
-        for (std::size_t k = 1; k < n && i + k < texto.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(texto[i + k]) & 0x3F);
-        saida += c;
-        i += n;
-    }
-    return saida;
-}
-
-std::string codifica(const std::u32string& texto)
-{
-    std::string saida;
-    for (char32_t c : texto) {
-        if (c < 0x80) {
-            saida += static_cast<char>(c);
-        } else if (c < 0x800) {
-            saida += static_cast<char>(0xC0 | (c >> 6));
-            saida += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            saida += static_cast<char>(0xE0 | (c >> 12));
-            saida += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            saida += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            saida += static_cast<char>(0xF0 | (c >> 18));
-            saida += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            saida += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            saida += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return saida;
-}
-
 bool ehControle(char32_t c)
 {
     return c < 0x20 || (c >= 0x7F && c < 0xA0);
+}
+
+// A change is read as one stretch of `antes` replaced by one stretch of `depois`: what
+// both share at their start and at their end stays, whatever lies between came in.
+struct TTrecho {
+    std::u32string prefixo;
+    std::u32string vindos;
+    std::u32string sufixo;
+};
+
+TTrecho trechoAlterado(const std::string& antes, const std::string& depois)
+{
+    const std::u32string de = caracteresUtf8(antes);
+    const std::u32string para = caracteresUtf8(depois);
+    std::size_t inicio = 0;
+    while (inicio < de.size() && inicio < para.size() && de[inicio] == para[inicio])
+        ++inicio;
+    std::size_t fim = 0;
+    while (fim < de.size() - inicio && fim < para.size() - inicio
+           && de[de.size() - 1 - fim] == para[para.size() - 1 - fim])
+        ++fim;
+    return {para.substr(0, inicio), para.substr(inicio, para.size() - inicio - fim), de.substr(de.size() - fim)};
 }
 
 } // namespace
@@ -101,33 +86,20 @@ char32_t teclaTexto(char32_t tecla)
     return !ehControle(tecla) && TCodigoWindows1252::representa(tecla) ? tecla : teclaEngolida;
 }
 
-// The change is read as one stretch of `antes` replaced by one stretch of `depois`: what
-// both share at their start and at their end stays, whatever lies between came in.
 std::optional<std::string> textoAposAlteracao(const std::string& antes, const std::string& depois,
                                               const TRegraTecla& regra)
 {
-    const std::u32string de = decodifica(antes);
-    const std::u32string para = decodifica(depois);
-    std::size_t inicio = 0;
-    while (inicio < de.size() && inicio < para.size() && de[inicio] == para[inicio])
-        ++inicio;
-    std::size_t fim = 0;
-    while (fim < de.size() - inicio && fim < para.size() - inicio
-           && de[de.size() - 1 - fim] == para[para.size() - 1 - fim])
-        ++fim;
-    const std::u32string vindos = para.substr(inicio, para.size() - inicio - fim);
-    if (vindos.empty())
+    const TTrecho trecho = trechoAlterado(antes, depois);
+    if (trecho.vindos.empty())
         return depois;
-    const std::u32string prefixo = para.substr(0, inicio);
-    const std::u32string sufixo = de.substr(de.size() - fim);
     std::u32string digitados;
     std::string texto = antes;
-    for (char32_t c : vindos) {
+    for (char32_t c : trecho.vindos) {
         const char32_t entregue = regra(texto, c);
         if (entregue == teclaEngolida || entregue == teclaRetrocesso)
             return std::nullopt;
         digitados += entregue;
-        texto = codifica(prefixo + digitados + sufixo);
+        texto = textoUtf8(trecho.prefixo + digitados + trecho.sufixo);
     }
     return texto;
 }
@@ -148,6 +120,16 @@ std::optional<std::string> alteracaoGrade(const std::string& antes, const std::s
 std::optional<std::string> alteracaoTexto(const std::string& antes, const std::string& depois)
 {
     return textoAposAlteracao(antes, depois, [](const std::string&, char32_t c) { return teclaTexto(c); });
+}
+
+std::string motivoRecusaTexto(const std::string& antes, const std::string& depois)
+{
+    const std::u32string vindos = trechoAlterado(antes, depois).vindos;
+    std::u32string recusados;
+    for (char32_t c : vindos)
+        if (teclaTexto(c) == teclaEngolida && recusados.find(c) == std::u32string::npos)
+            recusados += c;
+    return recusados.empty() ? std::string() : TCaracteresNaoGravaveis::motivoRecusa(recusados, vindos.size() == 1);
 }
 
 std::string textoCotaCrista(TGradeCrista grade, int linha, const std::vector<double>& cotas, int nPontos)

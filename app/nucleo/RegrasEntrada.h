@@ -42,6 +42,11 @@ std::optional<std::string> alteracaoDecimal(const std::string& antes, const std:
 std::optional<std::string> alteracaoGrade(const std::string& antes, const std::string& depois, char separador);
 std::optional<std::string> alteracaoTexto(const std::string& antes, const std::string& depois);
 
+// Why alteracaoTexto refuses the change from `antes` to `depois`: the characters it brings
+// in that the project file cannot keep, in a sentence the field shows beside itself
+// (TCaracteresNaoGravaveis::motivoRecusa). Empty for a change it takes.
+std::string motivoRecusaTexto(const std::string& antes, const std::string& depois);
+
 enum class TGradeCrista { inicio, meio, fim };
 
 // The text of a crest grid's "Cota" cell in row `linha`: "        -" before any

@@ -44,9 +44,14 @@ struct TParFios {
 constexpr TParFios paresFios[] = {
     {colunaFM, colunaFI, 200}, {colunaFS, colunaFI, 100}, {colunaFS, colunaFM, 200}};
 
+// The first twenty sections take every pairing of the four dash styles with five
+// colours; the next twenty the same pairings with five other colours. No two lines of a
+// terrace of up to forty sections look alike.
 const TEstiloLinha estilosSecao[4] = {TEstiloLinha::psDash, TEstiloLinha::psDot,
                                       TEstiloLinha::psDashDot, TEstiloLinha::psDashDotDot};
-const TCor coresSecao[5] = {clBlack, clTeal, clMaroon, clGreen, clGray};
+const TCor coresSecao[2][5] = {{clBlack, clTeal, clMaroon, clGreen, clGray},
+                               {corLaranja, corMagenta, corOliva, corRoxo, corAzulCeu}};
+constexpr int secoesPorCores = 20;
 
 bool preenchida(const TGradeTexto& grade, int coluna, int linha)
 {
@@ -121,6 +126,35 @@ long double areaTriangular(const TSecaoCanal& s, long double h)
          + divide(quadrado(h - F1) * s.larguraF2FT, 2 * (C - F1));
 }
 
+// A two-decimal text of the results page in hundredths, exactly: a binary double cannot
+// hold most two-decimal numbers, so a quotient of two of them may fall either side of a
+// half.
+long long centesimos(const std::string& texto)
+{
+    const std::string numero = texto.substr(0, texto.find_last_not_of(' ') + 1);
+    const auto digitos = [&numero](std::size_t de, std::size_t ate) {
+        return de < ate && std::all_of(numero.begin() + static_cast<std::ptrdiff_t>(de),
+                                       numero.begin() + static_cast<std::ptrdiff_t>(ate),
+                                       [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const std::size_t separador = numero.size() < 3 ? 0 : numero.size() - 3;
+    if (separador == 0 || numero[separador] != configuracaoRegional().DecimalSeparator || !digitos(0, separador)
+        || !digitos(separador + 1, numero.size()))
+        throw EConvertError("'" + texto + "' is not a valid floating point value");
+    // Up to 12 integer digits, a volume times 10000 stays within 64 bits.
+    if (separador > 12)
+        throw EOverflow("Estouro de ponto flutuante.");
+    return std::stoll(numero.substr(0, separador)) * 100 + std::stoll(numero.substr(separador + 1));
+}
+
+// Ve / Vn × 100 from the two texts, in hundredths, an exact half away from zero.
+long long eficienciaEmCentesimos(long long ve, long long vn)
+{
+    const long long dividendo = ve * 10000;
+    const long long quociente = dividendo / vn;
+    return 2 * (dividendo % vn) >= vn ? quociente + 1 : quociente;
+}
+
 TLinhaGrafico linhaDeReferencia(const std::string& titulo, TCor cor, double cota, double xmax)
 {
     TLinhaGrafico serie;
@@ -162,6 +196,10 @@ void TAvaliacaoTerraco::Rotina(const TDadosTerraco& dados)
     defineConfiguracaoRegional(TConfiguracaoRegional::brasileira());
     calculaLES(dados);
     areaDeContribuicaoDados(dados);
+    // The step gives the area the sights enclose, nothing included; a survey without any
+    // sight is no survey and keeps its Ac of 0.
+    if (dados.RadioGTipoDeLevantamento == levantamentoIrradiacao && estado_.nVisadas > 0)
+        TLimitesTerraco::verificaAreaIrradiacao(estado_.areaAgricola);
     PerfilDaCristaSecaoTransversal(dados);
     calculaCotas();
     preencheCapacidadeArmazenamento(dados);
@@ -179,6 +217,7 @@ void TAvaliacaoTerraco::calculaLES(const TDadosTerraco& dados)
     chuva.setA(TLimitesTerraco::verificaA(strToFloat(dados.LblEdtA)));
     chuva.setB(TLimitesTerraco::verificaB(strToFloat(dados.LblEdtB)));
     chuva.setC(TLimitesTerraco::verificaC(strToFloat(dados.LblEdtC)));
+    TLimitesTerraco::verificaEquacaoSemB(chuva.B, chuva.C);
 
     estado_.modeloEscoamento = std::make_unique<TNumeroDaCurva>();
     TNumeroDaCurva& modelo = *estado_.modeloEscoamento;
@@ -441,8 +480,10 @@ void TAvaliacaoTerraco::preencheResultados(const TDadosTerraco& dados)
     // The mean divides by one more than the number of sections; Ve does not.
     p.SGridRMedia.setCells(1, 0, formatDuasCasas(divide(estado_.somaAr, estado_.nSecoes + 1)));
     preencheVolumes(dados);
-    if (p.LblEdtVeVn.empty())
+    if (p.LblEdtVeVn.empty()) {
+        p.LblMotivoSemAvaliacao = motivoSemAvaliacao();
         return;
+    }
     preencheObservacao();
     p.LblEdtAvaliacao = strToFloat(p.LblEdtVeVn) >= 100 ? "Terraço ADEQUADO!" : "Terraço INADEQUADO!";
 }
@@ -455,6 +496,7 @@ void TAvaliacaoTerraco::apagaVeredito()
     p.LblEdtVeVn.clear();
     p.LblEdtAvaliacao.clear();
     p.MemObs.clear();
+    p.LblMotivoSemAvaliacao.clear();
 }
 
 void TAvaliacaoTerraco::preencheEstrada(const TDadosTerraco& dados)
@@ -476,7 +518,8 @@ void TAvaliacaoTerraco::preencheEstrada(const TDadosTerraco& dados)
 }
 
 // Depths are in mm, hence the division by 1000. The efficiency is worked out from the
-// two volumes as shown, so that it agrees with what the user reads.
+// two volumes as shown, in decimal, so that it agrees with what the user reads to the
+// last digit.
 void TAvaliacaoTerraco::preencheVolumes(const TDadosTerraco& dados)
 {
     const TEstadoAvaliacao& e = estado_;
@@ -498,9 +541,32 @@ void TAvaliacaoTerraco::preencheVolumes(const TDadosTerraco& dados)
         mostraVn(estrada);
     else if (e.areaAgricola > 0)
         mostraVn(agricola);
-    if (!p.LblEdtRVn.empty() && !p.LblEdtRVe.empty() && strToFloat(p.LblEdtRVn) > 0)
-        p.LblEdtVeVn = formatDuasCasas(TLimitesTerraco::verificaResultado(
-            "ER(%)", divide(strToFloat(p.LblEdtRVe), strToFloat(p.LblEdtRVn)) * 100));
+    if (p.LblEdtRVn.empty() || p.LblEdtRVe.empty())
+        return;
+    const long long vn = centesimos(p.LblEdtRVn);
+    if (vn <= 0)
+        return;
+    // Formatting to two decimals gives these hundredths back exactly.
+    const long long er = eficienciaEmCentesimos(centesimos(p.LblEdtRVe), vn);
+    p.LblEdtVeVn = formatDuasCasas(static_cast<long double>(er) / 100);
+}
+
+// The first thing missing of what the efficiency compares: something draining into the
+// terrace, a channel, water in it, runoff.
+std::string TAvaliacaoTerraco::motivoSemAvaliacao() const
+{
+    const TEstadoAvaliacao& e = estado_;
+    if (resultado_.LblEdtRVn.empty())
+        return "Sem avaliação: não há área agrícola nem estrada que escoe para o terraço.";
+    if (e.nSecoes == 0)
+        return "Sem avaliação: o canal não tem seções levantadas.";
+    if (resultado_.LblEdtRVe.empty())
+        return "Sem avaliação: o canal não armazena água, pois nenhuma seção tem área abaixo da CBC e da CE.";
+    const bool semEscoamento =
+        (e.areaAgricola <= 0 || e.lesAgricola == 0) && (e.areaEstrada <= 0 || e.lesEstrada == 0);
+    if (semEscoamento)
+        return "Sem avaliação: não há escoamento, pois toda a chuva de projeto se infiltra.";
+    return "Sem avaliação: o volume de escoamento é pequeno demais para aparecer (Vn 0,00 m³).";
 }
 
 void TAvaliacaoTerraco::preencheObservacao()
@@ -536,7 +602,7 @@ void TAvaliacaoTerraco::grafico(const TDadosTerraco& dados)
         TLinhaGrafico& serie = series[static_cast<std::size_t>(i)];
         serie.titulo = "Seção " + std::to_string(i + 1);
         serie.estilo = estilosSecao[i % 4];
-        serie.cor = coresSecao[i % 5];
+        serie.cor = coresSecao[(i / secoesPorCores) % 2][i % 5];
         const double cf1 = strToFloat(canal.Cells(colunaCF1, r));
         const TPontoGrafico f1{cf1, s.cotaF1};
         const TPontoGrafico f2 =

@@ -54,11 +54,12 @@ private:
     void converteSecoesCanal(int tipoSecao);
     void tomaNoDatum(double leitura);
 
-    // Empties Ve, Vn, ER, the verdict and the observation.
+    // Empties Ve, Vn, ER, the verdict, the observation and why there is no verdict.
     void apagaVeredito();
     void preencheEstrada(const TDadosTerraco& dados);
     void preencheVolumes(const TDadosTerraco& dados);
     void preencheObservacao();
+    std::string motivoSemAvaliacao() const;
 
     TEstadoAvaliacao estado_;
     TResultadoAvaliacao resultado_;

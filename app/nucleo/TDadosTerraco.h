@@ -4,6 +4,7 @@
 // controls into this record and back; the evaluation and the project file work on it.
 #include "app/nucleo/TGradeTexto.h"
 
+#include <functional>
 #include <string>
 
 // The seven texts of the identification dialog, in tab order.
@@ -77,3 +78,20 @@ struct TDadosTerraco {
 inline constexpr const char* cabecalhoCanal[8] = {" S", "   (C) ", "(C- F1)", "  (F1) ",
                                                   "(C- F2)", "  (F2) ", "(C- FT)", "  (FT) "};
 inline constexpr const char* cabecalhoMira[5] = {" V.", " FS", " FM", " FI", "\u00C2ngulo\u00BA"};
+
+// Where one text of a project stands, as a message names it: the entry section, the
+// field (for a grid, what its rows hold), the row's number as the window shows it (0 when
+// the field has none) and the grid's column.
+struct TLugarTexto {
+    const char* secao;
+    const char* campo;
+    int numero = 0;
+    const char* coluna = nullptr;
+};
+
+// "Precipitação, K", "Canal, seção 3, C-F1", "Perfil da Crista, início, leitura".
+std::string nomeDoLugar(const TLugarTexto& lugar);
+
+// Every text of the project, the grids' cells included, in the order of the windows.
+void percorreTextos(const TDadosTerraco& dados, const std::function<void(const TLugarTexto&, const std::string&)>& visita);
+void percorreTextos(TDadosTerraco& dados, const std::function<void(std::string&)>& muda);

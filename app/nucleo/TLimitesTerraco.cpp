@@ -104,6 +104,12 @@ double TLimitesTerraco::verificaC(double c)
     return verifica(c, parametroC, precipitacao, [] { return "o parâmetro c"; });
 }
 
+void TLimitesTerraco::verificaEquacaoSemB(double b, double c)
+{
+    if (b == 0 && c >= 1)
+        recusa(precipitacao, "com o parâmetro b igual a 0, o parâmetro c deve ser menor que 1");
+}
+
 double TLimitesTerraco::verificaInfiltracao(double TIE)
 {
     return verifica(TIE, infiltracao, solo, [] { return "a taxa de infiltração estável TIE"; });
@@ -159,6 +165,16 @@ double TLimitesTerraco::verificaDistanciaVisada(int visada, double distancia, co
         recusa(areaContribuicao, naVisada(visada) + "a leitura " + fioAbaixo + " é maior que " + fioAcima
                                      + " e a distância sai negativa");
     return distancia;
+}
+
+double TLimitesTerraco::verificaAreaIrradiacao(double area)
+{
+    // Below half a hundredth the page shows 0,00.
+    constexpr double menorAreaVisivel = 0.005;
+    if (!(area >= menorAreaVisivel))
+        recusa(areaContribuicao,
+               "as visadas do levantamento com nível ótico (irradiação) não cercam área nenhuma: Ac sai 0,00 m²");
+    return area;
 }
 
 double TLimitesTerraco::verificaEspacamento(int linha, double valor)

@@ -18,6 +18,9 @@ public:
     static double verificaB(double b);
     static double verificaC(double c);
     static double verificaInfiltracao(double TIE);
+    // An equation without b, i = K·T^a / t^c, gives a depth that grows with the duration
+    // only for a c below 1.
+    static void verificaEquacaoSemB(double b, double c);
 
     // "Canal". `secao` is the section's number in the grid; `ponto` is "C", "F1", "F2"
     // or "FT".
@@ -37,6 +40,10 @@ public:
     // A stadia distance read between the hair `fioAcima`, which reads more, and `fioAbaixo`.
     static double verificaDistanciaVisada(int visada, double distancia, const char* fioAcima,
                                           const char* fioAbaixo);
+    // The area a survey with sights encloses: one that shows as 0,00 m² (sights all along
+    // one line, or a single sight) was typed wrong, since the terrace would then be judged
+    // by the road alone.
+    static double verificaAreaIrradiacao(double area);
     static double verificaEspacamento(int linha, double espacamento);
     static double verificaLarguraEstrada(double largura);
     static double verificaComprimentoEstrada(double comprimento);

@@ -11,6 +11,12 @@ inline constexpr TCor clTeal = 0x008080;
 inline constexpr TCor clMaroon = 0x800000;
 inline constexpr TCor clGreen = 0x008000;
 inline constexpr TCor clGray = 0x808080;
+// The colours of sections 21 to 40, each far from the others and from those above.
+inline constexpr TCor corLaranja = 0xFF8000;
+inline constexpr TCor corMagenta = 0xFF00FF;
+inline constexpr TCor corOliva = 0x808000;
+inline constexpr TCor corRoxo = 0x800080;
+inline constexpr TCor corAzulCeu = 0x0099FF;
 inline constexpr TCor clBlue = 0x0000FF;
 inline constexpr TCor clRed = 0xFF0000;
 

@@ -29,6 +29,9 @@ struct TResultadoAvaliacao {
     // 0: crest less than the safety height above the terrace end (also before any
     // observation), 1: at least that height above it, 2: at or below it.
     int MemObsTag = 0;
+    // Why a run that completed gives no efficiency and so no verdict, in one line shown
+    // in the observation's room; empty after a verdict, a failed run and before any run.
+    std::string LblMotivoSemAvaliacao;
 
     // Crest points in order along the crest; only the first nPontosCrista count.
     std::vector<double> cotasCrista;

@@ -61,6 +61,7 @@ void TTextosRelatorio::copiaEntrada(const TDadosTerraco& d, const TResultadoAval
     const TObservacaoRelatorio observacao = observacaoRelatorio(r.MemObs, r.MemObsTag);
     LRObservacao = observacao.LRObservacao;
     LRObservaContinua = observacao.LRObservaContinua;
+    LRMotivoSemAvaliacao = r.LblMotivoSemAvaliacao;
 }
 
 std::string textoTipoSecao(int indice)

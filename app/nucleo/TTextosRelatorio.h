@@ -61,6 +61,8 @@ struct TTextosRelatorio {
     std::string LRAvaliacao = "-";
     std::string LRObservacao = "-";
     std::string LRObservaContinua = "-";  // the line below the observation
+    // Why the results have no verdict; shown only when there is a reason.
+    std::string LRMotivoSemAvaliacao;
 
     // The seven texts of the identification dialog.
     void copiaIdentificacao(const TTextosIdentificacao& identificacao);

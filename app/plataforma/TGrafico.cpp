@@ -1,9 +1,11 @@
 #include "app/plataforma/TGrafico.h"
 
 #include "models/Utils.h"
+#include "plataforma/TFontePadrao.h"
 
 #include <QCategoryAxis>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QPainter>
 
@@ -19,9 +21,7 @@ constexpr QMargins margensGrafico(20, 16, 20, 10);
 
 QFont fonteGrafico(bool negrito)
 {
-    QFont fonte;
-    fonte.setFamilies({QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    fonte.setPixelSize(11);
+    QFont fonte = TFontePadrao::fonte(11, TFontePadrao::TFace::arial);
     fonte.setBold(negrito);
     return fonte;
 }
@@ -152,6 +152,10 @@ TGrafico::TGrafico(QWidget* pai)
     setBackgroundBrush(Qt::white);
     defineFaixa(eixoX_, 0, 1);
     defineFaixa(eixoY_, 0, 1, 0.2);
+    // The chart always takes the view's size. Handed its lines before the view is first
+    // shown, it lays the legend out at a width far narrower than its own, in many more
+    // rows, and would otherwise keep the height those rows asked for.
+    chart()->setMinimumSize(1, 1);
     connect(chart(), &QGraphicsWidget::geometryChanged, this, &TGrafico::atualizaLegenda);
     connect(chart(), &QChart::plotAreaChanged, this, [this] { linhas_->acompanhaEixos(); });
     for (QValueAxis* eixo : {static_cast<QValueAxis*>(eixoX_), static_cast<QValueAxis*>(eixoY_)})
@@ -226,11 +230,16 @@ void TGrafico::ajustaEixos()
     defineFaixa(eixoY_, menorY, maiorY, 0.2);
 }
 
-// The chart's plot keeps clear of the legend's rows.
+// The chart's plot keeps clear of the legend's rows. The chart library would lay its axes
+// and titles out again only after the next paint, which then has to be painted over: on a
+// long terrace that second paint of every line costs more than the first. Laid out here,
+// the chart is painted once, already as it stays.
 void TGrafico::atualizaLegenda()
 {
     legenda_->dispoe();
     QMargins margens = margensGrafico;
     margens.setBottom(margens.bottom() + static_cast<int>(std::ceil(legenda_->altura())));
     chart()->setMargins(margens);
+    if (QGraphicsLayout* disposicao = chart()->layout())
+        disposicao->activate();
 }

@@ -102,7 +102,7 @@ void TLegendaGrafico::dispoe()
 {
     prepareGeometryChange();
     const int total = static_cast<int>(linhas_->linhas().size());
-    auto [fileiras, tomadas] = flui(total, maximoFileiras);
+    auto [fileiras, tomadas] = flui(total, total <= maximoNomeadas ? total : maximoFileiras);
     posiciona(tomadas < total ? fileirasComOmitidas() : fileiras);
     update();
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The legend at the foot of the section chart. It belongs to the chart, so it goes
 // wherever the chart is drawn; its entries flow in rows, each row centred, and the chart
-// keeps that much room free under its axes. A long terrace's legend would fill the chart,
-// so it takes three rows at most: the first entries that fit, then "… (mais N)" for those
-// left out, then the last ones, which are the reference lines and the last sections.
+// keeps that much room free under its axes. Every line of a terrace of up to thirty
+// sections has its entry, in as many rows as they take. A longer terrace's legend would
+// fill the chart, so it takes three rows at most: the first entries that fit, then
+// "… (mais N)" for those left out, then the last ones, which are the reference lines and
+// the last sections.
 #include <QFont>
 #include <QGraphicsItem>
 #include <QRectF>
@@ -24,6 +26,9 @@ struct TItemLegenda {
 
 class TLegendaGrafico : public QGraphicsItem {
 public:
+    // Thirty sections and the two reference lines.
+    static constexpr int maximoNomeadas = 32;
+    // The rows of a legend that leaves lines out.
     static constexpr int maximoFileiras = 3;
 
     TLegendaGrafico(QChart* grafico, const TLinhasGrafico* linhas, const QFont& fonte);

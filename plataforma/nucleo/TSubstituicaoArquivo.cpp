@@ -1,15 +1,16 @@
 #include "plataforma/nucleo/TSubstituicaoArquivo.h"
 
+#include "plataforma/nucleo/CaminhoExibido.h"
 #include "plataforma/nucleo/ErroEntradaSaida.h"
+#include "plataforma/nucleo/Excecoes.h"
+#include "plataforma/nucleo/TArquivoTemporario.h"
 
 #include <cerrno>
 #include <fcntl.h>
-#include <climits>
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -29,39 +30,49 @@ mode_t permissoes(const std::string& caminho)
     return 0666 & ~mascara;
 }
 
-// A link keeps pointing at the project: the file it names is the one replaced.
+// Where a chain of links ends: the name the last of them holds, taken from its own folder.
+std::filesystem::path fimDosLinks(std::filesystem::path caminho)
+{
+    std::error_code erro;
+    for (int salto = 0; salto < 40 && std::filesystem::is_symlink(caminho, erro); ++salto) {
+        const std::filesystem::path alvo = std::filesystem::read_symlink(caminho, erro);
+        if (erro)
+            break;
+        caminho = alvo.is_absolute() ? alvo : caminho.parent_path() / alvo;
+    }
+    return caminho;
+}
+
+std::string linkExibido(const std::filesystem::path& link)
+{
+    return (std::filesystem::path(caminhoExibido(link.parent_path().empty() ? "." : link.parent_path()))
+            / link.filename())
+        .string();
+}
+
+// A link keeps pointing at the project: the file it names is the one replaced, as an editor
+// does it. A link to nothing, or into a loop of links, is refused rather than replaced.
 std::string destinoReal(const std::string& caminho)
 {
     std::error_code erro;
-    if (std::filesystem::is_symlink(caminho, erro)) {
-        const std::filesystem::path alvo = std::filesystem::canonical(caminho, erro);
-        if (!erro)
-            return alvo.string();
-    }
-    return caminho;
+    if (!std::filesystem::is_symlink(caminho, erro))
+        return caminho;
+    const std::filesystem::path alvo = std::filesystem::canonical(caminho, erro);
+    if (!erro)
+        return alvo.string();
+    const std::string link = "O arquivo \"" + linkExibido(caminho) + "\" é um link simbólico ";
+    if (erro == std::errc::too_many_symbolic_link_levels)
+        throw EInOutError(link + "que entra num laço de links e não chega a nenhum arquivo; nada foi gravado.", ELOOP);
+    if (erro == std::errc::no_such_file_or_directory)
+        throw EInOutError(link + "para \"" + caminhoExibido(fimDosLinks(caminho)) + "\", que não existe; nada foi gravado.",
+                          ENOENT);
+    lancaErroEntradaSaida(erro.value());
 }
 
 std::string pastaDe(const std::string& caminho)
 {
     const std::filesystem::path pasta = std::filesystem::path(caminho).parent_path();
     return pasta.empty() ? std::string(".") : pasta.string();
-}
-
-// The temporary file's name: the file's own, hidden and with six random characters
-// after it, shortened where needed so that a file whose name is as long as the folder
-// allows can still be replaced. The cut never splits a UTF-8 character.
-std::string modeloTemporario(const std::string& pasta, const std::string& nome)
-{
-    constexpr std::size_t Acrescimo = std::char_traits<char>::length("..XXXXXX");
-    const long limiteSistema = ::pathconf(pasta.c_str(), _PC_NAME_MAX);
-    const std::size_t limite = limiteSistema > 0 ? static_cast<std::size_t>(limiteSistema) : NAME_MAX;
-    std::size_t tamanho = nome.size();
-    if (tamanho + Acrescimo > limite) {
-        tamanho = limite > Acrescimo ? limite - Acrescimo : 0;
-        while (tamanho > 0 && (static_cast<unsigned char>(nome[tamanho]) & 0xC0) == 0x80)
-            --tamanho;
-    }
-    return (std::filesystem::path(pasta) / ("." + nome.substr(0, tamanho) + ".XXXXXX")).string();
 }
 
 void escreveTudo(int arquivo, std::string_view conteudo)
@@ -95,30 +106,12 @@ void TSubstituicaoArquivo::grava(const std::string& nomeArquivo, std::string_vie
     const std::string caminho = destinoReal(nomeArquivo);
     const mode_t modo = permissoes(caminho);
     const std::string pasta = pastaDe(caminho);
-    const std::string modelo = modeloTemporario(pasta, std::filesystem::path(caminho).filename().string());
-    std::vector<char> nome(modelo.begin(), modelo.end());
-    nome.push_back('\0');
-    const int arquivo = ::mkostemp(nome.data(), O_CLOEXEC);
-    if (arquivo < 0)
+    TArquivoTemporario temporario(pasta, std::filesystem::path(caminho).filename().string());
+    // Permissions are a courtesy: a file system that keeps none still takes the text.
+    static_cast<void>(::fchmod(temporario.descritor(), modo));
+    escreveTudo(temporario.descritor(), conteudo);
+    if (::fsync(temporario.descritor()) != 0)
         lancaErroEntradaSaida(errno);
-    const auto desiste = [&](int erro) {
-        ::unlink(nome.data());
-        lancaErroEntradaSaida(erro);
-    };
-    try {
-        // Permissions are a courtesy: a file system that keeps none still takes the text.
-        static_cast<void>(::fchmod(arquivo, modo));
-        escreveTudo(arquivo, conteudo);
-        if (::fsync(arquivo) != 0)
-            lancaErroEntradaSaida(errno);
-    } catch (...) {
-        ::close(arquivo);
-        ::unlink(nome.data());
-        throw;
-    }
-    if (::close(arquivo) != 0)
-        desiste(errno);
-    if (::rename(nome.data(), caminho.c_str()) != 0)
-        desiste(errno);
+    temporario.tomaOLugar(caminho);
     sincronizaPasta(pasta);
 }

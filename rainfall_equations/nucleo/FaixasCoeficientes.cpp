@@ -2,6 +2,6 @@
 
 bool coeficientesPlausiveis(const TEstacao& e)
 {
-    return e.K > 0 && e.K <= KMaximo && e.A >= 0 && e.A <= AMaximo && e.B >= 0 && e.B <= BMaximo && e.C > 0
-           && e.C <= CMaximo;
+    return e.K >= KMinimo && e.K <= KMaximo && e.A >= 0 && e.A <= AMaximo && e.B >= 0 && e.B <= BMaximo
+           && e.C >= CMinimo && e.C <= CMaximo;
 }

@@ -52,13 +52,14 @@ std::optional<mode_t> tipo(const std::string& caminho, const std::string& oQue)
     ilegivel(oQue, caminho, motivo(erro), erro);
 }
 
+// The folder's own entry is looked at, without the final separator: a file standing in
+// its place is a folder not installed, which the installer puts there, while a file in
+// the place of a folder above it leaves the path unreadable.
 void verificaPasta(const std::string& pasta)
 {
-    const std::optional<mode_t> t = tipo(pasta, NomePasta);
-    if (!t)
+    const std::string entrada = pasta.ends_with('/') ? pasta.substr(0, pasta.size() - 1) : pasta;
+    if (tipo(entrada, NomePasta) != S_IFDIR)
         throw EDadosNaoInstalados(MensagemSemPastaDados);
-    if (*t != S_IFDIR)
-        ilegivel(NomePasta, pasta, motivo(ENOTDIR), ENOTDIR);
 }
 
 // Only a regular file is the database; a folder of that name is as good as none.

@@ -25,8 +25,9 @@ public:
 
 // Checks, in this order, the folder `pasta` (ending in "/"), the stations file, the
 // localities file, then the content of both as the database reads it. The first that is
-// not there, or a file that the database refuses as incomplete or damaged, raises
-// EDadosNaoInstalados with the message above. A folder or file that is there but cannot be
-// read (no access, a file in the folder's place, a loop of links...) is no matter for the
-// installer: EInOutError "Erro. Não foi possível ler <what> (<path>): <reason>.".
+// not there (a file where the folder belongs included), or a file that the database
+// refuses as incomplete or damaged, raises EDadosNaoInstalados with the message above. A
+// folder or file that is there but cannot be read (no access, a file in the place of a
+// folder above it, a loop of links...) is no matter for the installer: EInOutError
+// "Erro. Não foi possível ler <what> (<path>): <reason>.".
 void verificaInstalacaoNimbra(const std::string& pasta);

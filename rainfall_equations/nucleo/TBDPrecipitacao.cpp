@@ -68,6 +68,11 @@ void TBDPrecipitacao::leEstacoes()
 void TBDPrecipitacao::leLocalidades(int Indice)
 {
     Localidades.clear();
+    Localidades = localidadesDoEstado(Indice);
+}
+
+std::vector<TLocalidade> TBDPrecipitacao::localidadesDoEstado(int Indice) const
+{
     verificaIndiceEstado(Indice);
     TArquivoDados arquivo = TArquivoDados::carrega(Pasta + ArquivoLocalidades);
     arquivo.pulaByte();
@@ -78,7 +83,7 @@ void TBDPrecipitacao::leLocalidades(int Indice)
     lidas.reserve(n);
     for (std::size_t i = 0; i < n; ++i)
         lidas.push_back(arquivo.leLocalidade());
-    Localidades = std::move(lidas);
+    return lidas;
 }
 
 void TBDPrecipitacao::interpola(const std::string& latitude, const std::string& longitude, TEstacao& R) const

@@ -30,6 +30,9 @@ public:
     // An index outside 0..26 raises ENumeroEstado; a missing or damaged file raises as
     // leEstacoes does. Localidades stays empty after any failure.
     void leLocalidades(int Indice);
+    // Section `Indice` of the localities file, read as leLocalidades reads it, with
+    // Localidades left as it is, whatever the outcome.
+    std::vector<TLocalidade> localidadesDoEstado(int Indice) const;
 
     // The equation at `latitude`, `longitude` (coordinate texts, degrees south and west)
     // from the stations of Bahia, Espírito Santo, Goiás, Minas Gerais, Paraná, Rio de

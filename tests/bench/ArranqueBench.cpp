@@ -10,10 +10,11 @@
 //
 // The children run on two CPUs only, those given by --cpus=A,B or else the last two this
 // process may use. "offscreen" runs them without a display; "x11" on the X server named by
-// DISPLAY (the test run's own), and is skipped when there is none.
+// DISPLAY, and is skipped when there is none.
 //
-// With no arguments it runs 21 pairs on each platform and shows the aggregates only:
-//   build/bin/bench_arranque [--cpus=2,3]
+// With no arguments it runs 21 pairs on each platform and shows the aggregates only; the
+// X tests' launcher gives it their X server and window manager:
+//   tests/app/x11/servidor_x.sh build/bin/bench_arranque [--cpus=2,3]
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>

@@ -1,7 +1,6 @@
 // Rainfall events kept in settings files: the sections of every event and of the
 // design storm, their versions and the bringing of older files up to date.
 #include "plataforma/nucleo/ConfiguracaoRegional.h"
-#include "models/DataHora.h"
 #include "models/PrecipitacaoExponencialNegativa.h"
 #include "plataforma/nucleo/Excecoes.h"
 #include "tests/models/ConfiguracaoTemporaria.h"
@@ -10,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 namespace {
 
@@ -248,25 +248,81 @@ TEST_F(ArquivoPrecipitacao, DuracaoNegativaNaVersao1ou2)
     EXPECT_EQ(conteudoDe(nome_), totalNegativo);
 }
 
-// Version 3 takes every value as the file holds it, without the setters' checks; a
-// missing value is 0 and a missing date is now.
-TEST_F(ArquivoPrecipitacao, Versao3GuardaSemConferir)
+// ArquivoSalvo with the line of `chave` written as `chave=valor`, or left out when
+// `valor` is null.
+std::string arquivoSalvoCom(const std::string& chave, const char* valor)
 {
-    grava(nome_, "[PRECIPITACAO]\r\nVersao=3\r\nDuracao=-5\r\nA=-2\r\nB=abc\r\nData=ontem\r\n"
-                 "[PREC_EXPONENCIAL_NEGATIVA]\r\nVersao=3\r\nTr=-10\r\n");
+    std::string texto = ArquivoSalvo;
+    const std::size_t inicio = texto.find("\r\n" + chave + "=") + 2;
+    const std::size_t fim = texto.find("\r\n", inicio) + 2;
+    texto.replace(inicio, fim - inicio, valor != nullptr ? chave + "=" + valor + "\r\n" : "");
+    return texto;
+}
+
+void esperaChuvaNaoDefinida(const TPrecipitacaoExponencialNegativa& chuva, const std::string& caso)
+{
+    for (double valor : {chuva.A, chuva.B, chuva.C, chuva.D, chuva.PrecipitacaoTotal, chuva.Duracao,
+                         chuva.IntensidadePico, chuva.TempoPico, chuva.Tr, chuva.K, chuva.KTr})
+        EXPECT_EQ(valor, -1.0) << caso;
+    EXPECT_EQ(chuva.Data, 0.0) << caso;
+}
+
+// The common section of version 3 is read whole or refused: a key that is missing or
+// not a number, or a value its setter refuses, makes the reading false, and the event
+// keeps the unset values the reading started from. The storm's own section is then
+// not read, and the file stays as it was.
+TEST_F(ArquivoPrecipitacao, Versao3ComumLidaInteiraOuRecusada)
+{
+    const struct { const char* chave; const char* valor; } casos[] = {
+        {"Duracao", "-5"},    {"PrecipitacaoTotal", "-1.51"}, {"A", "-2"},      {"B", "-0.001"},
+        {"C", "-0.8"},        {"Duracao", nullptr},           {"A", nullptr},   {"IntensidadePico", nullptr},
+        {"TempoPico", nullptr}, {"D", nullptr},               {"Data", nullptr}, {"B", "abc"},
+        {"C", ""},            {"Data", "ontem"},
+    };
+    for (const auto& caso : casos) {
+        const std::string nome = std::string(caso.chave) + "=" + (caso.valor != nullptr ? caso.valor : "(falta)");
+        const std::string texto = arquivoSalvoCom(caso.chave, caso.valor);
+        grava(nome_, texto);
+        TPrecipitacaoExponencialNegativa chuva("_1");
+        EXPECT_FALSE(chuva.carregaDoArquivo(nome_)) << nome;
+        esperaChuvaNaoDefinida(chuva, nome);
+        EXPECT_EQ(conteudoDe(nome_), texto) << nome;
+    }
+    // A section holding only a negative depth, beside a storm's section that is whole.
+    grava(nome_, "[PRECIPITACAO]\r\nVersao=3\r\nDuracao=20\r\nPrecipitacaoTotal=-1.51\r\n"
+                 "[PREC_EXPONENCIAL_NEGATIVA]\r\nVersao=3\r\nTr=10\r\nK=500\r\n");
     TPrecipitacaoExponencialNegativa chuva;
-    const double antes = agora();
-    EXPECT_TRUE(chuva.carregaDoArquivo(nome_));
-    const double depois = agora();
-    EXPECT_EQ(chuva.Duracao, -5.0);
-    EXPECT_EQ(chuva.A, -2.0);
-    EXPECT_EQ(chuva.Tr, -10.0);
-    for (double valor : {chuva.B, chuva.C, chuva.PrecipitacaoTotal, chuva.IntensidadePico, chuva.TempoPico, chuva.K})
-        EXPECT_EQ(valor, 0.0);
-    // D is the storm's own: every recalculation unsets it.
-    EXPECT_EQ(chuva.D, -1.0);
-    EXPECT_GE(chuva.Data, antes);
-    EXPECT_LE(chuva.Data, depois);
+    EXPECT_FALSE(chuva.carregaDoArquivo(nome_));
+    esperaChuvaNaoDefinida(chuva, "duas secoes");
+    TEventoContado evento;
+    EXPECT_FALSE(evento.carregaDoArquivo(nome_));
+    esperaReaisNaoDefinidos(evento);
+}
+
+// The storm's own section of version 3 is read whole or refused in the same way: its Tr
+// and K stay unset, the common parameters as read. The -1 of a Tr or K never set reads
+// back as it was written.
+TEST_F(ArquivoPrecipitacao, Versao3DaChuvaLidaInteiraOuRecusada)
+{
+    const struct { const char* chave; const char* valor; } casos[] = {
+        {"Tr", "-10"}, {"Tr", "0"}, {"K", "0"}, {"K", "-500"}, {"Tr", nullptr}, {"K", nullptr}, {"K", "x"},
+    };
+    for (const auto& caso : casos) {
+        const std::string nome = std::string(caso.chave) + "=" + (caso.valor != nullptr ? caso.valor : "(falta)");
+        grava(nome_, arquivoSalvoCom(caso.chave, caso.valor));
+        TPrecipitacaoExponencialNegativa chuva("_1");
+        EXPECT_FALSE(chuva.carregaDoArquivo(nome_)) << nome;
+        EXPECT_EQ(chuva.Tr, -1.0) << nome;
+        EXPECT_EQ(chuva.K, -1.0) << nome;
+        EXPECT_EQ(chuva.KTr, -1.0) << nome;
+        EXPECT_EQ(chuva.A, 0.2) << nome;
+        EXPECT_EQ(chuva.Duracao, 30.4) << nome;
+    }
+    grava(nome_, arquivoSalvoCom("K", "-1"));
+    TPrecipitacaoExponencialNegativa semK("_1");
+    EXPECT_TRUE(semK.carregaDoArquivo(nome_));
+    EXPECT_EQ(semK.K, -1.0);
+    EXPECT_EQ(semK.Tr, 10.0);
 }
 
 // Unset parameters stay unset and the date stays the date, over a file that already

@@ -3,6 +3,7 @@
 #include "plataforma/nucleo/Excecoes.h"
 #include "tests/models/ConfiguracaoTemporaria.h"
 #include "tests/models/PastaDeTeste.h"
+#include "tests/nucleo_comum/MortoNoMeio.h"
 #include "tests/nucleo_comum/SemPrivilegio.h"
 
 #include <gtest/gtest.h>
@@ -274,6 +275,20 @@ TEST_F(IniFile, AtualizacaoQueFalhaNaoGravaNada)
     bool executou = false;
     EXPECT_THROW(pasta.atualiza([&] { executou = true; }), EInOutError);
     EXPECT_FALSE(executou);
+}
+
+// A write killed part-way leaves its temporary file beside the settings file; the next
+// write removes it, and the file holds the earlier text until a write ends.
+TEST_F(IniFile, GravacaoSeguinteRemoveOQueUmaGravacaoMortaDeixou)
+{
+    grava(nome_, "[S]\r\nk=anterior\r\n");
+    TIniFile ini(nome_);
+    ASSERT_TRUE(morreNoMeio([&] { ini.WriteString("S", "k", std::string(100000, 'x')); }, 4096));
+    EXPECT_EQ(std::distance(fs::directory_iterator(pasta_), fs::directory_iterator()), 2);
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "anterior");
+    ini.WriteString("S", "k", "novo");
+    EXPECT_EQ(std::distance(fs::directory_iterator(pasta_), fs::directory_iterator()), 1);
+    EXPECT_EQ(conteudoDe(nome_), "[S]\r\nk=novo\r\n");
 }
 
 // The longest name the folder takes, in one-byte and in two-byte characters.

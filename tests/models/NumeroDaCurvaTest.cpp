@@ -82,6 +82,37 @@ TEST_F(Escoamento, MesmoEventoComOutraTaxaNaoGuardaOCalculoAnterior)
     EXPECT_NEAR(modelo.laminaEscoamento(chuva), 2.0253, Tolerancia);
 }
 
+// The road's runoff from storms that would last 46 and 92 days: what falls in their 24
+// hours, less the losses.
+TEST_F(Escoamento, ChuvaMaisLongaQueVinteEQuatroHorasEscoaOQueCaiNelas)
+{
+    const struct { double K, Tr, a, b, c, total, les; } casos[] = {
+        {500.02, 10.0, 0.155, 16.91, 0.525, 374.4522, 349.4220},  // Itanhaém (SP)
+        {745.325, 100.0, 0.17, 25.0, 0.558, 669.9147, 644.8819},  // Momuna (SP)
+    };
+    modelo.setTIE(1.0);
+    for (const auto& caso : casos) {
+        define(caso.K, caso.Tr, caso.a, caso.b, caso.c);
+        EXPECT_NEAR(modelo.laminaEscoamento(chuva), caso.les, Tolerancia) << caso.K;
+        EXPECT_NEAR(chuva.PrecipitacaoTotal, caso.total, Tolerancia) << caso.K;
+        EXPECT_EQ(chuva.PrecipitacaoTotal, chuva.laminaAcumulada(1440.0)) << caso.K;
+    }
+}
+
+// An equation without b runs off what ever smaller b's tend to.
+TEST_F(Escoamento, EquacaoSemBEhOLimiteDeBCadaVezMenor)
+{
+    const struct { double TIE, les; } casos[] = {{10.0, 19.5107}, {1.0, 36.4527}};
+    for (const auto& caso : casos) {
+        modelo.setTIE(caso.TIE);
+        define(500.0, 10.0, 0.2, 0.0, 0.8);
+        const double semB = modelo.laminaEscoamento(chuva);
+        EXPECT_NEAR(semB, caso.les, Tolerancia) << caso.TIE;
+        define(500.0, 10.0, 0.2, 1e-6, 0.8);
+        EXPECT_NEAR(modelo.laminaEscoamento(chuva), semB, 1e-5) << caso.TIE;
+    }
+}
+
 TEST_F(Escoamento, InicioCruzaAAbstracaoInicial)
 {
     modelo.setTIE(10.0);

@@ -124,6 +124,30 @@ TEST_F(ChuvaDeProjeto, FimDoEscoamento)
     }
 }
 
+// The equations cover rainfalls of up to 24 hours: a storm whose intensity stays above
+// the road's 1 mm/h for longer ends there. The last two would fall to it only after
+// half a year, where no fixed step of the iteration is coarser than the spacing of
+// the doubles it closes in on.
+TEST(PrecipitacaoExponencialNegativa, ChuvaTerminaEmVinteEQuatroHoras)
+{
+    const struct { const char* nome; double K, Tr, a, b, c; } casos[] = {
+        {"Itanhaém (SP), 46 dias", 500.02, 10.0, 0.155, 16.91, 0.525},
+        {"Momuna (SP), 92 dias", 745.325, 100.0, 0.17, 25.0, 0.558},
+        {"192 dias", 11789.0, 28.0, 0.18, 4.78, 0.7},
+        {"737 dias", 8867.0, 52.0, 0.29, 67.3, 0.66},
+    };
+    for (const auto& caso : casos) {
+        TPrecipitacaoExponencialNegativa chuva;
+        chuva.setK(caso.K);
+        chuva.setTr(caso.Tr);
+        chuva.setA(caso.a);
+        chuva.setB(caso.b);
+        chuva.setC(caso.c);
+        EXPECT_GT(chuva.intensidade(TPrecipitacaoExponencialNegativa::DuracaoMaxima), 1.0) << caso.nome;
+        EXPECT_EQ(chuva.tempoFimEscoamento(1.0), 1440.0) << caso.nome;
+    }
+}
+
 TEST_F(ChuvaDeProjeto, SemEscoamentoQuandoOPicoNaoSuperaATaxa)
 {
     EXPECT_EQ(chuva.tempoFimEscoamento(chuva.intensidade(0.0)), 0.0);
@@ -155,7 +179,6 @@ public:
 TEST(PrecipitacaoExponencialNegativa, IteracaoQueNaoConvergeTemLimite)
 {
     TChuvaQueOscila chuva;
-    chuva.setDuracao(0.0);  // the search starts at half the duration
     try {
         chuva.tempoFimEscoamento(10.0);
         ADD_FAILURE();
@@ -166,8 +189,46 @@ TEST(PrecipitacaoExponencialNegativa, IteracaoQueNaoConvergeTemLimite)
 
 TEST_F(ChuvaDeProjeto, ErroNoPicoChegaComoEsta)
 {
-    chuva.setB(0.0); // the intensity at time 0 needs t + b > 0
-    EXPECT_THROW(chuva.tempoFimEscoamento(10.0), EInvalidOp);
+    // K·Tr^a / b^c is beyond the range of a double.
+    chuva.setB(1e-300);
+    chuva.setC(3.0);
+    EXPECT_THROW(chuva.tempoFimEscoamento(10.0), EOverflow);
+}
+
+// The search starts where the intensity is defined, whatever the duration: with a b of
+// half a minute or less, half the unset duration (-0.5 min) left t + b not positive. An
+// equation without b falls to the rate where its power of t says.
+TEST_F(ChuvaDeProjeto, FimDoEscoamentoComBPequenoOuNulo)
+{
+    const struct { double b; double TIE; double fim; } casos[] = {
+        {0.5, 10.0, 33.4671}, {0.3, 10.0, 32.7639}, {0.3, 1.0, 563.5377},
+        {1e-5, 10.0, 31.6228}, {0.0, 10.0, 31.6228}, {0.0, 1.0, 562.3413},
+    };
+    for (const auto& caso : casos) {
+        chuva.setB(caso.b);
+        const double fim = chuva.tempoFimEscoamento(caso.TIE);
+        EXPECT_NEAR(fim, caso.fim, Tolerancia) << caso.b << " " << caso.TIE;
+        EXPECT_NEAR(chuva.intensidade(fim), caso.TIE, 1e-9) << caso.b << " " << caso.TIE;
+    }
+}
+
+// i = K·Tr^a / t^c: nothing has fallen at the start, and the depth grows as t^(1 - c).
+TEST_F(ChuvaDeProjeto, EquacaoSemB)
+{
+    chuva.setB(0.0);
+    EXPECT_EQ(chuva.laminaAcumulada(0.0), 0.0);
+    EXPECT_NEAR(chuva.laminaAcumulada(60.0), chuva.KTr * std::pow(60.0, 0.2) / 60.0, 1e-12);
+    try {
+        chuva.tempoFimEscoamento(0.0);
+        ADD_FAILURE() << "taxa nula";
+    } catch (const EZeroDivide& e) {
+        EXPECT_EQ(e.Message(), MensagemFimEscoamento);
+    }
+    // With a c of 1 or more the intensity is never positive after the start.
+    for (double c : {1.0, 1.2}) {
+        chuva.setC(c);
+        EXPECT_EQ(chuva.tempoFimEscoamento(1.0), 0.0) << c;
+    }
 }
 
 TEST_F(ChuvaDeProjeto, FalhasAritmeticasSaoErros)

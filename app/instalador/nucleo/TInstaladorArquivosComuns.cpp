@@ -9,6 +9,7 @@
 #include "rainfall_equations/nucleo/UnBD.h"
 
 #include <cerrno>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -112,6 +113,43 @@ std::vector<TArquivoCopia> leCopia(const fs::path& origem)
     return copia;
 }
 
+// A name beside `lugar` that nothing has: "<name>.bak", then "<name> (2).bak" and on.
+fs::path nomeLivre(const fs::path& lugar)
+{
+    for (int n = 1;; ++n) {
+        fs::path candidato = lugar;
+        candidato += n == 1 ? std::string(".bak") : " (" + std::to_string(n) + ").bak";
+        std::error_code erro;
+        if (!fs::exists(fs::symlink_status(candidato, erro)))
+            return candidato;
+    }
+}
+
+// What stands where the folder belongs and is not a folder (a file, a link that leads to
+// none) is kept beside it under a free name, so the folder takes its place and nothing of
+// the user's is lost. Gives that name, or nothing when the place was free or a folder.
+std::optional<fs::path> desocupaLugar(const fs::path& destino)
+{
+    const fs::path lugar = destino.has_filename() ? destino : destino.parent_path();
+    std::error_code erro;
+    if (!fs::exists(fs::symlink_status(lugar, erro)) || fs::is_directory(fs::status(lugar, erro)))
+        return std::nullopt;
+    const fs::path guardado = nomeLivre(lugar);
+    fs::rename(lugar, guardado, erro);
+    if (erro)
+        throw EInstalacao(NaoInstalados + "um arquivo ocupa o lugar da pasta de destino e não pôde ser renomeado para "
+                          + guardado.filename().string() + " (" + motivo(erro.value()) + ")." + linhaPasta(destino)
+                          + NenhumCopiado);
+    return guardado;
+}
+
+std::string textoGuardado(const std::optional<fs::path>& guardado)
+{
+    if (!guardado)
+        return {};
+    return "\n\nO arquivo que ocupava o lugar da pasta foi guardado como " + caminhoExibido(*guardado) + ".";
+}
+
 void criaPasta(const fs::path& destino)
 {
     std::error_code erro;
@@ -174,13 +212,15 @@ TInstaladorArquivosComuns::TInstaladorArquivosComuns(fs::path origem, fs::path d
 
 TResultadoInstalacao TInstaladorArquivosComuns::instala() const
 {
+    std::string guardado;
     try {
         const std::vector<TArquivoCopia> copia = leCopia(origem_);
+        guardado = textoGuardado(desocupaLugar(destino_));
         criaPasta(destino_);
         grava(copia, destino_);
-        return {true, textoInstalados(origem_, destino_)};
+        return {true, textoInstalados(origem_, destino_) + guardado};
     } catch (const EInstalacao& e) {
-        return {false, e.Message()};
+        return {false, e.Message() + guardado};
     } catch (const std::exception& e) {
         return {false, NaoInstalados + "ocorreu um erro inesperado (" + e.what() + ").\n\nPasta: " + caminhoExibido(destino_)};
     }

@@ -5,7 +5,8 @@
 // Every file of the folder is replaced by the shipped one: the data is the program's own
 // and the shipped copy is the same data, so nothing the user made is lost. Each file is
 // written whole before it takes the old one's place, and other files in the folder are
-// left alone.
+// left alone. A file that stands where the folder belongs is renamed beside it
+// ("Nimbra.bak") to make room for the folder.
 #include <filesystem>
 #include <string>
 #include <vector>

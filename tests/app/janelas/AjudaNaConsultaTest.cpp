@@ -6,29 +6,9 @@
 #include "plataforma/nucleo/TPastaPrograma.h"
 #include "rainfall_equations/FoConsulta.h"
 #include "tests/app/janelas/ConsultaNaEntrada.h"
-
-#include <QMainWindow>
-#include <QTextBlock>
-#include <QTextBrowser>
-#include <QTextDocument>
-#include <QTextFragment>
-#include <QToolBar>
-#include <QToolButton>
+#include "tests/app/janelas/JanelaAjuda.h"
 
 namespace {
-
-QMainWindow* janelaAjuda()
-{
-    for (QWidget* janela : QApplication::topLevelWidgets())
-        if (janela->objectName() == QStringLiteral("FAjuda"))
-            return qobject_cast<QMainWindow*>(janela);
-    return nullptr;
-}
-
-QTextBrowser* pagina(QMainWindow* ajuda)
-{
-    return ajuda->findChild<QTextBrowser*>(QStringLiteral("NavegadorAjuda"));
-}
 
 // A click of the user on `controle`, at `ponto` of it (its centre when none), through its window.
 void clica(QWidget* controle, std::optional<QPoint> ponto = std::nullopt)
@@ -37,36 +17,6 @@ void clica(QWidget* controle, std::optional<QPoint> ponto = std::nullopt)
     const QPoint naJanela = controle->mapTo(janela, ponto.value_or(controle->rect().center()));
     QTest::mouseClick(janela->windowHandle(), Qt::LeftButton, {}, naJanela);
 }
-
-// The first link to another topic on the page, and where it shows in the page's viewport.
-std::optional<std::pair<QString, QPoint>> primeiraLigacao(QTextBrowser* navegador)
-{
-    for (QTextBlock bloco = navegador->document()->begin(); bloco.isValid(); bloco = bloco.next())
-        for (auto trecho = bloco.begin(); !trecho.atEnd(); ++trecho) {
-            const QTextFragment parte = trecho.fragment();
-            const QString destino = parte.charFormat().anchorHref();
-            if (!parte.charFormat().isAnchor() || destino.isEmpty() || destino.startsWith(QLatin1Char('#')))
-                continue;
-            QTextCursor cursor(navegador->document());
-            cursor.setPosition(parte.position() + parte.length() / 2);
-            navegador->setTextCursor(cursor);
-            navegador->ensureCursorVisible();
-            return std::pair{destino, navegador->cursorRect(cursor).center()};
-        }
-    return std::nullopt;
-}
-
-QToolButton* botaoInicio(QMainWindow* ajuda)
-{
-    auto* barra = ajuda->findChild<QToolBar*>(QStringLiteral("BarraAjuda"));
-    for (QAction* acao : barra->actions())
-        if (acao->text() == QStringLiteral("Início"))
-            return qobject_cast<QToolButton*>(barra->widgetForAction(acao));
-    return nullptr;
-}
-
-const QString topicoConsulta = QStringLiteral("Consulta à equação de chuvas intensas");
-const QString topicoConteudo = QStringLiteral("Conteúdo da ajuda do Morlin");
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "tests/app/nucleo/TerracoRealista.h"
 #include "app/UIdentificacao.h"
 #include "app/plataforma/TStringGrid.h"
+#include "plataforma/TAvisoCampo.h"
 #include "plataforma/TLabeledEdit.h"
 #include "plataforma/nucleo/ConfiguracaoRegional.h"
 #include "plataforma/nucleo/TCodigoWindows1252.h"
@@ -12,13 +13,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+#include <QTimerEvent>
 #include <QTest>
 #include <QToolButton>
 
@@ -267,6 +272,93 @@ TEST_F(Colagem, IdentificacaoSoAceitaOQueOArquivoGuarda)
     }
     const TTextosIdentificacao textos = dialogo.textos();
     EXPECT_EQ(TCodigoWindows1252::paraUtf8(TCodigoWindows1252::deUtf8(textos.EIdentificacao)), textos.EIdentificacao);
+}
+
+// A refused key or paste is not dropped without a word: a notice beside the edit names
+// the characters and why; the next change of the edit, the end of its time or leaving the
+// edit takes it away.
+TEST_F(Colagem, RecusaDizPorQueAoLadoDoCampo)
+{
+    TFIdentificacao dialogo;
+    dialogo.show();
+    const auto aviso = [&]() -> QString {
+        TAvisoCampo* a = TAvisoCampo::daJanela(&dialogo);
+        return a != nullptr && a->isVisible() ? a->text() : QString();
+    };
+    const QString umCaractere =
+        QStringLiteral("\"Ł\" não foi aceito: o arquivo do projeto (Windows-1252) não guarda esse caractere.");
+    const QString colagem =
+        QStringLiteral("O texto não foi aceito: o arquivo do projeto (Windows-1252) não guarda \"ź\", \"→\" nem \"Ł\".");
+    for (QLineEdit* e : {dialogo.EIdentificacao, dialogo.EMunicipio, dialogo.EResponsavel}) {
+        SCOPED_TRACE(e->objectName().toStdString());
+        noFim(e);
+        digita(e, QStringLiteral("Ł"));
+        EXPECT_EQ(aviso(), umCaractere);
+        EXPECT_EQ(e->text(), QString());
+        digita(e, QStringLiteral("L"));
+        EXPECT_EQ(aviso(), QString());
+        for (const auto& [caminho, colar] : caminhos()) {
+            SCOPED_TRACE(caminho);
+            noFim(e);
+            colar(e, QStringLiteral("ódź → Łask"));
+            EXPECT_EQ(aviso(), colagem);
+            EXPECT_EQ(e->text(), QStringLiteral("L"));
+            ASSERT_NE(TAvisoCampo::daJanela(&dialogo), nullptr);
+            QTimer* relogio = TAvisoCampo::daJanela(&dialogo)->relogio();
+            EXPECT_EQ(relogio->interval(), TAvisoCampo::duracao);
+            QTimerEvent fim(relogio->timerId());
+            QCoreApplication::sendEvent(relogio, &fim);
+            EXPECT_EQ(aviso(), QString());
+        }
+        digita(e, QStringLiteral("\u200B"));
+        EXPECT_NE(aviso(), QString());
+        QFocusEvent saida(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(e, &saida);
+        EXPECT_EQ(aviso(), QString());
+        e->clear();
+    }
+    // The notice stands under its edit, inside the dialog.
+    digita(dialogo.EIdentificacao, QStringLiteral("→"));
+    ASSERT_NE(TAvisoCampo::daJanela(&dialogo), nullptr);
+    const QRect lugar = TAvisoCampo::daJanela(&dialogo)->geometry();
+    EXPECT_TRUE(dialogo.rect().contains(lugar));
+    EXPECT_GT(lugar.top(), dialogo.EIdentificacao->geometry().bottom());
+}
+
+// An accent typed or pasted as a separate mark joins its letter (and is so no character
+// the file lacks); the caret stays after what came in.
+TEST_F(Colagem, AcentoSeparadoJuntaSeALetra)
+{
+    TFIdentificacao dialogo;
+    dialogo.show();
+    TFEntdados& j = mostra();
+    for (QLineEdit* e : std::initializer_list<QLineEdit*>{dialogo.EProprietario, j.LblEdtTr}) {
+        SCOPED_TRACE(e->objectName().toStdString());
+        noFim(e);
+        digita(e, QStringLiteral("Jose\u0301"));
+        EXPECT_EQ(e->text(), QStringLiteral("José"));
+        EXPECT_EQ(e->text().size(), 4);
+        e->setText(QStringLiteral("Jose Silva"));
+        e->setFocus();
+        e->setCursorPosition(4);
+        digita(e, QStringLiteral("\u0301"));
+        EXPECT_EQ(e->text(), QStringLiteral("José Silva"));
+        EXPECT_EQ(e->cursorPosition(), 4);
+        for (const auto& [caminho, colar] : caminhos()) {
+            SCOPED_TRACE(caminho);
+            e->clear();
+            noFim(e);
+            colar(e, QStringLiteral("Anto\u0302nio Jose\u0301"));
+            EXPECT_EQ(e->text(), QStringLiteral("Antônio José"));
+        }
+        e->clear();
+    }
+    // Only a mark with no letter of the code page to join is refused.
+    noFim(j.LblEdtTr);
+    digita(j.LblEdtTr, QStringLiteral("x\u0301"));
+    EXPECT_EQ(j.LblEdtTr->text(), QStringLiteral("x"));
+    ASSERT_NE(TAvisoCampo::daJanela(j.LblEdtTr->window()), nullptr);
+    EXPECT_TRUE(TAvisoCampo::daJanela(j.LblEdtTr->window())->isVisible());
 }
 
 TEST_F(Colagem, PeriodoDeRetornoSoAceitaOQueOArquivoGuarda)

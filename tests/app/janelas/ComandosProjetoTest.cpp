@@ -1,13 +1,16 @@
 #include "tests/app/nucleo/TerracoRealista.h"
 #include "app/TImagensGuia.h"
 #include "app/URelatorioAvaliacao.h"
+#include "app/nucleo/TCaracteresNaoGravaveis.h"
 #include "app/nucleo/TGravadorProjeto.h"
 #include "app/plataforma/TGrafico.h"
 #include "app/plataforma/TStringGrid.h"
 #include "plataforma/TDialogoArquivo.h"
 #include "plataforma/TLabeledEdit.h"
 #include "plataforma/TRadioGroup.h"
+#include "plataforma/TextoQt.h"
 #include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "plataforma/nucleo/TCodigoWindows1252.h"
 #include "tests/app/janelas/AmbienteJanelas.h"
 #include "tests/app/janelas/ConsultaNaEntrada.h"
 #include "tests/app/janelas/DigitacaoTerraco.h"
@@ -26,6 +29,8 @@
 #include <array>
 #include <deque>
 #include <optional>
+
+using TextoQt::q;
 
 namespace {
 
@@ -185,6 +190,52 @@ TEST_F(ComandosProjeto, TerracoImpossivelDizPorQueESemVeredito)
                                    FEntdados->LblEdtAvaliacao})
         EXPECT_EQ(valor->text(), "") << valor->objectName().toStdString();
     EXPECT_EQ(FEntdados->MemObs->toPlainText(), "");
+}
+
+// Soil that takes in the whole storm: the page shows no verdict and says why in the
+// observation's room, with no message box; a later verdict gives the room back.
+TEST_F(ComandosProjeto, CalculoSemVereditoDizPorqueNaPagina)
+{
+    novoProjeto();
+    TDadosTerraco d = terracoRealista();
+    d.LblEdtSoloTIE = "1000";
+    d.RadioButtonContribui = false;
+    d.RadioButtonNaoContribui = true;
+    FEntdados->escreveDados(d);
+    FEntdados->BttCalcula->click();
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
+    EXPECT_EQ(FEntdados->paginaAtiva(), "CapacidadeDeArmazenamento");
+    EXPECT_EQ(FEntdados->LblEdtRVn->text(), "0,00 ");
+    EXPECT_EQ(FEntdados->LblEdtVeVn->text(), "");
+    EXPECT_EQ(FEntdados->LblEdtAvaliacao->text(), "");
+    EXPECT_TRUE(FEntdados->LblEdtAvaliacao->isVisible());
+    EXPECT_EQ(FEntdados->MemObs->toPlainText(), "");
+    EXPECT_FALSE(FEntdados->MemObs->isVisible());
+    EXPECT_FALSE(FEntdados->Label13->isVisible());
+    EXPECT_TRUE(FEntdados->LblMotivoSemAvaliacao->isVisible());
+    EXPECT_EQ(FEntdados->LblMotivoSemAvaliacao->text(),
+              "Sem avaliação: não há escoamento, pois toda a chuva de projeto se infiltra.");
+    // Every such line shows whole in its room.
+    const QLabel* motivo = FEntdados->LblMotivoSemAvaliacao;
+    const char* const linhas[] = {
+        "Sem avaliação: não há área agrícola nem estrada que escoe para o terraço.",
+        "Sem avaliação: o canal não tem seções levantadas.",
+        "Sem avaliação: o canal não armazena água, pois nenhuma seção tem área abaixo da CBC e da CE.",
+        "Sem avaliação: não há escoamento, pois toda a chuva de projeto se infiltra.",
+        "Sem avaliação: o volume de escoamento é pequeno demais para aparecer (Vn 0,00 m³).",
+    };
+    for (const char* linha : linhas) {
+        const QRect texto = motivo->fontMetrics().boundingRect(motivo->rect(), Qt::TextWordWrap, linha);
+        EXPECT_LE(texto.height(), motivo->height()) << linha;
+        EXPECT_LE(texto.width(), motivo->width()) << linha;
+    }
+
+    FEntdados->escreveDados(terracoRealista());
+    FEntdados->BttCalcula->click();
+    EXPECT_EQ(FEntdados->LblEdtAvaliacao->text(), "Terraço INADEQUADO!");
+    EXPECT_FALSE(FEntdados->LblMotivoSemAvaliacao->isVisible());
+    EXPECT_TRUE(FEntdados->MemObs->isVisible());
+    EXPECT_TRUE(FEntdados->Label13->isVisible());
 }
 
 // Numbers are Brazilian from the program's start, before any evaluation.
@@ -677,4 +728,107 @@ TEST_F(ComandosProjeto, GravarSemDialogoDeIdentificacaoDeixaAIdentificacaoVazia)
     EXPECT_TRUE(mensagens.isEmpty());
     EXPECT_EQ(conteudo(caminho("sem-identificacao.txt")),
               QByteArray::fromStdString(TGravadorProjeto::texto(terracoRealista())));
+}
+
+// ---- Characters the project file cannot keep --------------------------------------------------
+
+namespace {
+
+// The project as a text editor saves it in UTF-8: a municipality the code page cannot
+// hold, and the owner's accents typed as separate combining marks.
+QByteArray projetoEmUtf8()
+{
+    std::string texto = TCodigoWindows1252::paraUtf8(TGravadorProjeto::texto(projetoRealista()));
+    const auto troca = [&](const std::string& de, const std::string& para) {
+        texto.replace(texto.find(de), de.size(), para);
+    };
+    troca("Lavras", "Łódź ✓");
+    troca("José Antônio", "Jose\u0301 Anto\u0302nio");
+    return QByteArray::fromStdString(texto);
+}
+
+const std::vector<TCampoNaoGravavel> perdidosDoUtf8{{"Identificação, Município", U"Łź✓"}};
+
+bool escreve(const QString& caminho, const QByteArray& bytes)
+{
+    QFile arquivo(caminho);
+    return arquivo.open(QIODevice::WriteOnly) && arquivo.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+// Opening names what a save could not keep, before anything is written; the accents
+// typed apart join their letters and are no loss.
+TEST_F(ComandosProjeto, AbrirArquivoComCaracteresQueOArquivoNaoGuardaAvisa)
+{
+    ASSERT_TRUE(escreve(caminho("Lodz.txt"), projetoEmUtf8()));
+    abre(caminho("Lodz.txt"));
+    ASSERT_TRUE(FEntdados);
+    EXPECT_EQ(mensagens, QStringList{q(TCaracteresNaoGravaveis::avisoAbertura("Lodz.txt", perdidosDoUtf8))});
+    EXPECT_EQ(FIdentificacao->EMunicipio->text(), QStringLiteral("Łódź ✓"));
+    EXPECT_EQ(FIdentificacao->EProprietario->text(), QStringLiteral("José Antônio"));
+    EXPECT_EQ(FIdentificacao->EProprietario->text().size(), 12);
+    // Nothing was changed: the file keeps all of it, and closing does not ask.
+    FPrincipal->tbFechar->click();
+    EXPECT_TRUE(perguntas.isEmpty());
+    EXPECT_EQ(conteudo(caminho("Lodz.txt")), projetoEmUtf8());
+}
+
+// A save that would put "?" in their place asks first: "Não" writes nothing and ends the
+// command that saved; "Sim" writes "?" for each, and the project, no longer what the
+// windows show, still asks before it is closed.
+TEST_F(ComandosProjeto, SalvarComCaracteresQueOArquivoNaoGuardaPerguntaAntes)
+{
+    const QString pergunta = q(TCaracteresNaoGravaveis::perguntaGravacao(perdidosDoUtf8));
+    ASSERT_TRUE(escreve(caminho("Lodz.txt"), projetoEmUtf8()));
+    abre(caminho("Lodz.txt"));
+    ASSERT_TRUE(FEntdados);
+    FEntdados->LblEdtK->setText("600");
+
+    respostas = {TCaixaMensagem::TResposta::Nao, TCaixaMensagem::TResposta::Nao};
+    FPrincipal->tbSalvar->click();
+    salvaComo(caminho("outro.txt"));
+    EXPECT_EQ(perguntas, (QStringList{pergunta, pergunta}));
+    EXPECT_EQ(conteudo(caminho("Lodz.txt")), projetoEmUtf8());
+    EXPECT_FALSE(QFileInfo::exists(caminho("outro.txt")));
+    EXPECT_EQ(FPrincipal->nomeArquivo, caminho("Lodz.txt"));
+
+    // The close prompt's "Sim" meets the question too; its "Não" keeps the project open.
+    perguntas.clear();
+    respostas = {TCaixaMensagem::TResposta::Sim, TCaixaMensagem::TResposta::Nao};
+    FPrincipal->tbFechar->click();
+    EXPECT_EQ(perguntas, (QStringList{"Deseja salvar o projeto?", pergunta}));
+    ASSERT_TRUE(FEntdados);
+
+    perguntas.clear();
+    respostas = {TCaixaMensagem::TResposta::Sim};
+    FPrincipal->tbSalvar->click();
+    TDadosTerraco esperado = projetoRealista();
+    esperado.LblEdtK = "600";
+    esperado.identificacao.EMunicipio = "?ód? ?";
+    EXPECT_EQ(conteudo(caminho("Lodz.txt")), QByteArray::fromStdString(TGravadorProjeto::texto(esperado)));
+    EXPECT_EQ(FIdentificacao->EMunicipio->text(), QStringLiteral("Łódź ✓"));
+    respostas = {TCaixaMensagem::TResposta::Cancelar};
+    FPrincipal->tbFechar->click();
+    EXPECT_EQ(perguntas, (QStringList{pergunta, "Deseja salvar o projeto?"}));
+    EXPECT_TRUE(FEntdados);
+}
+
+// Save As onto a link writes the file it names; a broken link says so and changes nothing.
+TEST_F(ComandosProjeto, SalvarComoNumLinkGravaNoArquivoDele)
+{
+    abre(gravaProjeto("p.txt", projetoRealista()));
+    ASSERT_TRUE(QFile::link(caminho("alvo.txt"), caminho("atalho.txt")));
+    salvaComo(caminho("atalho.txt"));
+    ASSERT_EQ(mensagens.size(), 1);
+    EXPECT_TRUE(mensagens[0].contains(QStringLiteral("é um link simbólico para")));
+    EXPECT_TRUE(QFileInfo(caminho("atalho.txt")).isSymLink());
+    EXPECT_EQ(FPrincipal->nomeArquivo, caminho("p.txt"));
+
+    gravaProjeto("alvo.txt", TDadosTerraco());
+    respostas = {TCaixaMensagem::TResposta::Sim};
+    salvaComo(caminho("atalho.txt"));
+    EXPECT_TRUE(QFileInfo(caminho("atalho.txt")).isSymLink());
+    EXPECT_EQ(conteudo(caminho("alvo.txt")), conteudo(caminho("p.txt")));
+    EXPECT_EQ(FPrincipal->nomeArquivo, caminho("atalho.txt"));
 }

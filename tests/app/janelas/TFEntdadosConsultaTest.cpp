@@ -249,7 +249,8 @@ TEST_F(ConsultaNaEntrada, SegundaConsultaAbreDeNovoEmMinasGerais)
 // ---- Failures ------------------------------------------------------------------------
 
 // The folder, or one of its two files, missing: the message, then the installer beside the
-// program; no consultation opens and the section stays.
+// program; no consultation opens and the section stays. A file where the folder belongs is
+// a missing folder, which the installer puts in its place.
 TEST_F(ConsultaNaEntrada, DadosAusentesPedemOInstalador)
 {
     const struct {
@@ -257,6 +258,7 @@ TEST_F(ConsultaNaEntrada, DadosAusentesPedemOInstalador)
         std::vector<std::string> arquivos;
     } casos[] = {
         {"sem a pasta", {}},
+        {"um arquivo no lugar da pasta", {"Nimbra"}},
         {"sem as estações", {"Nimbra/"}},
         {"sem as localidades", {"Nimbra/", std::string("Nimbra/") + ArquivoEstacoes}},
     };
@@ -278,22 +280,36 @@ TEST_F(ConsultaNaEntrada, DadosAusentesPedemOInstalador)
     }
 }
 
-// A file that is there but damaged is mended by the installer as a missing one is.
+// A file that is there but damaged is mended by the installer as a missing one is. A
+// station whose equation "Calcular" would refuse is damaged data too: the consultation
+// never shows it.
 TEST_F(ConsultaNaEntrada, DadosDanificadosPedemOInstalador)
 {
-    for (const char* danificado : {ArquivoEstacoes, ArquivoLocalidades}) {
+    const std::string estacoes = leArquivo(pastaDadosNimbra() + ArquivoEstacoes);
+    const std::string localidades = leArquivo(pastaDadosNimbra() + ArquivoLocalidades);
+    arquivos::TSecoes comKRecusado;
+    comKRecusado[12].registros.push_back(arquivos::estacao({.nome = "Gama", .K = 0.0001}));
+    const struct {
+        const char* caso;
+        std::string estacoes;
+        std::string localidades;
+    } casos[] = {
+        {"estações cortadas", estacoes.substr(0, estacoes.size() / 2), localidades},
+        {"localidades cortadas", estacoes, localidades.substr(0, localidades.size() / 2)},
+        // It would show as K 0,000.
+        {"K de 0,0001", arquivos::arquivo(comKRecusado), localidades},
+    };
+    for (const auto& caso : casos) {
         arquivos::TPastaTeste pasta;
-        for (const char* nome : {ArquivoEstacoes, ArquivoLocalidades}) {
-            const std::string inteiro = leArquivo(pastaDadosNimbra() + nome);
-            pasta.grava(nome, nome == danificado ? inteiro.substr(0, inteiro.size() / 2) : inteiro);
-        }
+        pasta.grava(ArquivoEstacoes, caso.estacoes);
+        pasta.grava(ArquivoLocalidades, caso.localidades);
         TfrmFoConsulta::definePastaDados(pasta.caminho());
         eventos.clear();
         TFEntdados& j = mostraPreenchida();
         const TSecaoChuva antes = secaoChuva(j);
-        EXPECT_EQ(consultaPelaEntrada(j, [](TfrmFoConsulta& c) { c.BtnOk->click(); }), 0) << danificado;
-        EXPECT_EQ(eventos, (QStringList{"Instale os arquivos a seguir!", "inicia " + instalador()})) << danificado;
-        EXPECT_EQ(secaoChuva(j), antes) << danificado;
+        EXPECT_EQ(consultaPelaEntrada(j, [](TfrmFoConsulta& c) { c.BtnOk->click(); }), 0) << caso.caso;
+        EXPECT_EQ(eventos, (QStringList{"Instale os arquivos a seguir!", "inicia " + instalador()})) << caso.caso;
+        EXPECT_EQ(secaoChuva(j), antes) << caso.caso;
     }
 }
 
@@ -310,11 +326,13 @@ TEST_F(ConsultaNaEntrada, OutroErroMostraSuaMensagemSemInstalador)
         int consultas;
         QString mensagem;
     } casos[] = {
-        // A station whose K shows as 0,000, which the design storm would refuse: the
-        // consultation refuses to close on it.
-        {"K recusado", "",
+        // A point typed off the state, which has no equation: the consultation refuses to
+        // close on it.
+        {"sem equação", "",
          [](TfrmFoConsulta& c) {
-             clicaEstacao(c, "Gama");
+             c.PrecLaAux->setText(QString::fromStdString(dados_teste::lugarBranco.latitude));
+             c.PrecLoAux->setText(QString::fromStdString(dados_teste::lugarBranco.longitude));
+             c.Calculalalo->click();
              c.BtnOk->click();
              c.BtnCancel->click();
          },

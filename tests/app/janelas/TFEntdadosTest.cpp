@@ -322,6 +322,7 @@ TEST_F(TFEntdadosTest, PaginaDeResultadosComoDesenhada)
     EXPECT_EQ(j.LblEdtAvaliacao->EditLabel()->text(), QStringLiteral("Avaliação:"));
     EXPECT_TRUE(j.MemObs->isReadOnly());
     EXPECT_EQ(j.MemObs->property("Tag").toInt(), 0);
+    EXPECT_FALSE(j.LblMotivoSemAvaliacao->isVisibleTo(j.PnResultados));
     EXPECT_EQ(j.SGridResultadosAr->RowCount(), 6);
     EXPECT_EQ(j.SGridResultadosAr->FixedRows(), 1);
     EXPECT_EQ(j.SGridResultadosAr->FixedCols(), 0);

@@ -188,3 +188,34 @@ TEST_F(IdentificacaoTest, AjudaAbreOContexto10025)
     FIdentificacao->BitBtn1->click();
     EXPECT_EQ(contextosPedidos(), std::vector<std::uintptr_t>{10025});
 }
+
+// Enter presses "Ok", or the button that has the keyboard; Esc presses "Cancelar", from
+// any field.
+TEST_F(IdentificacaoTest, EnterPressionaOBotaoPadraoEEscCancela)
+{
+    const struct {
+        const char* controle;
+        Qt::Key tecla;
+        const char* botao;
+    } casos[] = {
+        {"EIdentificacao", Qt::Key_Return, "OK"},  {"EResponsavel", Qt::Key_Enter, "OK"},
+        {"OK", Qt::Key_Return, "OK"},              {"Cancelar", Qt::Key_Return, "Cancelar"},
+        {"BitBtn1", Qt::Key_Return, "BitBtn1"},    {"EData", Qt::Key_Escape, "Cancelar"},
+        {"Cancelar", Qt::Key_Escape, "Cancelar"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(std::string(caso.controle) + " " + QKeySequence(caso.tecla).toString().toStdString());
+        FPrincipal->Sair2->trigger();
+        ASSERT_TRUE(FIdentificacao->isVisible());
+        QStringList pressionados;
+        for (QPushButton* b : {FIdentificacao->OK, FIdentificacao->Cancelar, FIdentificacao->BitBtn1})
+            QObject::connect(b, &QPushButton::clicked, FIdentificacao, [&pressionados, b] { pressionados << b->objectName(); });
+        auto* controle = FIdentificacao->findChild<QWidget*>(caso.controle);
+        ASSERT_NE(controle, nullptr);
+        controle->setFocus();
+        QTest::keyClick(controle, caso.tecla);
+        EXPECT_EQ(pressionados, QStringList{caso.botao});
+        for (QPushButton* b : {FIdentificacao->OK, FIdentificacao->Cancelar, FIdentificacao->BitBtn1})
+            QObject::disconnect(b, &QPushButton::clicked, FIdentificacao, nullptr);
+    }
+}

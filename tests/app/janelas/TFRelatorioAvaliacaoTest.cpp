@@ -7,8 +7,10 @@
 #include "rainfall_equations/TLayoutRelatorioNimbra.h"
 #include "tests/app/janelas/ConsultaNaEntrada.h"
 #include "tests/app/janelas/DigitacaoTerraco.h"
+#include "tests/bench/TerracoComSecoes.h"
 
 #include <QAction>
+#include <QChart>
 #include <QDir>
 #include <QLineSeries>
 #include <QFontInfo>
@@ -249,11 +251,12 @@ TEST_F(RelatorioAvaliacao, PreenchidoUmaVezAoSerMostrado)
 }
 
 // Why a label of the page is not drawn whole at the page's size, or runs into another;
-// empty when every one is.
+// empty when every one is. A hidden label is not drawn.
 std::string rotulosInteiros(const TFRelatorioAvaliacao& r, const std::vector<QString>& esperados)
 {
     QStringList problemas;
-    const auto rotulos = r.Panel3->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    auto rotulos = r.Panel3->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    rotulos.removeIf([&r](const QLabel* l) { return !l->isVisibleTo(r.Panel3); });
     for (const QString& texto : esperados)
         if (std::none_of(rotulos.begin(), rotulos.end(), [&texto](const QLabel* l) { return l->text() == texto; }))
             problemas << "\"" + texto + "\" não está inteiro na página";
@@ -417,6 +420,46 @@ TEST_F(RelatorioAvaliacao, CalculoSemObservacaoNaoMostraObservacao)
     r->Button2->click();
 }
 
+// Why the results have no verdict stands in the observation's room, its caption hidden;
+// a report of results with a verdict shows the observation's caption and no such line.
+TEST_F(RelatorioAvaliacao, SemVereditoDizPorqueNoLugarDaObservacao)
+{
+    const auto legendaObservacao = [](const TFRelatorioAvaliacao* r) {
+        for (const QLabel* l : r->Panel3->findChildren<QLabel*>())
+            if (l->text() == "Observação : ")
+                return l;
+        return static_cast<const QLabel*>(nullptr);
+    };
+    projetoNovo();
+    TDadosTerraco d = terracoRealista();
+    d.RadioGTipoDeLevantamento = levantamentoTrena;
+    d.RadioButtonContribui = false;
+    d.RadioButtonNaoContribui = true;
+    calcula(d);
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    EXPECT_EQ(r->LRAvaliacao->text(), "");
+    EXPECT_EQ(r->LRMotivoSemAvaliacao->text(),
+              "Sem avaliação: não há área agrícola nem estrada que escoe para o terraço.");
+    EXPECT_TRUE(r->LRMotivoSemAvaliacao->isVisible());
+    ASSERT_TRUE(legendaObservacao(r));
+    EXPECT_FALSE(legendaObservacao(r)->isVisible());
+    // Wrapped within the page, below the verdict's line and above the chart.
+    const QRect lugar = r->LRMotivoSemAvaliacao->geometry();
+    EXPECT_LE(lugar.right(), r->Panel3->width());
+    EXPECT_GT(lugar.top(), r->LRAvaliacao->geometry().bottom());
+    EXPECT_LE(lugar.bottom(), r->Panel3->height());
+    EXPECT_GE(lugar.height(), r->LRMotivoSemAvaliacao->heightForWidth(lugar.width()));
+    EXPECT_EQ(rotulosInteiros(*r, {r->LRMotivoSemAvaliacao->text()}), "");
+    r->Button2->click();
+
+    calcula(terracoRealista());
+    r = relatorioPeloMenu();
+    EXPECT_FALSE(r->LRMotivoSemAvaliacao->isVisible());
+    ASSERT_TRUE(legendaObservacao(r));
+    EXPECT_TRUE(legendaObservacao(r)->isVisible());
+    r->Button2->click();
+}
+
 // ---- The chart -------------------------------------------------------------------------
 
 // The report draws the same lines with series of its own; the results page keeps its
@@ -442,6 +485,24 @@ TEST_F(RelatorioAvaliacao, GraficoComAsMesmasLinhasESeriesProprias)
 
     r->Button2->click();
     EXPECT_EQ(linhasDesenhadas(FEntdados->Chart1), entrada);
+}
+
+// The report borrows the legend too: a terrace of thirty sections has every line named
+// under the report's chart.
+TEST_F(RelatorioAvaliacao, GraficoDeTrintaSecoesNomeiaCadaLinha)
+{
+    projetoNovo();
+    calcula(terracoComSecoes(30));
+    TFRelatorioAvaliacao* r = relatorioPeloMenu();
+    ASSERT_TRUE(esperaAte([r] { return r->isVisible(); }));
+    EXPECT_EQ(r->Chart1->chart()->size(), QSizeF(r->Chart1->size()));
+    const auto itens = r->Chart1->itensLegenda();
+    ASSERT_EQ(itens.size(), 32u);
+    for (int i = 0; i < 32; ++i) {
+        EXPECT_EQ(itens[static_cast<std::size_t>(i)].titulo, r->Chart1->serie(i)->titulo) << i;
+        EXPECT_TRUE(QRectF(r->Chart1->rect()).contains(itens[static_cast<std::size_t>(i)].area)) << i;
+    }
+    r->Button2->click();
 }
 
 // ---- "Fechar" ---------------------------------------------------------------------------

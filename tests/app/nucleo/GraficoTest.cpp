@@ -1,6 +1,10 @@
 #include "tests/app/nucleo/TerracoDeTeste.h"
 
+#include <algorithm>
+#include <iterator>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -77,6 +81,28 @@ TEST_F(Grafico, EstilosECoresSeRepetem)
     // The widest section is the last one: the reference lines reach it.
     EXPECT_EQ(series()[6].pontos.back().x, 9.0);
     EXPECT_EQ(series()[7].pontos.back().x, 9.0);
+}
+
+// Up to forty sections no two lines share their dash style and colour: the first twenty
+// keep the five colours above, the next twenty take five others, none of them the blue or
+// the red of the reference lines.
+TEST_F(Grafico, QuarentaSecoesComLinhasTodasDiferentes)
+{
+    secoes(40);
+    avaliacao.grafico(dados);
+    const TCor primeiras[] = {clBlack, clTeal, clMaroon, clGreen, clGray};
+    std::set<std::pair<TEstiloLinha, TCor>> vistas;
+    for (std::size_t i = 0; i < 40; ++i) {
+        SCOPED_TRACE(i);
+        const TLinhaGrafico& s = series()[i];
+        EXPECT_TRUE(vistas.insert({s.estilo, s.cor}).second);
+        if (i < 20)
+            EXPECT_EQ(s.cor, primeiras[i % 5]);
+        else
+            EXPECT_EQ(std::count(std::begin(primeiras), std::end(primeiras), s.cor), 0);
+        EXPECT_NE(s.cor, clBlue);
+        EXPECT_NE(s.cor, clRed);
+    }
 }
 
 TEST_F(Grafico, NovoGraficoSubstituiOAnterior)

@@ -2,18 +2,35 @@
 #include "tests/app/nucleo/TerracoDeTeste.h"
 
 #include <cmath>
+#include <cstdio>
+#include <functional>
 #include <string>
 
 namespace {
 
+void estradaDrena(TDadosTerraco& d, const char* largura, const char* comprimento)
+{
+    d.RadioButtonNaoContribui = false;
+    d.RadioButtonContribui = true;
+    d.EdtAreaContibuicaoSemiELargura = largura;
+    d.EdtAreaContibuicaoComprimento = comprimento;
+}
+
 class Resultados : public TesteAvaliacao {
 protected:
-    // Ac 10000 m², LES 20 mm, no road, three sections holding 1.2 m² in all, L 500 m.
     void SetUp() override
     {
         TesteAvaliacao::SetUp();
+        exemplo();
+    }
+
+    // Ac 10000 m², LES 20 mm, no road, three sections holding 1.2 m² in all, L 500 m.
+    void exemplo()
+    {
+        dados = TDadosTerraco();
         estado.areaAgricola = 10000;
         estado.lesAgricola = 20;
+        estado.lesEstrada = 0;
         estado.somaAr = 1.2;
         estado.nSecoes = 3;
         estado.secoes.resize(3);
@@ -48,6 +65,7 @@ TEST_F(Resultados, ExemploAdequado)
     EXPECT_EQ(pagina.LblEdtAvaliacao, "Terraço ADEQUADO!");
     EXPECT_EQ(pagina.MemObs, "Crista 30,00  cm acima da cota da extremidade!");
     EXPECT_EQ(pagina.MemObsTag, 1);
+    EXPECT_EQ(pagina.LblMotivoSemAvaliacao, "");
 }
 
 TEST_F(Resultados, MediaDividePorUmaSecaoAMais)
@@ -105,6 +123,65 @@ TEST_F(Resultados, SemAreaOuSemArmazenamentoNaoHaVeredito)
     EXPECT_EQ(pagina.LblEdtAvaliacao, "");
 }
 
+// A page without an efficiency says why in one line; the fields the efficiency needs stay
+// as they are, and the verdict and the observation stay empty.
+TEST_F(Resultados, SemVereditoDizPorque)
+{
+    const struct {
+        const char* nome;
+        std::function<void(TEstadoAvaliacao&, TDadosTerraco&)> muda;  // from the example
+        const char* ve;
+        const char* vn;
+        const char* motivo;
+    } casos[] = {
+        {"sem area nem estrada", [](TEstadoAvaliacao& e, TDadosTerraco&) { e.areaAgricola = 0; }, "200,00 ", "",
+         "Sem avaliação: não há área agrícola nem estrada que escoe para o terraço."},
+        {"estrada sem area",
+         [](TEstadoAvaliacao& e, TDadosTerraco& d) {
+             e.areaAgricola = 0;
+             e.lesEstrada = 30;
+             estradaDrena(d, "0", "500");
+         },
+         "200,00 ", "", "Sem avaliação: não há área agrícola nem estrada que escoe para o terraço."},
+        {"sem secoes",
+         [](TEstadoAvaliacao& e, TDadosTerraco&) {
+             e.nSecoes = 0;
+             e.secoes.clear();
+             e.somaAr = 0;
+         },
+         "", "200,00 ", "Sem avaliação: o canal não tem seções levantadas."},
+        {"canal seco", [](TEstadoAvaliacao& e, TDadosTerraco&) { e.somaAr = 0; }, "", "200,00 ",
+         "Sem avaliação: o canal não armazena água, pois nenhuma seção tem área abaixo da CBC e da CE."},
+        {"sem escoamento", [](TEstadoAvaliacao& e, TDadosTerraco&) { e.lesAgricola = 0; }, "200,00 ", "0,00 ",
+         "Sem avaliação: não há escoamento, pois toda a chuva de projeto se infiltra."},
+        {"sem escoamento com estrada",
+         [](TEstadoAvaliacao& e, TDadosTerraco& d) {
+             e.lesAgricola = 0;
+             e.lesEstrada = 0;
+             estradaDrena(d, "4", "500");
+         },
+         "200,00 ", "0,00 ", "Sem avaliação: não há escoamento, pois toda a chuva de projeto se infiltra."},
+        {"escoamento minimo", [](TEstadoAvaliacao& e, TDadosTerraco&) { e.lesAgricola = 1e-7; }, "200,00 ",
+         "0,00 ", "Sem avaliação: o volume de escoamento é pequeno demais para aparecer (Vn 0,00 m³)."},
+    };
+    for (const auto& caso : casos) {
+        exemplo();
+        caso.muda(estado, dados);
+        avaliacao.preencheResultados(dados);
+        EXPECT_EQ(pagina.LblEdtRVe, caso.ve) << caso.nome;
+        EXPECT_EQ(pagina.LblEdtRVn, caso.vn) << caso.nome;
+        EXPECT_EQ(pagina.LblEdtVeVn, "") << caso.nome;
+        EXPECT_EQ(pagina.LblEdtAvaliacao, "") << caso.nome;
+        EXPECT_EQ(pagina.MemObs, "") << caso.nome;
+        EXPECT_EQ(pagina.LblMotivoSemAvaliacao, caso.motivo) << caso.nome;
+    }
+    // A verdict takes the line away again.
+    exemplo();
+    avaliacao.preencheResultados(dados);
+    EXPECT_EQ(pagina.LblEdtAvaliacao, "Terraço ADEQUADO!");
+    EXPECT_EQ(pagina.LblMotivoSemAvaliacao, "");
+}
+
 // The efficiency comes from the two volumes as shown, and the verdict from the
 // efficiency as shown. LES 20 mm and three sections throughout.
 TEST_F(Resultados, EficienciaDosTextosArredondados)
@@ -123,6 +200,8 @@ TEST_F(Resultados, EficienciaDosTextosArredondados)
         // Unrounded, 100.004 / 99.996 would give 100,01.
         {"500", 0.600024, 4999.8, "100,00 ", "100,00 ", "100,00 ", "Terraço ADEQUADO!"},
         {"250", 1.2, 10000, "100,00 ", "200,00 ", "50,00 ", "Terraço INADEQUADO!"},
+        // Exactly 99,995 from the two texts, which the quotient of two doubles puts below.
+        {"500", 13.19934, 110000, "2199,89 ", "2200,00 ", "100,00 ", "Terraço ADEQUADO!"},
     };
     for (const auto& caso : casos) {
         dados.LblEdtComprimentoTerraco = caso.comprimento;
@@ -133,6 +212,24 @@ TEST_F(Resultados, EficienciaDosTextosArredondados)
         EXPECT_EQ(pagina.LblEdtRVn, caso.vn);
         EXPECT_EQ(pagina.LblEdtVeVn, caso.er);
         EXPECT_EQ(pagina.LblEdtAvaliacao, caso.avaliacao);
+    }
+}
+
+// Against a Vn of 200,00 every odd number of hundredths of Ve gives an efficiency of
+// exactly half a hundredth, which rounds away from zero.
+TEST_F(Resultados, EficienciaMeioCentesimoArredondaParaCima)
+{
+    dados.LblEdtComprimentoTerraco = "1";
+    estado.nSecoes = 1;
+    estado.secoes.resize(1);
+    for (int ve = 1; ve < 40000; ve += 2) {
+        estado.somaAr = ve / 100.0;
+        avaliacao.preencheResultados(dados);
+        ASSERT_EQ(pagina.LblEdtRVn, "200,00 ");
+        const int er = (ve + 1) / 2;
+        char esperado[16];
+        std::snprintf(esperado, sizeof esperado, "%d,%02d ", er / 100, er % 100);
+        ASSERT_EQ(pagina.LblEdtVeVn, esperado) << "Ve " << pagina.LblEdtRVe;
     }
 }
 

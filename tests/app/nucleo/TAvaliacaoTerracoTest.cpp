@@ -71,6 +71,36 @@ TEST_F(Avaliacao, EstradaTemInfiltracaoDeUmMilimetroPorHora)
     EXPECT_NEAR(estado.lesAgricola, 15.1899, 1e-4);
 }
 
+// With the equation of Itanhaém (SP) the road's storm would last 46 days; the page
+// counts its first 24 hours.
+TEST_F(Avaliacao, EstradaRecebeAChuvaDeVinteEQuatroHoras)
+{
+    dados.LblEdtK = "500,02";
+    dados.LblEdtA = "0,155";
+    dados.LblEdtB = "16,91";
+    dados.LblEdtC = "0,525";
+    ASSERT_TRUE(avaliacao.executa(dados));
+    EXPECT_EQ(pagina.LblRLES, "147,15 ");
+    EXPECT_EQ(pagina.LblRLESestrada, "349,42 ");
+    EXPECT_EQ(pagina.LblEdtRVn, "1791,69 ");
+}
+
+// Equations with a b of half a minute or less ended in the message about blank fields.
+TEST_F(Avaliacao, EquacaoComBPequenoOuNuloTemVeredito)
+{
+    const struct { const char* b; const char* les; const char* lesEstrada; } casos[] = {
+        {"0,5", "19,20 ", "36,42 "}, {"0,3", "19,32 ", "36,43 "}, {"0", "19,51 ", "36,45 "},
+    };
+    for (const auto& caso : casos) {
+        dados.LblEdtB = caso.b;
+        TAvaliacaoTerraco a;
+        ASSERT_TRUE(a.executa(dados)) << caso.b << ": " << a.mensagem();
+        EXPECT_EQ(a.resultado().LblRLES, caso.les) << caso.b;
+        EXPECT_EQ(a.resultado().LblRLESestrada, caso.lesEstrada) << caso.b;
+        EXPECT_EQ(a.resultado().LblEdtAvaliacao, "Terraço INADEQUADO!") << caso.b;
+    }
+}
+
 TEST_F(Avaliacao, RotinaDeixaOFormatoBrasileiro)
 {
     TConfiguracaoRegional ponto = TConfiguracaoRegional::brasileira();
@@ -242,6 +272,65 @@ TEST_F(Avaliacao, SemVisadasAreaZeroEVisadasAnteriores)
     EXPECT_EQ(estado.visadas.size(), 6u);
     EXPECT_EQ(pagina.LblRAc, "0,00 ");
     EXPECT_EQ(pagina.LblEdtRVn, "35,82 ");  // the road alone
+}
+
+// Terraces as typed that complete without an efficiency: each says why, where the verdict
+// would be.
+TEST_F(Avaliacao, TerracosSemVereditoDizemPorque)
+{
+    const struct {
+        const char* nome;
+        std::function<void(TDadosTerraco&)> muda;
+        const char* motivo;
+    } casos[] = {
+        {"infiltracao acima do pico",
+         [](TDadosTerraco& d) {
+             d.LblEdtTr = "2";
+             d.LblEdtK = "431,09";
+             d.LblEdtC = "0,64";
+             d.LblEdtSoloTIE = "150";
+             d.RadioButtonContribui = false;
+             d.RadioButtonNaoContribui = true;
+         },
+         "Sem avaliação: não há escoamento, pois toda a chuva de projeto se infiltra."},
+        // The crest read a metre lower everywhere: below every section's floor.
+        {"crista abaixo do fundo",
+         [](TDadosTerraco& d) {
+             for (TGradeTexto* g : {&d.SGridCristaInicio, &d.SGridCristaMeio, &d.SGridCristaFim})
+                 for (int r = 0; r < g->RowCount(); ++r)
+                     if (!g->Cells(1, r).empty())
+                         g->setCells(1, r, floatToStr(strToFloat(g->Cells(1, r)) + 1));
+         },
+         "Sem avaliação: o canal não armazena água, pois nenhuma seção tem área abaixo da CBC e da CE."},
+        {"trena vazia sem estrada",
+         [](TDadosTerraco& d) {
+             d.RadioGTipoDeLevantamento = levantamentoTrena;
+             d.RadioButtonContribui = false;
+             d.RadioButtonNaoContribui = true;
+         },
+         "Sem avaliação: não há área agrícola nem estrada que escoe para o terraço."},
+    };
+    for (const auto& caso : casos) {
+        TDadosTerraco d = dados;
+        caso.muda(d);
+        TAvaliacaoTerraco a;
+        EXPECT_TRUE(a.executa(d)) << caso.nome << ": " << a.mensagem();
+        EXPECT_EQ(a.resultado().LblEdtAvaliacao, "") << caso.nome;
+        EXPECT_EQ(a.resultado().LblMotivoSemAvaliacao, caso.motivo) << caso.nome;
+    }
+}
+
+// A refused run leaves no line of an earlier one.
+TEST_F(Avaliacao, RecusaApagaOMotivo)
+{
+    dados.RadioGTipoDeLevantamento = levantamentoTrena;
+    dados.RadioButtonContribui = false;
+    dados.RadioButtonNaoContribui = true;
+    ASSERT_TRUE(avaliacao.executa(dados));
+    ASSERT_FALSE(pagina.LblMotivoSemAvaliacao.empty());
+    dados.LblEdtTr = "1e308";
+    EXPECT_FALSE(avaliacao.executa(dados));
+    EXPECT_EQ(pagina.LblMotivoSemAvaliacao, "");
 }
 
 } // namespace

@@ -148,10 +148,12 @@ TEST_F(TextosRelatorioAvaliado, TerracoRealistaAvaliado)
     EXPECT_EQ(pagina.MemObsTag, 0);
     EXPECT_EQ(t.LRObservacao, " acima da cota da extremidade!");
     EXPECT_EQ(t.LRObservaContinua, "Não atingiu a altura de segurança!");
+    EXPECT_EQ(t.LRMotivoSemAvaliacao, "");
 }
 
 // A run whose field drains nothing (tape spacing 0, no road) writes no volume, no
-// verdict and no observation: the report shows no observation either.
+// verdict and no observation: the report shows no observation either, but why there is
+// no verdict.
 TEST_F(TextosRelatorioAvaliado, AvaliacaoSemObservacaoNaoMostraObservacao)
 {
     dados = terracoRealista();
@@ -170,6 +172,7 @@ TEST_F(TextosRelatorioAvaliado, AvaliacaoSemObservacaoNaoMostraObservacao)
     EXPECT_EQ(t.LRAvaliacao, "");
     EXPECT_EQ(t.LRObservacao, "");
     EXPECT_EQ(t.LRObservaContinua, "");
+    EXPECT_EQ(t.LRMotivoSemAvaliacao, "Sem avaliação: não há área agrícola nem estrada que escoe para o terraço.");
     EXPECT_EQ(t.LPEstado, "");
     EXPECT_EQ(t.LPMunicipio, "");
     EXPECT_EQ(t.LPLocalidade, "");

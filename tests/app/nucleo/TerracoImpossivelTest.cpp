@@ -42,6 +42,9 @@ TDadosTerraco triangular()
     return d;
 }
 
+const char* const semAreaIrradiacao = "Em \"Área de Contribuição\", as visadas do levantamento com nível ótico "
+                                      "(irradiação) não cercam área nenhuma: Ac sai 0,00 m².";
+
 // Each of these gave a verdict or a results page with no verdict and no word of why.
 // Now each says what is wrong, and where.
 TEST_F(TerracoImpossivel, CadaValorImpossivelDizOQueEstaErrado)
@@ -66,6 +69,13 @@ TEST_F(TerracoImpossivel, CadaValorImpossivelDizOQueEstaErrado)
          "Em \"Precipitação\", o parâmetro a deve estar entre 0 e 1."},
         {"b enorme", terracoRealista, [](TDadosTerraco& d) { d.LblEdtB = "99999999999"; },
          "Em \"Precipitação\", o parâmetro b deve estar entre 0 e 300 minutos."},
+        // An intensity never positive after the start: no runoff, so no verdict.
+        {"b zero com c 1", terracoRealista,
+         [](TDadosTerraco& d) {
+             d.LblEdtB = "0";
+             d.LblEdtC = "1";
+         },
+         "Em \"Precipitação\", com o parâmetro b igual a 0, o parâmetro c deve ser menor que 1."},
         {"c zero", terracoRealista, [](TDadosTerraco& d) { d.LblEdtC = "0"; },
          "Em \"Precipitação\", o parâmetro c deve estar entre 0,3 e 3."},
         {"c enorme", terracoRealista, [](TDadosTerraco& d) { d.LblEdtC = "99999999999"; },
@@ -128,6 +138,20 @@ TEST_F(TerracoImpossivel, CadaValorImpossivelDizOQueEstaErrado)
              d.SGridMira.setCells(3, 4, "2,000");
          },
          "Em \"Área de Contribuição\", na visada 4, a leitura FI é maior que FS e a distância sai negativa."},
+        // Sights that enclose nothing: Ac 0,00 m² and a verdict from the road alone.
+        {"visadas alinhadas", terracoRealista,
+         [](TDadosTerraco& d) {
+             for (int r = 1; r <= 5; ++r)
+                 d.SGridMira.setCells(4, r, "30");
+         },
+         semAreaIrradiacao},
+        {"uma visada", terracoRealista,
+         [](TDadosTerraco& d) {
+             for (int r = 2; r <= 5; ++r)
+                 for (int c = 1; c <= 4; ++c)
+                     d.SGridMira.setCells(c, r, "");
+         },
+         semAreaIrradiacao},
         {"espacamento negativo", porTrena, [](TDadosTerraco& d) { d.SGridTrena.setCells(0, 1, "-30"); },
          "Em \"Área de Contribuição\", na linha 2 da trena, o espaçamento deve estar entre 0 e 1000 m."},
         {"largura da estrada negativa", terracoRealista,
@@ -215,6 +239,15 @@ TEST(LimitesTerraco, ResultadoNegativoOuSemValorFinitoEhRecusado)
     }
     EXPECT_EQ(TLimitesTerraco::verificaResultado("Ve(m³)", 0.0L), 0.0L);
     EXPECT_EQ(TLimitesTerraco::verificaResultado("Ve(m³)", 138.54L), 138.54L);
+}
+
+// An area refused is one the page would show as 0,00 m².
+TEST(LimitesTerraco, AreaDasVisadasQueAparece)
+{
+    EXPECT_EQ(TLimitesTerraco::verificaAreaIrradiacao(0.005), 0.005);
+    EXPECT_EQ(TLimitesTerraco::verificaAreaIrradiacao(1600), 1600.0);
+    for (const double area : {0.0, 3e-13, 0.00499})
+        EXPECT_THROW(TLimitesTerraco::verificaAreaIrradiacao(area), ETerracoImpossivel) << area;
 }
 
 // Every equation of the rainfall-equation database lies well inside the ranges.

@@ -149,11 +149,56 @@ TEST(TGrafico, LegendaDePoucasLinhasMostraTodas)
         EXPECT_EQ(itens[i].titulo, QString::fromStdString(linhas[i].titulo));
 }
 
-// A long terrace's legend stays in three rows: the first sections, a mark for those left
+// Every entry of the legend lies whole in the chart, below its plot, apart from the others.
+void esperaItensSeparadosNoGrafico(const TGrafico& g, const std::vector<TItemLegenda>& itens)
+{
+    for (std::size_t i = 0; i < itens.size(); ++i) {
+        EXPECT_TRUE(QRectF(g.rect()).contains(itens[i].area)) << i;
+        EXPECT_GT(itens[i].area.top(), g.chart()->plotArea().bottom()) << i;
+        for (std::size_t k = i + 1; k < itens.size(); ++k)
+            EXPECT_FALSE(itens[i].area.intersects(itens[k].area)) << i << " " << k;
+    }
+}
+
+// Up to thirty sections every line has its entry, in its order, in as many rows as they
+// take, on the results page's chart and on the report's. A chart handed its lines while
+// hidden fits its view once shown.
+TEST(TGrafico, LegendaNomeiaCadaLinhaAteTrintaSecoes)
+{
+    const struct {
+        QSize tamanho;
+        int secoes;
+        bool mostradoAntes;
+    } casos[] = {
+        {{513, 377}, 15, true}, {{513, 377}, 30, true}, {{513, 377}, 30, false},
+        {{718, 403}, 15, true}, {{718, 403}, 30, true}, {{718, 403}, 30, false},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(testing::Message() << caso.tamanho.width() << " " << caso.secoes << " " << caso.mostradoAntes);
+        TGrafico g;
+        g.resize(caso.tamanho);
+        if (caso.mostradoAntes) {
+            g.show();
+            QCoreApplication::processEvents();
+        }
+        const std::vector<TLinhaGrafico> linhas = secoes(caso.secoes);
+        g.mostraLinhas(linhas);
+        g.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(g.chart()->size(), QSizeF(caso.tamanho));
+        const auto itens = g.itensLegenda();
+        ASSERT_EQ(itens.size(), linhas.size());
+        for (std::size_t i = 0; i < itens.size(); ++i)
+            EXPECT_EQ(itens[i].titulo, QString::fromStdString(linhas[i].titulo));
+        esperaItensSeparadosNoGrafico(g, itens);
+    }
+}
+
+// A longer terrace's legend stays in three rows: the first sections, a mark for those left
 // out with their count, and the last entries, the reference lines among them.
 TEST(TGrafico, LegendaDeMuitasLinhasMostraInicioEFim)
 {
-    for (const int quantas : {50, 9999}) {
+    for (const int quantas : {31, 50, 9999}) {
         SCOPED_TRACE(quantas);
         TGrafico g;
         g.resize(513, 377);
@@ -167,10 +212,8 @@ TEST(TGrafico, LegendaDeMuitasLinhasMostraInicioEFim)
         EXPECT_EQ(itens.back().titulo, "CE");
         int omitidas = 0;
         std::vector<qreal> topos;
+        esperaItensSeparadosNoGrafico(g, itens);
         for (std::size_t i = 0; i < itens.size(); ++i) {
-            EXPECT_TRUE(QRectF(g.rect()).contains(itens[i].area)) << i;
-            for (std::size_t k = i + 1; k < itens.size(); ++k)
-                EXPECT_FALSE(itens[i].area.intersects(itens[k].area)) << i << " " << k;
             if (itens[i].titulo.startsWith(QStringLiteral("… (mais ")))
                 omitidas = itens[i].titulo.mid(8).chopped(1).toInt();
             if (std::find(topos.begin(), topos.end(), itens[i].area.top()) == topos.end())

@@ -1,8 +1,8 @@
 #pragma once
 // A small database of our own for the cases the generated one lacks: keys other than the
 // compilation's, a key with trailing blanks, the source of Goiás, a K with more than three
-// decimals, a K that rounds to zero, a station and a locality on a pixel that is not the
-// state's inside the bounds, and a state picture with blue beyond its bounds.
+// decimals, a station and a locality on a pixel that is not the state's inside the bounds,
+// and a state picture with blue beyond its bounds.
 #include "rainfall_equations/nucleo/TLimitesMapa.h"
 #include "rainfall_equations/nucleo/TextoCoordenada.h"
 #include "tests/rainfall_equations/janelas/AmbienteConsulta.h"
@@ -40,14 +40,13 @@ inline arquivos::TEstacaoTeste estacao(const std::string& nome, const std::strin
 }
 
 // Minas Gerais: station 0 on the state with a key ending in blanks and K 1234.5678; station 1
-// off the state but inside the bounds; station 2 on the state with a K that shows as 0,000.
-// Locality 0 on the state, locality 1 off it. Goiás: station 0 from the compilation,
-// station 1, named with trailing blanks, from the source of Goiás with trailing blanks.
+// off the state but inside the bounds. Locality 0 on the state, locality 1 off it. Goiás:
+// station 0 from the compilation, station 1, named with trailing blanks, from the source of
+// Goiás with trailing blanks.
 inline const arquivos::TEstacaoTeste alfa =
     estacao("Alfa", "ANEEL (2001)   ", doPixel(200, 200), 1234.5678, 0.15, 10, 0.8);
 inline const arquivos::TEstacaoTeste beta =
     estacao("Beta", "FREITAS et al. (2001)", doPixel(30, 80), 900, 0.2, 12, 0.75);
-inline const arquivos::TEstacaoTeste gama = estacao("Gama", "PINTO (1999)", doPixel(300, 300), 0.0001, 0.1, 9, 0.7);
 inline const arquivos::TEstacaoTeste anapolis =
     estacao("Anápolis", "GOMES JR. (2026)", {"16°19'36\"", "48°57'10\""}, 1500, 0.16, 14, 0.82);
 inline const arquivos::TEstacaoTeste goiania =
@@ -70,7 +69,7 @@ inline QImage figuraMinas()
 inline void grava(const arquivos::TPastaTeste& pasta)
 {
     arquivos::TSecoes estacoes;
-    for (const auto& e : {alfa, beta, gama})
+    for (const auto& e : {alfa, beta})
         estacoes[12].registros.push_back(arquivos::estacao(e));
     for (const auto& e : {anapolis, goiania})
         estacoes[8].registros.push_back(arquivos::estacao(e));

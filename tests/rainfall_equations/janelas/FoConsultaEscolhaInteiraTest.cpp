@@ -55,12 +55,15 @@ class EscolhaInteiraTest : public ConsultaTest {
 protected:
     TLegendasEquacao legendas() const { return janela->legendasMostradas(); }
 
-    // No equation and no source on show; the place and point of the pick before kept.
+    // No equation, no source and nothing selected in the lists on show; the place and
+    // point of the pick before kept.
     void confereNadaDaEscolha(const std::string& cidade, const std::string& latitude) const
     {
         const TfrmFoConsulta& j = *janela;
         EXPECT_EQ(legendas(), TLegendasEquacao{});
         EXPECT_EQ(j.Autor->text(), QStringLiteral("Autor"));
+        EXPECT_EQ(j.LBEstacao->ItemIndex(), -1);
+        EXPECT_EQ(j.LBLocalidade->ItemIndex(), -1);
         EXPECT_TRUE(j.EixoX->isHidden());
         EXPECT_TRUE(j.EixoY->isHidden());
         EXPECT_EQ(j.StrCidade, cidade);
@@ -116,6 +119,108 @@ TEST_F(EscolhaInteiraTest, PontoDigitadoForaDoEstadoNaoDeixaAEquacaoDaEstacao)
     EXPECT_EQ(resultado, TfrmFoConsulta::mrCancel);
     EXPECT_TRUE(abertaDepoisDoOk);
     EXPECT_EQ(mensagens, (QStringList{QStringLiteral("Longitude 39°00'00\" não definida."), q(MensagemSemEquacao)}));
+}
+
+// After a locality, a typed point the bounds refuse: the locality does not stay selected
+// while "&Fechar" asks for a choice.
+TEST_F(EscolhaInteiraTest, PontoDigitadoRecusadoDepoisDeUmaLocalidadeNaoDeixaSelecao)
+{
+    const dados_teste::TEmUso dados;
+    cria({.IndEstado = 12, .IndEstacao = 0});
+    ASSERT_TRUE(mostra());
+    TfrmFoConsulta& j = *janela;
+    clicaItem(j.LBLocalidade, 0);
+    ASSERT_EQ(j.LBLocalidade->ItemIndex(), 0);
+    ASSERT_TRUE(haEquacao(legendas()));
+
+    j.PrecLaAux->setText(QStringLiteral("20°00'00\""));
+    j.PrecLoAux->setText(QStringLiteral("39°00'00\""));
+    j.Calculalalo->click();
+    EXPECT_EQ(mensagens, QStringList{QStringLiteral("Longitude 39°00'00\" não definida.")});
+    confereNadaDaEscolha("Lugar Azul", dados_teste::lugarAzul.latitude);
+    EXPECT_EQ(j.IndLocalidade, 0);
+}
+
+// The localities of São Paulo cannot be read when the user chooses it: the window stays on
+// Minas Gerais as it was, title, lists, pick and picture together, so a click on the list
+// picks the station of Minas Gerais it names.
+TEST_F(EscolhaInteiraTest, LocalidadesIlegiveisNaMudancaDeixamAJanelaComoEstava)
+{
+    const struct {
+        const char* caso;
+        std::function<void(const arquivos::TPastaTeste&)> estraga;
+        std::string fim;
+    } casos[] = {
+        {"danificado",
+         [](const arquivos::TPastaTeste& pasta) {
+             const std::string inteiro = leArquivo(pastaDadosNimbra() + ArquivoLocalidades);
+             pasta.grava(ArquivoLocalidades, inteiro.substr(0, inteiro.size() / 2));
+         },
+         " está incompleto ou danificado."},
+        {"ausente", [](const arquivos::TPastaTeste& pasta) { pasta.apaga(ArquivoLocalidades); }, " não existe."},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        mensagens.clear();
+        arquivos::TPastaTeste pasta;
+        copiaDados(pasta, {ArquivoEstacoes, ArquivoLocalidades, "MG.bmp", "SP.bmp"});
+        TfrmFoConsulta::definePastaDados(pasta.caminho());
+        cria({.IndEstado = 12, .IndEstacao = 0});
+        ASSERT_TRUE(mostra());
+        TfrmFoConsulta& j = *janela;
+        clicaItem(j.LBEstacao, 3);
+        const QString titulo = j.windowTitle();
+        const QStringList estacoes = itens(j.LBEstacao);
+        const QStringList localidades = itens(j.LBLocalidade);
+        const TLegendasEquacao mostradas = legendas();
+        const QImage minas = j.EstadoBMP->figura();
+        caso.estraga(pasta);
+
+        escolheEstado(24);
+        EXPECT_EQ(mensagens, QStringList{q("O arquivo " + pasta.caminho() + ArquivoLocalidades + caso.fim)});
+        EXPECT_EQ(j.Estado.Indice(), 12);
+        EXPECT_EQ(j.Estados->currentIndex(), 12);
+        EXPECT_EQ(j.windowTitle(), titulo);
+        EXPECT_EQ(itens(j.LBEstacao), estacoes);
+        EXPECT_EQ(itens(j.LBLocalidade), localidades);
+        EXPECT_EQ(nomes(j.BD.Localidades), localidades);
+        EXPECT_EQ(j.LBEstacao->ItemIndex(), 3);
+        EXPECT_EQ(j.IndEstacao, 3);
+        EXPECT_EQ(j.EstacaoAtual, j.BD.Estacoes[12][3]);
+        EXPECT_EQ(legendas(), mostradas);
+        EXPECT_EQ(j.EstadoBMP->figura(), minas);
+        EXPECT_EQ(LimitesMapa, *limitesMapaDoEstado(12));
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+        clicaItem(j.LBEstacao, 0);
+        EXPECT_EQ(j.EstacaoAtual, j.BD.Estacoes[12][0]);
+        EXPECT_EQ(q(j.StrCidade), j.LBEstacao->item(0)->text());
+    }
+}
+
+// At the first showing there is no state on show to keep: the state comes on the map of
+// Brazil with its stations, and the user is told once.
+TEST_F(EscolhaInteiraTest, LocalidadesIlegiveisNaAberturaMostramOEstadoNoMapaDoBrasil)
+{
+    arquivos::TPastaTeste pasta;
+    copiaDados(pasta, {ArquivoEstacoes, "MG.bmp"});
+    pasta.grava(ArquivoLocalidades, "danificado");
+    TfrmFoConsulta::definePastaDados(pasta.caminho());
+    cria({.IndEstado = 12, .IndEstacao = 0});
+    ASSERT_TRUE(mostra());
+    TfrmFoConsulta& j = *janela;
+
+    EXPECT_EQ(mensagens,
+              QStringList{q("O arquivo " + pasta.caminho() + ArquivoLocalidades + " está incompleto ou danificado.")});
+    EXPECT_EQ(j.Estado.Indice(), 12);
+    EXPECT_EQ(j.windowTitle(), QStringLiteral("Nimbra 2.1 - Estado: Minas Gerais     "));
+    EXPECT_EQ(j.Notebook1->currentIndex(), TfrmFoConsulta::paginaBrasil);
+    EXPECT_TRUE(j.EstadoBMP->isHidden());
+    EXPECT_EQ(itens(j.LBEstacao), nomes(j.BD.Estacoes[12]));
+    EXPECT_TRUE(j.BD.Localidades.empty());
+    EXPECT_TRUE(j.LBLocalidade->isHidden());
+    EXPECT_TRUE(Chamador.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // Empty, not a bitmap, a header no memory could hold, a folder: the picture of Bahia is

@@ -241,8 +241,7 @@ TEST_F(ComponenteTest, KDevolvidoComTresCasas)
 }
 
 // All four parameters are read and checked before any property changes: a window closed
-// with no equation on show, or with a K that shows as zero, changes nothing, the state
-// the user chose included.
+// with no equation on show changes nothing, the state the user chose included.
 TEST_F(ComponenteTest, ParametroRecusadoNaoMudaNada)
 {
     const dados_teste::TEmUso dados;
@@ -257,13 +256,15 @@ TEST_F(ComponenteTest, ParametroRecusadoNaoMudaNada)
     EXPECT_EQ(erro, "'' is not a valid floating point value");
     EXPECT_EQ(estado(c), antes);
 
-    // "&Fechar" itself refuses a K that shows as zero, as it refuses no equation at all.
+    // "&Fechar" itself refuses to close with no equation on show: a point typed off the state.
     bool abertaDepoisDoOk = false;
     EXPECT_FALSE(executa(c, [&](TfrmFoConsulta& j) {
         escolheEstadoEm(j, 8);
         escolheEstadoEm(j, 12);
-        clicaItem(j.LBEstacao, 2);
-        ASSERT_EQ(j.PrecK->text(), QStringLiteral("0,000"));
+        j.PrecLaAux->setText(QString::fromStdString(dados_teste::lugarBranco.latitude));
+        j.PrecLoAux->setText(QString::fromStdString(dados_teste::lugarBranco.longitude));
+        j.Calculalalo->click();
+        ASSERT_EQ(j.PrecK->text(), QString());
         j.BtnOk->click();
         abertaDepoisDoOk = j.isVisible();
         j.BtnCancel->click();

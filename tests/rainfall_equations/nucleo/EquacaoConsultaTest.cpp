@@ -138,12 +138,16 @@ TEST(EquacaoConsulta, ParametrosAplicadosGuardamOTempoDeRetorno)
 }
 
 // The folder, then the stations file, then the localities file: the first missing one is
-// the one reported, whatever else is missing.
+// the one reported, whatever else is missing. A file where the folder belongs is no folder,
+// and the installer puts the folder in its place.
 TEST(InstalacaoNimbra, TresConferenciasNaOrdem)
 {
     arquivos::TPastaTeste pasta;
     const std::string dados = pasta.caminho() + "Nimbra/";
     EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), "EDadosNaoInstalados: " + MensagemSemPastaDados);
+    pasta.grava("Nimbra", "não sou uma pasta");
+    EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), "EDadosNaoInstalados: " + MensagemSemPastaDados);
+    std::filesystem::remove(pasta.caminho() + "Nimbra");
     std::filesystem::create_directory(dados);
     EXPECT_EQ(mensagemDe([&] { verificaInstalacaoNimbra(dados); }), "EDadosNaoInstalados: " + MensagemSemEstacoes);
     // A folder of that name is no stations file.
@@ -195,9 +199,9 @@ TEST(InstalacaoNimbra, ArquivoDanificadoComoAusente)
     }
 }
 
-// The tests run as root, whom no permission stops; what stops root too is a file where
-// the folder belongs and a link that leads back to itself. Both are there, so "localizar"
-// would send the user looking for something that is not lost.
+// The tests run as root, whom no permission stops; what stops root too is a file where a
+// folder above the data folder belongs and a link that leads back to itself. Both are
+// there, so "localizar" would send the user looking for something that is not lost.
 TEST(InstalacaoNimbra, PastaOuArquivoIlegivelNaoEhPastaAusente)
 {
     arquivos::TPastaTeste pasta;
@@ -212,9 +216,10 @@ TEST(InstalacaoNimbra, PastaOuArquivoIlegivelNaoEhPastaAusente)
         }
         return std::string("(nenhum erro)");
     };
-    pasta.grava("Nimbra", "não sou uma pasta");
-    EXPECT_EQ(erro(pasta.caminho() + "Nimbra/"),
-              "Erro. Não foi possível ler a pasta contendo o banco de dados (" + (raiz / "Nimbra").string()
+    pasta.grava("Arquivos Comuns", "não sou uma pasta");
+    EXPECT_EQ(erro(pasta.caminho() + "Arquivos Comuns/Nimbra/"),
+              "Erro. Não foi possível ler a pasta contendo o banco de dados ("
+                  + (raiz / "Arquivos Comuns" / "Nimbra").string()
                   + "): um arquivo ocupa o lugar de uma das pastas do caminho.");
 
     std::filesystem::create_symlink(raiz / "Ciclo", raiz / "Ciclo");

@@ -46,7 +46,7 @@ TEST_F(Interpolacao, TextosIguaisDevolvemAEstacaoInteira)
     TSecoes s;
     s[12].registros = {estacao({"Perto", 900, 0.1, 9, 0.7, "A (1)", "20°00'01\"", "45°00'00\""}),
                        estacao({"Aqui", 1500, 0.2, 12, 0.8, "SILVA et al. (1999)", "20°00'00\"", "45°00'00\""}),
-                       estacao({"Aqui também", 1, 1, 1, 1, "B (2)", "20°00'00\"", "45°00'00\""})};
+                       estacao({"Aqui também", 10, 1, 1, 1, "B (2)", "20°00'00\"", "45°00'00\""})};
     TEstacao r = preenchido();
     com(s).interpola("20°00'00\"", "45°00'00\"", r);
     EXPECT_EQ(r, (TEstacao{"Aqui", 1500, 0.2, 12, 0.8, "SILVA et al. (1999)", "20°00'00\"", "45°00'00\""}));

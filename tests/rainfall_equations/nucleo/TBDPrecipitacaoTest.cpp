@@ -89,9 +89,14 @@ TEST(TBDPrecipitacao, LocalidadesDoPrimeiroDoUltimoEDeUmDoMeio)
     EXPECT_EQ(bd.Localidades[0], (TLocalidade{"TO 0", "10°00'00\"", "46°00'00\""}));
     EXPECT_EQ(bd.Localidades[1].Nome, "TO 1");
 
+    // Read without being kept: the localities read last stay.
+    const std::vector<TLocalidade> para = bd.localidadesDoEstado(13);
+    EXPECT_EQ(bd.Localidades.size(), 2u);
+
     bd.leLocalidades(13);
     ASSERT_EQ(bd.Localidades.size(), 1u);
     EXPECT_EQ(bd.Localidades[0].Nome, "PA 0");
+    EXPECT_EQ(bd.Localidades, para);
 }
 
 TEST(TBDPrecipitacao, LocalidadesDoPrimeiroEstadoSemPular)
@@ -174,8 +179,8 @@ TEST(TBDPrecipitacao, ArquivoDeEstacoesDanificadoEhRecusado)
     }
 }
 
-// A coefficient that no published equation has is damaged data, like a NaN; the spans'
-// own ends are accepted.
+// A coefficient that no published equation has, or that "Calcular" would refuse, is damaged
+// data, like a NaN; the spans' own ends are accepted.
 TEST(TBDPrecipitacao, CoeficienteForaDaFaixaEhDanificado)
 {
     struct Caso {
@@ -189,6 +194,8 @@ TEST(TBDPrecipitacao, CoeficienteForaDaFaixaEhDanificado)
                              Caso{"b enorme", {.nome = "X", .B = enorme}, false},
                              Caso{"c enorme", {.nome = "X", .C = enorme}, false},
                              Caso{"K zero", {.nome = "X", .K = 0}, false},
+                             Caso{"K quase zero", {.nome = "X", .K = 1e-308}, false},
+                             Caso{"K abaixo de 10", {.nome = "X", .K = 9.999}, false},
                              Caso{"K negativo", {.nome = "X", .K = -1000}, false},
                              Caso{"K acima de 100.000", {.nome = "X", .K = 100001}, false},
                              Caso{"a negativo", {.nome = "X", .A = -0.01}, false},
@@ -196,13 +203,15 @@ TEST(TBDPrecipitacao, CoeficienteForaDaFaixaEhDanificado)
                              Caso{"b negativo", {.nome = "X", .B = -0.5}, false},
                              Caso{"b acima de 300", {.nome = "X", .B = 300.5}, false},
                              Caso{"c zero", {.nome = "X", .C = 0}, false},
+                             Caso{"c abaixo de 0,3", {.nome = "X", .C = 0.299}, false},
                              Caso{"c acima de 3", {.nome = "X", .C = 3.01}, false},
                              Caso{"K de 100.000", {.nome = "X", .K = 100000}, true},
-                             Caso{"K mínimo", {.nome = "X", .K = 1e-4}, true},
+                             Caso{"K de 10", {.nome = "X", .K = 10}, true},
                              Caso{"a zero", {.nome = "X", .A = 0}, true},
                              Caso{"a de 1", {.nome = "X", .A = 1}, true},
                              Caso{"b zero", {.nome = "X", .B = 0}, true},
                              Caso{"b de 300", {.nome = "X", .B = 300}, true},
+                             Caso{"c de 0,3", {.nome = "X", .C = 0.3}, true},
                              Caso{"c de 3", {.nome = "X", .C = 3}, true}}) {
         TSecoes secoes;
         secoes[12].registros = {estacao({.nome = "Lavras"}), estacao(caso.estacao)};
@@ -237,6 +246,10 @@ TEST(TBDPrecipitacao, ArquivoDeLocalidadesDanificadoEhRecusado)
         pasta.grava("Localidades_Nim21.bin", inteiro);
         bd.leLocalidades(26);
         pasta.grava("Localidades_Nim21.bin", caso.bytes);
+        EXPECT_EQ(mensagemDe<Exception>([&] { bd.localidadesDoEstado(caso.indice); }),
+                  danificado(pasta.caminho() + "Localidades_Nim21.bin"))
+            << caso.nome;
+        EXPECT_EQ(bd.Localidades.size(), 2u) << caso.nome;
         EXPECT_EQ(mensagemDe<Exception>([&] { bd.leLocalidades(caso.indice); }),
                   danificado(pasta.caminho() + "Localidades_Nim21.bin"))
             << caso.nome;

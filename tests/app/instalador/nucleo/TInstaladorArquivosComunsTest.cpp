@@ -113,6 +113,41 @@ TEST_F(InstaladorArquivosComuns, SubstituiOsDanificadosRepoeOsQueFaltamENaoTocaN
     esperaInstalados(Arquivos);
 }
 
+// A file where the folder belongs makes room for it under a name of its own beside it, one
+// that no other file has, and the message says where it went.
+TEST_F(InstaladorArquivosComuns, ArquivoNoLugarDaPastaEhGuardadoAoLado)
+{
+    const struct {
+        std::vector<std::string> ocupados;
+        std::string guardado;
+    } casos[] = {
+        {{}, "Nimbra.bak"},
+        {{"Nimbra.bak", "Nimbra (2).bak"}, "Nimbra (3).bak"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.guardado);
+        TearDown();
+        SetUp();
+        const fs::path comuns = pasta_.parent_path();
+        fs::create_directories(comuns);
+        escreve(pasta_, "um arquivo do usuário");
+        for (const std::string& nome : caso.ocupados)
+            escreve(comuns / nome, "outro " + nome);
+
+        const TResultadoInstalacao resultado = instala();
+
+        EXPECT_TRUE(resultado.instalado);
+        esperaInstalados(Arquivos);
+        EXPECT_EQ(conteudoDe(comuns / caso.guardado), "um arquivo do usuário");
+        for (const std::string& nome : caso.ocupados)
+            EXPECT_EQ(conteudoDe(comuns / nome), "outro " + nome);
+        EXPECT_TRUE(resultado.mensagem.ends_with("\nPara: " + pasta_.string()
+                                                 + "\n\nO arquivo que ocupava o lugar da pasta foi guardado como "
+                                                 + (comuns / caso.guardado).string() + "."))
+            << resultado.mensagem;
+    }
+}
+
 // A shipped copy that is not whole changes nothing: not even the folder is made.
 TEST_F(InstaladorArquivosComuns, CopiaQueFaltaNaoMudaNadaEDizOndeFoiProcurada)
 {
