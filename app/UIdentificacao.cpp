@@ -1,7 +1,6 @@
 #include "app/UIdentificacao.h"
 
 #include "app/TFiltroTextoProjeto.h"
-#include "app/UEntDados.h"
 #include "app/UnitMorlin.h"
 #include "plataforma/TAjudaAplicacao.h"
 #include "plataforma/TAplicacao.h"
@@ -138,7 +137,7 @@ void TFIdentificacao::keyPressEvent(QKeyEvent* evento)
 // so the values typed into the data entry are never thrown away.
 void TFIdentificacao::OKClick()
 {
-    if (!FEntdados)
+    if (!FPrincipal->temEntradaDeDados())
         FPrincipal->iniciaEntradaDeDados();
     close();
 }
@@ -146,7 +145,7 @@ void TFIdentificacao::OKClick()
 void TFIdentificacao::CancelarClick()
 {
     close();
-    if (!FEntdados)
+    if (!FPrincipal->temEntradaDeDados())
         FPrincipal->aplicaEvento(TEstadoComandos::TEvento::identificacaoCancelada);
 }
 

@@ -1,11 +1,9 @@
 #include "app/UnitMorlin.h"
 
+#include "app/TJanelasSobDemanda.h"
 #include "app/TPaginasWeb.h"
-#include "app/UCadernetaDeCampo.h"
-#include "app/UEntDados.h"
 #include "app/UIdentificacao.h"
 #include "app/UInicial.h"
-#include "app/URelatorioAvaliacao.h"
 #include "app/hh.h"
 #include "app/nucleo/TCaracteresNaoGravaveis.h"
 #include "app/nucleo/TGravadorProjeto.h"
@@ -16,9 +14,8 @@
 #include "plataforma/TDialogoArquivo.h"
 #include "plataforma/TFontePadrao.h"
 #include "plataforma/TImagemPrograma.h"
-#include "plataforma/TImpressora.h"
-#include "plataforma/TImpressoraPadrao.h"
 #include "plataforma/TJanelaAtiva.h"
+#include "plataforma/TMarcaArranque.h"
 #include "plataforma/TNavegador.h"
 #include "plataforma/TextoQt.h"
 #include "plataforma/nucleo/TPastaPrograma.h"
@@ -32,16 +29,15 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QScreen>
 #include <QShowEvent>
-#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,15 +50,18 @@ namespace {
 constexpr std::uint32_t contextoConteudo = 10031;
 constexpr std::uint32_t contextoComoUsar = 10043;
 
+const QString mensagemSemControle = QStringLiteral("O arquivo de ajuda provalvemente não está instalado");
 const QString filtroAbrir = QStringLiteral("Arquivo do texto|*.txt");
 const QString filtroSalvar = QStringLiteral("Arquivo de texto|*.txt");
 
-// The tool-bar pictures by index; index 4 has none.
+// The tool-bar pictures by index; index 4 has none. The project tool bar's come first, and
+// only they have greyed versions.
 const char* const figurasBarra[] = {"novo",  "abrir", "salvar",     "fechar",      "",         "impressora",
                                     "ajuda", "sair",  "web_sobre", "web_citacao", "web_ajuda"};
+constexpr int figurasDoProjeto = 4;
 
 QString pastaAjudaSubstituta;
-std::function<void()> cargaSubstituta;
+std::function<bool()> presencaSubstituta;
 
 QString pastaDaAjuda()
 {
@@ -71,12 +70,9 @@ QString pastaDaAjuda()
     return QFile::decodeName(QByteArray::fromStdString(pastaPrograma()));
 }
 
-void carregaControleAjuda()
+bool controleAjudaPresente()
 {
-    if (cargaSubstituta)
-        cargaSubstituta();
-    else
-        HHLoadControl();
+    return presencaSubstituta ? presencaSubstituta() : HHControlPresent();
 }
 
 // The locale's long time format names the time zone; a clock in the status bar does not.
@@ -144,16 +140,18 @@ TFPrincipal::TFPrincipal(QWidget* pai)
     resize(792, 822);
     if (screen() != nullptr)
         move(screen()->availableGeometry().center() - rect().center());
-    setWindowState(Qt::WindowMaximized);
 }
 
 void TFPrincipal::carregaFiguras()
 {
-    for (const char* nome : figurasBarra) {
+    for (int indice = 0; indice < static_cast<int>(std::size(figurasBarra)); ++indice) {
+        const char* const nome = figurasBarra[indice];
         const QString base = QStringLiteral("icones/") + QLatin1String(nome);
-        ilAtivado.append(*nome == '\0' ? QPixmap() : QPixmap(TImagemPrograma::caminho(base + ".png")));
-        ilDesativado.append(*nome == '\0' ? QPixmap()
-                                          : QPixmap(TImagemPrograma::caminho(base + "_desativado.png")));
+        const bool temFigura = *nome != '\0';
+        ilAtivado.append(temFigura ? QPixmap(TImagemPrograma::caminho(base + ".png")) : QPixmap());
+        ilDesativado.append(temFigura && indice < figurasDoProjeto
+                                ? QPixmap(TImagemPrograma::caminho(base + "_desativado.png"))
+                                : QPixmap());
     }
 }
 
@@ -309,9 +307,18 @@ QLabel* TFPrincipal::painelStatus(int indice) const
 // area scrolls to the rest.
 QMdiSubWindow* TFPrincipal::mostraJanelaFilha(TFEntdados* janela)
 {
-    QMdiSubWindow* moldura = TFEntdados::mostraNaArea(MdiArea1, janela);
+    QMdiSubWindow* moldura = TJanelasSobDemanda::carrega().mostraNaArea(MdiArea1, janela);
     moldura->move(0, 0);
     return moldura;
+}
+
+// A window state asked for makes the native window at once; asked for here, that is the
+// window the showing makes anyway, never one the constructor makes before it.
+void TFPrincipal::setVisible(bool visivel)
+{
+    if (visivel && !testAttribute(Qt::WA_WState_Created))
+        setWindowState(windowState() | Qt::WindowMaximized);
+    QMainWindow::setVisible(visivel);
 }
 
 void TFPrincipal::showEvent(QShowEvent* evento)
@@ -355,12 +362,13 @@ void TFPrincipal::FormShow()
     arquivoAjuda = QFileInfo(pastaDaAjuda() + QStringLiteral("AjudaMorlin.chm")).absoluteFilePath();
     if (!QFileInfo::exists(arquivoAjuda))
         TCaixaMensagem::mostra(QStringLiteral("Arquivo de ajuda não encontrado\n") + arquivoAjuda, this);
-    carregaControleAjuda();
-    if (HHControlModule == nullptr) {
-        TCaixaMensagem::mostra(QStringLiteral("O arquivo de ajuda provalvemente não está instalado"), this);
+    // The control itself is loaded by the first help request.
+    if (!controleAjudaPresente()) {
+        TCaixaMensagem::mostra(mensagemSemControle, this);
         encerraPrograma();
         return;
     }
+    TMarcaArranque::agenda();
     mostraFInicial();
 }
 
@@ -419,11 +427,9 @@ void TFPrincipal::AjudaClick(QObject* Sender)
     }
 }
 
-// A confirmed choice becomes the user's default printer; a cancelled dialog changes nothing.
 void TFPrincipal::configuraImpressoraClick()
 {
-    if (TImpressora::configura(this))
-        TImpressoraPadrao::define(TImpressora::impressora().printerName());
+    TJanelasSobDemanda::carrega().configuraImpressora(this);
 }
 
 void TFPrincipal::Vexoweb(QObject* Sender)
@@ -451,15 +457,20 @@ void TFPrincipal::SairClick()
 }
 
 // A request for the help's contents (the consultation's "Conteúdo") shows the contents
-// topic, the one the main menu's "Conteúdo" shows.
+// topic, the one the main menu's "Conteúdo" shows. The first request loads the control; one
+// that was there at the start but does not load is said so, and the program goes on.
 bool TFPrincipal::chamarAjudaHtml(std::uint16_t comando, std::uint32_t dados, bool& chamarAjuda)
 {
     if (comando != HELP_CONTEXT && comando != HELP_CONTEXTPOPUP && comando != HELP_FINDER)
         return true;
     const std::uint32_t contexto = comando == HELP_FINDER ? contextoConteudo : dados;
-    if (HHProc != nullptr)
-        HHProc(0, QFile::encodeName(arquivoAjuda).constData(), HH_HELP_CONTEXT, contexto);
+    HHLoadControl();
     chamarAjuda = false;
+    if (HHProc == nullptr) {
+        TCaixaMensagem::mostra(mensagemSemControle, this);
+        return true;
+    }
+    HHProc(0, QFile::encodeName(arquivoAjuda).constData(), HH_HELP_CONTEXT, contexto);
     return true;
 }
 
@@ -502,9 +513,15 @@ void TFPrincipal::aplicaEvento(TEstadoComandos::TEvento evento)
     aplicaEstado(estadoComandos().apos(evento));
 }
 
+bool TFPrincipal::temEntradaDeDados() const
+{
+    const TJanelasSobDemanda* janelas = TJanelasSobDemanda::carregadas();
+    return janelas != nullptr && janelas->haEntradaDeDados();
+}
+
 bool TFPrincipal::projetoAlterado() const
 {
-    return FEntdados && dadosDoProjeto() != dadosGravados_;
+    return temEntradaDeDados() && dadosDoProjeto() != dadosGravados_;
 }
 
 // Only unsaved work is asked for: a project left as it was created, read or last
@@ -543,20 +560,16 @@ void TFPrincipal::descartaJanelasDoProjeto()
         FIdentificacao->deleteLater();
         FIdentificacao = nullptr;
     }
-    if (FEntdados) {
-        FEntdados->close();
-        FEntdados = nullptr;
-    }
+    if (TJanelasSobDemanda* janelas = TJanelasSobDemanda::carregadas())
+        janelas->fechaEntradaDeDados();
     aplicaEvento(TEstadoComandos::TEvento::janelasDescartadas);
 }
 
 void TFPrincipal::iniciaEntradaDeDados()
 {
-    FEntdados = new TFEntdados;
-    TAplicacao::liga(FEntdados.data(), &TFEntdados::pedidoFecharProjeto, this, [this] { FecharProjetoClick(); });
-    connect(FEntdados, &TFEntdados::avaliacaoConcluida, this,
-            [this] { aplicaEvento(TEstadoComandos::TEvento::avaliacaoConcluida); });
-    mostraJanelaFilha(FEntdados);
+    TFEntdados* entrada = TJanelasSobDemanda::carrega().criaEntradaDeDados(
+        this, [this] { FecharProjetoClick(); }, [this] { aplicaEvento(TEstadoComandos::TEvento::avaliacaoConcluida); });
+    mostraJanelaFilha(entrada);
     aplicaEvento(TEstadoComandos::TEvento::entradaIniciada);
 }
 
@@ -587,7 +600,7 @@ void TFPrincipal::AbrirProjetoClick()
 
 void TFPrincipal::SalvarClick()
 {
-    if (!FEntdados) {
+    if (!temEntradaDeDados()) {
         TCaixaMensagem::mostra(QStringLiteral("operação inválida"), this);
         return;
     }
@@ -629,7 +642,7 @@ QString TFPrincipal::escolheArquivoParaSalvar()
 // written: after a failure, Save still writes where it wrote before.
 bool TFPrincipal::salvaComo()
 {
-    if (!FEntdados) {
+    if (!temEntradaDeDados()) {
         TCaixaMensagem::mostra(QStringLiteral("operação inválida"), this);
         return false;
     }
@@ -648,20 +661,14 @@ void TFPrincipal::FecharProjetoClick()
     if (precisaSalvar() && !perguntaSalvar(projetoSalvo))
         return;
     descartaJanelasDoProjeto();
-    if (FRelatorioAvaliacao) {
-        FRelatorioAvaliacao->close();
-        FRelatorioAvaliacao = nullptr;
-    }
-    if (FCadernetaDeCampo) {
-        FCadernetaDeCampo->close();
-        FCadernetaDeCampo = nullptr;
-    }
+    if (TJanelasSobDemanda* janelas = TJanelasSobDemanda::carregadas())
+        janelas->fechaRelatorioECaderneta();
     aplicaEvento(TEstadoComandos::TEvento::fechado);
 }
 
 TDadosTerraco TFPrincipal::dadosDoProjeto() const
 {
-    TDadosTerraco dados = FEntdados->lerDados();
+    TDadosTerraco dados = TJanelasSobDemanda::carrega().dadosDaEntrada();
     if (FIdentificacao)
         dados.identificacao = FIdentificacao->textos();
     return dados;
@@ -691,11 +698,13 @@ void TFPrincipal::AbrirArquivoTxt(const QString& nome)
 {
     TLeituraProjeto leitura = TLeitorProjeto::le(caminhoLocal(nome));
     percorreTextos(leitura.dados, [](std::string& texto) { texto = TextoQt::composto(texto); });
+    // Windows that cannot be loaded leave the project in hand as it is.
+    TJanelasSobDemanda& janelas = TJanelasSobDemanda::carrega();
     descartaJanelasDoProjeto();
     FIdentificacao = new TFIdentificacao(this);
     FIdentificacao->defineTextos(leitura.dados.identificacao);
     iniciaEntradaDeDados();
-    FEntdados->aplicaLeitura(leitura);
+    janelas.aplicaLeitura(leitura);
     nomeArquivo = nome;
     dadosGravados_ = dadosDoProjeto();
     const std::vector<TCampoNaoGravavel> perdidos = TCaracteresNaoGravaveis::doProjeto(dadosGravados_);
@@ -711,12 +720,10 @@ void TFPrincipal::chamarFIdentificacaoClick()
     TJanelaAtiva::mostra(FIdentificacao);
 }
 
-// The data-entry window keeps its data and results pages in the notebook "NotePaginas".
 void TFPrincipal::mudaPaginaEntrada(int pagina)
 {
-    if (!FEntdados)
-        return;
-    FEntdados->NotePaginas->setCurrentIndex(pagina);
+    if (temEntradaDeDados())
+        TJanelasSobDemanda::carrega().mostraPaginaDaEntrada(pagina);
 }
 
 void TFPrincipal::EntradaDeDados1Click()
@@ -731,19 +738,16 @@ void TFPrincipal::CapacidadedeArmazenamento1Click()
 
 void TFPrincipal::cadernetaDeCampoClick()
 {
-    FCadernetaDeCampo = new TFCadernetaDeCampo(this);
-    TJanelaAtiva::mostra(FCadernetaDeCampo);
+    TJanelasSobDemanda::carrega().abreCadernetaDeCampo(this);
 }
 
-// An earlier report is forgotten, not closed; the new one does not block the program.
 void TFPrincipal::RelatorioDeAvaliacaoClick()
 {
-    FRelatorioAvaliacao = new TFRelatorioAvaliacao(this);
-    TJanelaAtiva::mostra(FRelatorioAvaliacao);
+    TJanelasSobDemanda::carrega().abreRelatorioAvaliacao(this);
 }
 
-void TFPrincipal::substituiInicio(const QString& pasta, std::function<void()> carregaControle)
+void TFPrincipal::substituiInicio(const QString& pasta, std::function<bool()> controlePresente)
 {
     pastaAjudaSubstituta = pasta;
-    cargaSubstituta = std::move(carregaControle);
+    presencaSubstituta = std::move(controlePresente);
 }

@@ -131,14 +131,19 @@ public:
     // A new data-entry window for the project in hand, inside the main window, with
     // the commands that a project with its data entry offers.
     void iniciaEntradaDeDados();
+    // Whether the project in hand has its data-entry window.
+    bool temEntradaDeDados() const;
     // Unsaved work: whether the project differs from what it was when it was created
     // (a blank one), read or last written.
     bool projetoAlterado() const;
 
     // For tests: the folder in which the start-up looks for the help file (ending in "/")
-    // and what it runs to load the help control. Empty values bring back the program's
-    // folder and the help binding.
-    static void substituiInicio(const QString& pasta, std::function<void()> carregaControle);
+    // and what tells it whether the help control is installed. Empty values bring back the
+    // program's folder and the help binding.
+    static void substituiInicio(const QString& pasta, std::function<bool()> controlePresente);
+
+    // Shown, the window opens maximized.
+    void setVisible(bool visivel) override;
 
 protected:
     void showEvent(QShowEvent* evento) override;

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 void* HHControlModule = nullptr;
-bool HHLoadAtStart = true;
+bool HHLoadAtStart = false;
 THtmlHelpProc HHProcA = nullptr;
 THtmlHelpProc HHProcW = nullptr;
 THtmlHelpProc HHProc = nullptr;
@@ -94,6 +94,14 @@ void HHUnloadControl()
     HHProcW = nullptr;
     HHProc = nullptr;
     HHControlModule = nullptr;
+}
+
+bool HHControlPresent()
+{
+    if (HHControlModule != nullptr || std::filesystem::exists(HHLocateControlFile()))
+        return true;
+    HHLoadControl();
+    return HHControlModule != nullptr;
 }
 
 void hhInicializacao()

@@ -1,6 +1,6 @@
 #pragma once
-// The binding to the HTML Help control: finds the control library, loads it when the
-// program starts, keeps its entry points and frees it at the end.
+// The binding to the HTML Help control: finds the control library, loads it at the first
+// help request, keeps its entry points and frees it at the end.
 #include "app/hhctrl/hhctrl.h"
 
 #include <cstdint>
@@ -11,7 +11,7 @@ inline constexpr std::uint16_t HELP_CONTEXTPOPUP = 8;
 inline constexpr std::uint16_t HELP_FINDER = 11;
 
 extern void* HHControlModule;  // null: not loaded
-extern bool HHLoadAtStart;
+extern bool HHLoadAtStart; // false: the start-up shows its windows without the control
 extern THtmlHelpProc HHProcA;
 extern THtmlHelpProc HHProcW;  // looked up, never called
 extern THtmlHelpProc HHProc;   // the one that is called
@@ -22,6 +22,9 @@ void HHExpandRootVariable(std::string& caminho);
 std::string HHLocateControlFile();
 void HHLoadControl();
 void HHUnloadControl();
+// Whether the control is there for HHLoadControl: loaded, or its file where that looks
+// for it. A control that only the system's library path could hold is loaded to know.
+bool HHControlPresent();
 
 // The unit's start-up and closing code: run once, before the application object is
 // made and after it is gone.

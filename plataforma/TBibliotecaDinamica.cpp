@@ -17,3 +17,9 @@ void TBibliotecaDinamica::libera(void* modulo)
     if (modulo != nullptr)
         dlclose(modulo);
 }
+
+std::string TBibliotecaDinamica::erro()
+{
+    const char* const motivo = dlerror();
+    return motivo != nullptr ? motivo : "";
+}

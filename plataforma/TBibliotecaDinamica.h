@@ -9,4 +9,6 @@ public:
     static void* carrega(const std::string& nome);
     static void* entrada(void* modulo, const char* nome);
     static void libera(void* modulo);
+    // Why the last load or look-up failed, as the system's loader tells it.
+    static std::string erro();
 };

@@ -1,6 +1,7 @@
 #pragma once
 // What the window tests share: every dialog, message box, browser, printer and help call
 // is answered or recorded here, so no test waits for a person or reaches the system.
+#include "app/TJanelasSobDemanda.h"
 #include "app/UCadernetaDeCampo.h"
 #include "app/UEntDados.h"
 #include "app/UIdentificacao.h"
@@ -75,7 +76,8 @@ protected:
         HHProc = htmlHelpFalso;
         chamadasAjuda.clear();
         criaArquivoAjuda();
-        TFPrincipal::substituiInicio(pastaAjuda.path() + "/", [] {});
+        TFPrincipal::substituiInicio(pastaAjuda.path() + "/", [] { return true; });
+        TJanelasSobDemanda::substitui(janelasSobDemanda());
         vigiaAbertura.callOnTimeout([this] {
             if (FInicial && FInicial->isVisible()) {
                 vigiaAbertura.stop();
@@ -90,6 +92,7 @@ protected:
         delete FPrincipal;
         esperaAte([] { return !FInicial && !FIdentificacao && !FEntdados && !FCadernetaDeCampo; }, 1000);
         TFPrincipal::substituiInicio({}, {});
+        TJanelasSobDemanda::substitui(nullptr);
         TAjudaAplicacao::defineManipulador({});
         HHControlModule = nullptr;
         HHProc = nullptr;

@@ -1,5 +1,7 @@
 #include "tests/app/janelas/AmbienteJanelas.h"
 
+#include "plataforma/TRegistroClasses.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLineEdit>
@@ -72,8 +74,11 @@ TEST_F(JanelasTest, ArquivoDeAjudaAusenteEAvisadoEOProgramaSegue)
 TEST_F(JanelasTest, SemOControleDeAjudaOProgramaTermina)
 {
     HHControlModule = nullptr;
-    bool pediuCarga = false;
-    TFPrincipal::substituiInicio(pastaAjuda.path() + "/", [&pediuCarga] { pediuCarga = true; });
+    bool perguntou = false;
+    TFPrincipal::substituiInicio(pastaAjuda.path() + "/", [&perguntou] {
+        perguntou = true;
+        return false;
+    });
     FPrincipal = new TFPrincipal;
     FPrincipal->show();
     // The program's own event loop, which the start-up ends.
@@ -82,23 +87,60 @@ TEST_F(JanelasTest, SemOControleDeAjudaOProgramaTermina)
     seguranca.start(5000);
     EXPECT_EQ(QCoreApplication::exec(), 1);
     EXPECT_FALSE(FPrincipal->isVisible());
-    EXPECT_TRUE(pediuCarga);
+    EXPECT_TRUE(perguntou);
     EXPECT_EQ(mensagens, QStringList{"O arquivo de ajuda provalvemente não está instalado"});
     EXPECT_FALSE(FInicial);
 }
 
-TEST_F(JanelasTest, ControleCarregadoNaAberturaDaJanelaDeixaOProgramaSeguir)
+// The start only makes sure the control is there; the first help request loads it.
+TEST_F(JanelasTest, ControleDeAjudaCarregaNoPrimeiroPedido)
 {
     HHControlModule = nullptr;
-    TFPrincipal::substituiInicio(pastaAjuda.path() + "/", [] { HHControlModule = &controleFalso; });
+    HHProc = nullptr;
+    TFPrincipal::substituiInicio(pastaAjuda.path() + "/", [] { return true; });
     iniciaPrincipal();
     EXPECT_TRUE(mensagens.isEmpty());
     EXPECT_TRUE(FPrincipal->isVisible());
+    EXPECT_EQ(HHControlModule, nullptr);
+
+    FPrincipal->Contedo1->trigger();
+    EXPECT_NE(HHControlModule, nullptr);
+    EXPECT_NE(HHProc, nullptr);
+    EXPECT_TRUE(mensagens.isEmpty());
+    for (QWidget* janela : QApplication::topLevelWidgets())
+        if (janela->objectName() == QStringLiteral("FAjuda"))
+            janela->hide();
+    HHUnloadControl();
 }
 
+// A control there at the start that then does not load (here a file that is no library)
+// is said so at the request, and the program goes on.
+TEST_F(JanelasTest, ControleQueNaoCarregaNoPedidoEAvisadoEOProgramaSegue)
+{
+    HHControlModule = nullptr;
+    HHProc = nullptr;
+    const std::string naoBiblioteca = (pastaAjuda.path() + "/AjudaMorlin.chm").toStdString();
+    TRegistroClasses::substitui([naoBiblioteca](const std::string&) { return naoBiblioteca; });
+    TFPrincipal::substituiInicio(pastaAjuda.path() + "/", [] { return true; });
+    iniciaPrincipal();
+
+    FPrincipal->Contedo1->trigger();
+    TRegistroClasses::substitui({});
+    EXPECT_EQ(HHControlModule, nullptr);
+    EXPECT_EQ(mensagens, QStringList{"O arquivo de ajuda provalvemente não está instalado"});
+    EXPECT_TRUE(FPrincipal->isVisible());
+}
+
+// Its native window is made once, by the showing: one made by the constructor costs the
+// start-up its own round of the window system.
 TEST_F(JanelasTest, JanelaPrincipalMaximizadaComTituloMorlin)
 {
-    iniciaPrincipal();
+    FPrincipal = new TFPrincipal;
+    EXPECT_FALSE(FPrincipal->testAttribute(Qt::WA_WState_Created));
+    EXPECT_EQ(FPrincipal->windowHandle(), nullptr);
+    clicaAberturaQuandoAparecer();
+    FPrincipal->show();
+    ASSERT_TRUE(esperaAte([] { return FInicial && !FInicial->isVisible(); }));
     EXPECT_EQ(FPrincipal->windowTitle(), "Morlin");
     EXPECT_TRUE(FPrincipal->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(FPrincipal->centralWidget(), FPrincipal->areaMdi());

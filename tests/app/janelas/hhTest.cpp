@@ -164,6 +164,14 @@ TEST_F(HHControle, CaminhoRegistradoDoControle)
                                                "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32"));
 }
 
+// The start asks only whether the control is there: its file beside the program answers,
+// with nothing loaded.
+TEST_F(HHControle, ControleAoLadoDoProgramaEstaPresenteSemCarregar)
+{
+    EXPECT_TRUE(HHControlPresent());
+    EXPECT_EQ(HHControlModule, nullptr);
+}
+
 TEST_F(HHControle, SegundaCargaNaoCarregaNadaEMantemAsEntradas)
 {
     HHLoadControl();
