@@ -18,3 +18,12 @@ QFont TFontePadrao::estreita(int pixels)
     fonte.setPixelSize(pixels);
     return fonte;
 }
+
+QFont TFontePadrao::aba()
+{
+    QFont fonte;
+    fonte.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans Condensed")});
+    fonte.setPixelSize(12);
+    fonte.setBold(true);
+    return fonte;
+}

@@ -106,11 +106,10 @@ void pintaFundo(QWidget* controle, const QColor& cor)
 
 QFrame* painel(QWidget* pai, const char* nome, const QRect& area, bool branco)
 {
+    if (!branco)
+        return TControles::painelEmRelevo(pai, nome, area);
     QFrame* p = TControles::painel(pai, nome, area);
-    if (branco)
-        pintaFundo(p, Qt::white);
-    else
-        p->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pintaFundo(p, Qt::white);
     return p;
 }
 
