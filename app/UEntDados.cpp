@@ -5,6 +5,7 @@
 #include "app/URelatorioAvaliacao.h"
 #include "app/instalador/nucleo/TInstaladorArquivosComuns.h"
 #include "app/nucleo/RegrasEntrada.h"
+#include "app/nucleo/TColunasEntrada.h"
 #include "app/nucleo/TEscolhaImagemGuia.h"
 #include "app/nucleo/TGeometriaEntrada.h"
 #include "app/nucleo/TTextosConsulta.h"
@@ -620,22 +621,13 @@ void TFEntdados::FormShow()
 
 void TFEntdados::preparaGrades()
 {
-    SGridCanalSecao->setColWidths(0, 20);
-    for (int c = 1; c < SGridCanalSecao->ColCount(); ++c)
-        SGridCanalSecao->setColWidths(c, 40);
-    SGridCanalSecao->resize(328, SGridCanalSecao->height());
-    SGridMira->setColWidths(0, 20);
-    for (int c = 1; c < SGridMira->ColCount(); ++c)
-        SGridMira->setColWidths(c, 41);
-    SGridMira->resize(209, SGridMira->height());
-    for (TStringGrid* g : {SGridCristaInicio, SGridCristaMeio, SGridCristaFim}) {
-        g->setColWidths(0, 20);
-        g->setColWidths(1, 60);
-        g->setColWidths(2, 60);
-    }
-    SGridCristaInicio->resize(146, SGridCristaInicio->height());
-    SGridCristaMeio->resize(163, SGridCristaMeio->height());
-    SGridCristaFim->resize(146, SGridCristaFim->height());
+    for (TGradeEntrada qual : gradesEntrada)
+        if (const std::optional<TLargurasGrade> larguras = TColunasEntrada::inicio(qual)) {
+            TStringGrid* g = gradeDeDados(qual);
+            for (int c = 0; c < static_cast<int>(larguras->colunas.size()); ++c)
+                g->setColWidths(c, larguras->colunas[static_cast<std::size_t>(c)]);
+            g->resize(larguras->largura, g->height());
+        }
 
     // Headers and row numbers as a new terrace has them, over whatever row counts the
     // grids have now.
@@ -886,21 +878,15 @@ void TFEntdados::iniciaInstalador()
 
 void TFEntdados::TipoSecaoChange()
 {
-    if (CBTipoSecao->currentIndex() == secaoTriangular) {
-        RButtonSecaoTrapComDegrau->hide();
-        RButtonSecaoTrapComum->hide();
-        for (int c = 1; c < SGridCanalSecao->ColCount(); ++c)
-            SGridCanalSecao->setColWidths(c, 56);
-        SGridCanalSecao->setColWidths(4, 0);
-        SGridCanalSecao->setColWidths(5, 0);
-    } else if (CBTipoSecao->currentIndex() == secaoTrapezoidal) {
-        RButtonSecaoTrapComDegrau->show();
-        RButtonSecaoTrapComum->show();
-        for (int c = 1; c < SGridCanalSecao->ColCount(); ++c)
-            SGridCanalSecao->setColWidths(c, 40);
+    const std::optional<TVistaTipoSecao> vista = TColunasEntrada::tipoSecao(CBTipoSecao->currentIndex());
+    if (vista) {
+        RButtonSecaoTrapComDegrau->setVisible(vista->opcoesTrapezio);
+        RButtonSecaoTrapComum->setVisible(vista->opcoesTrapezio);
+        for (int c = 1; c <= static_cast<int>(vista->larguras.size()); ++c)
+            SGridCanalSecao->setColWidths(c, vista->larguras[static_cast<std::size_t>(c - 1)]);
     }
     carregaImagemDaAba(2, TEscolhaImagemGuia::tipoSecao(CBTipoSecao->currentIndex()));
-    if (CBTipoSecao->currentIndex() == secaoTrapezoidal)
+    if (vista && vista->opcoesTrapezio)
         RButtonSecaoTrapComum->setChecked(true);
     ajustaPanelImage();
 }
@@ -1091,6 +1077,25 @@ void TFEntdados::criaMenuGrades()
     connect(Excluirlinha1, &QAction::triggered, this, &TFEntdados::InserirLinhaAntesSgridMira);
     connect(Inserirlinhadepois1, &QAction::triggered, this, &TFEntdados::InserirLinhaDepoisSGridMira);
     connect(Excluirlinha2, &QAction::triggered, this, &TFEntdados::Excluirlinha2Click);
+}
+
+TStringGrid* TFEntdados::gradeDeDados(TGradeEntrada qual) const
+{
+    switch (qual) {
+    case TGradeEntrada::canal:
+        return SGridCanalSecao;
+    case TGradeEntrada::mira:
+        return SGridMira;
+    case TGradeEntrada::trena:
+        return SGridTrena;
+    case TGradeEntrada::cristaInicio:
+        return SGridCristaInicio;
+    case TGradeEntrada::cristaMeio:
+        return SGridCristaMeio;
+    case TGradeEntrada::cristaFim:
+        return SGridCristaFim;
+    }
+    return nullptr;
 }
 
 TStringGrid* TFEntdados::gradeDaAbaAberta() const

@@ -3,6 +3,7 @@
 // sections beside a guide picture, on its second the results of an evaluation.
 #include "app/nucleo/TAvaliacaoTerraco.h"
 #include "app/nucleo/TDadosTerraco.h"
+#include "app/nucleo/TGradeEntrada.h"
 #include "app/nucleo/TLeituraProjeto.h"
 
 #include <QPointer>
@@ -176,6 +177,7 @@ public:
 private:
     void criaMenuGrades();
     void ligaRegrasDeEntrada();
+    TStringGrid* gradeDeDados(TGradeEntrada qual) const;
     void insereLinha(TStringGrid* grade, int linha);
     void numeraMira();
 
