@@ -8,6 +8,7 @@
 #include "app/nucleo/TColunasEntrada.h"
 #include "app/nucleo/TEscolhaImagemGuia.h"
 #include "app/nucleo/TGeometriaEntrada.h"
+#include "app/nucleo/TLinhasEntrada.h"
 #include "app/nucleo/TTextosConsulta.h"
 #include "app/plataforma/TGrafico.h"
 #include "app/plataforma/TStringGrid.h"
@@ -631,18 +632,8 @@ void TFEntdados::preparaGrades()
 
     // Headers and row numbers as a new terrace has them, over whatever row counts the
     // grids have now.
-    for (int c = 0; c < static_cast<int>(std::size(cabecalhoCanal)); ++c)
-        SGridCanalSecao->setCells(c, 0, QString::fromUtf8(cabecalhoCanal[c]));
-    for (int r = 1; r < SGridCanalSecao->RowCount(); ++r)
-        SGridCanalSecao->setCells(0, r, QString::number(r));
-    for (int c = 0; c < static_cast<int>(std::size(cabecalhoMira)); ++c)
-        SGridMira->setCells(c, 0, QString::fromUtf8(cabecalhoMira[c]));
-    for (int r = 1; r < SGridMira->RowCount(); ++r)
-        SGridMira->setCells(0, r, QString::number(r));
-    SGridCristaInicio->setCells(0, 0, QStringLiteral("0"));
-    for (int r = 0; r < SGridCristaMeio->RowCount(); ++r)
-        SGridCristaMeio->setCells(0, r, QString::number(r + 1));
-    SGridCristaFim->setCells(0, 0, QStringLiteral("0"));
+    for (TGradeEntrada qual : gradesEntrada)
+        gradeDeDados(qual)->defineGrade(TLinhasEntrada::numeraInicio(qual, gradeDeDados(qual)->grade()));
 }
 
 // ---- The accordion --------------------------------------------------------------
@@ -1098,46 +1089,32 @@ TStringGrid* TFEntdados::gradeDeDados(TGradeEntrada qual) const
     return nullptr;
 }
 
-TStringGrid* TFEntdados::gradeDaAbaAberta() const
+std::optional<TGradeEntrada> TFEntdados::qualGrade(const TStringGrid* grade) const
 {
-    switch (abaAberta) {
-    case 2:
-        return SGridCanalSecao;
-    case 3: {
-        const QString pagina = NoteAreaDeContribuicao->currentWidget()->objectName();
-        if (pagina == QStringLiteral("mira"))
-            return SGridMira;
-        return pagina == QStringLiteral("trena") ? SGridTrena : nullptr;
-    }
-    case 4:
-        return SGridCristaMeio;
-    default:
-        return nullptr;
-    }
+    for (TGradeEntrada qual : gradesEntrada)
+        if (gradeDeDados(qual) == grade)
+            return qual;
+    return std::nullopt;
 }
 
-// The sight grid numbers its rows under the header " V." whatever moved.
-void TFEntdados::numeraMira()
+std::optional<TGradeEntrada> TFEntdados::gradeAberta() const
 {
-    SGridMira->numeraLinhas(0);
-    SGridMira->setCells(0, 0, QStringLiteral(" V."));
+    return TLinhasEntrada::gradeDaAba(abaAberta, s(NoteAreaDeContribuicao->currentWidget()->objectName()));
+}
+
+TStringGrid* TFEntdados::gradeDaAbaAberta() const
+{
+    const std::optional<TGradeEntrada> qual = gradeAberta();
+    return qual ? gradeDeDados(*qual) : nullptr;
 }
 
 // Rows that go take their texts with them and rows that come arrive empty, so "-" and
 // then "+" never bring old values back.
 void TFEntdados::adicionaLinhaClick()
 {
-    TStringGrid* grade = gradeDaAbaAberta();
-    if (!grade)
-        return;
-    grade->setRowCount(grade->RowCount() + 1);
-    if (grade == SGridCanalSecao) {
-        grade->numeraLinhas(0);
-        grade->setCells(0, 0, QStringLiteral(" S."));
-    } else if (grade == SGridMira) {
-        numeraMira();
-    } else if (grade == SGridCristaMeio) {
-        grade->numeraLinhas(1);
+    if (const std::optional<TGradeEntrada> qual = gradeAberta()) {
+        TStringGrid* grade = gradeDeDados(*qual);
+        grade->defineGrade(TLinhasEntrada::acrescentaLinha(*qual, grade->grade()));
     }
 }
 
@@ -1177,18 +1154,14 @@ void TFEntdados::InserirLinhaDepoisStringGrid(TStringGrid* grade)
 
 void TFEntdados::insereLinha(TStringGrid* grade, int linha)
 {
-    grade->setRowCount(grade->RowCount() + 1);
-    grade->desceLinhas(linha);
-    if (grade == SGridMira)
-        numeraMira();
+    if (const std::optional<TGradeEntrada> qual = qualGrade(grade))
+        grade->defineGrade(TLinhasEntrada::insereLinha(*qual, grade->grade(), linha));
 }
 
 void TFEntdados::RemoverLinhaStringGrid(TStringGrid* grade)
 {
-    grade->sobeLinhas(grade->Row());
-    grade->setRowCount(grade->RowCount() - 1);
-    if (grade == SGridMira)
-        numeraMira();
+    if (const std::optional<TGradeEntrada> qual = qualGrade(grade))
+        grade->defineGrade(TLinhasEntrada::excluiLinha(*qual, grade->grade(), grade->Row()));
 }
 
 // ---- The terrace's values -------------------------------------------------------

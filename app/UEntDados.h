@@ -10,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -179,7 +180,9 @@ private:
     void ligaRegrasDeEntrada();
     TStringGrid* gradeDeDados(TGradeEntrada qual) const;
     void insereLinha(TStringGrid* grade, int linha);
-    void numeraMira();
+    // The kind of one of this window's data grids.
+    std::optional<TGradeEntrada> qualGrade(const TStringGrid* grade) const;
+    std::optional<TGradeEntrada> gradeAberta() const;
 
 public:
     // Pages
