@@ -5,6 +5,7 @@
 #include "app/URelatorioAvaliacao.h"
 #include "app/instalador/nucleo/TInstaladorArquivosComuns.h"
 #include "app/nucleo/RegrasEntrada.h"
+#include "app/nucleo/TAbaCanal.h"
 #include "app/nucleo/TColunasEntrada.h"
 #include "app/nucleo/TEscolhaImagemGuia.h"
 #include "app/nucleo/TGeometriaEntrada.h"
@@ -670,20 +671,27 @@ void TFEntdados::ajustaPainelAba(int tag, bool abre)
                 !imagem.empty())
                 carregaImagem(q(imagem));
         }
-        if (tag == 2 && abre) {
-            RButtonSecaoTrapComDegrau->show();
-            RButtonSecaoTrapComum->show();
-            defineLarguraPnDireita(PnDireita->width() + 20);
-            mudaSecaoTrapezoidalClick();
-            TipoSecaoChange();
-        } else if (tag == 2) {
-            defineLarguraPnDireita(PnDireita->width() - 20);
-            TipoSecaoChange();
-            RButtonSecaoTrapComDegrau->hide();
-            RButtonSecaoTrapComum->hide();
-        }
+        ajustaCanal(TAbaCanal::mudanca(tag, abre));
     }
     ajustaPanelImage();
+}
+
+void TFEntdados::ajustaCanal(const TAbaCanal::TMudanca& mudanca)
+{
+    if (mudanca.mostraOpcoes) {
+        RButtonSecaoTrapComDegrau->show();
+        RButtonSecaoTrapComum->show();
+    }
+    if (mudanca.variacaoDireita != 0)
+        defineLarguraPnDireita(PnDireita->width() + mudanca.variacaoDireita);
+    if (mudanca.refazOpcao)
+        mudaSecaoTrapezoidalClick();
+    if (mudanca.refazTipoSecao)
+        TipoSecaoChange();
+    if (mudanca.escondeOpcoes) {
+        RButtonSecaoTrapComDegrau->hide();
+        RButtonSecaoTrapComum->hide();
+    }
 }
 
 void TFEntdados::soltaBotaoAba()

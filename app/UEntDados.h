@@ -1,6 +1,7 @@
 #pragma once
 // The data-entry window: on its first page the terrace's values in an accordion of five
 // sections beside a guide picture, on its second the results of an evaluation.
+#include "app/nucleo/TAbaCanal.h"
 #include "app/nucleo/TAvaliacaoTerraco.h"
 #include "app/nucleo/TDadosTerraco.h"
 #include "app/nucleo/TGradeEntrada.h"
@@ -310,6 +311,7 @@ private:
     void criaPaginaResultados();
     void ligaEventos();
     void alinhaAbas();
+    void ajustaCanal(const TAbaCanal::TMudanca& mudanca);
     void preparaGrades();
     void iniciaProgramaTerraco();
     void iniciaInstalador();
