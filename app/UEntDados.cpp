@@ -732,7 +732,7 @@ void TFEntdados::ajustaPanelImage()
 
 void TFEntdados::Image1MouseDown(Qt::MouseButton, int x, int y)
 {
-    if (sbPrecipitacao->isChecked() && x > 2 && x < 60 && y > 257 && y < 310)
+    if (sbPrecipitacao->isChecked() && TGeometriaEntrada::atalhoProgramaTerraco.contem(x, y))
         iniciaProgramaTerraco();
 }
 
