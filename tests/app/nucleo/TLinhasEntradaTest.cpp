@@ -45,6 +45,27 @@ TGradeTexto grade(int colunas, const TColuna& numeracao)
     return g;
 }
 
+// A row command on a grid, and the grid's first and last columns after it.
+struct TCasoLinha {
+    TGradeEntrada grade;
+    int colunas;
+    TColuna antes;
+    int linha;
+    TColuna numeracao;
+    TColuna ultima;
+};
+
+template <std::size_t N, class Comando>
+void confere(const TCasoLinha (&casos)[N], Comando comando)
+{
+    for (const auto& [qual, colunas, antes, linha, numeracao, ultima] : casos) {
+        SCOPED_TRACE(static_cast<int>(qual) * 100 + linha);
+        const TGradeTexto g = comando(qual, grade(colunas, antes), linha);
+        EXPECT_EQ(coluna(g, 0), numeracao);
+        EXPECT_EQ(coluna(g, colunas - 1), ultima);
+    }
+}
+
 } // namespace
 
 TEST(TLinhasEntrada, GradeDosComandosPelaSecaoAbertaEPelaPagina)
@@ -145,14 +166,7 @@ TEST(TLinhasEntrada, InserirMoveAsLinhasESoAMiraRenumera)
 {
     const TColuna canal = TColuna{" S"} + numeros(1, 9);
     const TColuna mira = TColuna{" V."} + numeros(1, 4);
-    const struct {
-        TGradeEntrada grade;
-        int colunas;
-        TColuna antes;
-        int linha;
-        TColuna numeracao;
-        TColuna ultima;  // the last column
-    } casos[] = {
+    const TCasoLinha casos[] = {
         {TGradeEntrada::canal, 8, canal, 3, TColuna{" S", "1", "2", ""} + numeros(3, 9),
          {"a", "b", "c", "", "d", "e", "f", "g", "h", "i", "j"}},
         {TGradeEntrada::mira, 5, mira, 3, TColuna{" V."} + numeros(1, 5), {"a", "b", "c", "", "d", "e"}},
@@ -162,24 +176,12 @@ TEST(TLinhasEntrada, InserirMoveAsLinhasESoAMiraRenumera)
         {TGradeEntrada::trena, 1, {"30", "31", "32"}, 0, {"", "30", "31", "32"}, {"", "30", "31", "32"}},
         {TGradeEntrada::cristaMeio, 3, numeros(1, 3), 1, {"1", "", "2", "3"}, {"a", "", "b", "c"}},
     };
-    for (const auto& [qual, colunas, antes, linha, numeracao, ultima] : casos) {
-        SCOPED_TRACE(static_cast<int>(qual) * 100 + linha);
-        const TGradeTexto g = TLinhasEntrada::insereLinha(qual, grade(colunas, antes), linha);
-        EXPECT_EQ(coluna(g, 0), numeracao);
-        EXPECT_EQ(coluna(g, colunas - 1), ultima);
-    }
+    confere(casos, TLinhasEntrada::insereLinha);
 }
 
 TEST(TLinhasEntrada, ExcluirMoveAsLinhasESoAMiraRenumera)
 {
-    const struct {
-        TGradeEntrada grade;
-        int colunas;
-        TColuna antes;
-        int linha;
-        TColuna numeracao;
-        TColuna ultima;
-    } casos[] = {
+    const TCasoLinha casos[] = {
         // The channel's numbers go with their rows and leave a gap.
         {TGradeEntrada::canal, 8, TColuna{" S"} + numeros(1, 5), 3, {" S", "1", "2", "4", "5"},
          {"a", "b", "c", "e", "f"}},
@@ -192,10 +194,5 @@ TEST(TLinhasEntrada, ExcluirMoveAsLinhasESoAMiraRenumera)
         // A grid keeps one row at least.
         {TGradeEntrada::cristaMeio, 3, {"1"}, 0, {"1"}, {"a"}},
     };
-    for (const auto& [qual, colunas, antes, linha, numeracao, ultima] : casos) {
-        SCOPED_TRACE(static_cast<int>(qual) * 100 + linha);
-        const TGradeTexto g = TLinhasEntrada::excluiLinha(qual, grade(colunas, antes), linha);
-        EXPECT_EQ(coluna(g, 0), numeracao);
-        EXPECT_EQ(coluna(g, colunas - 1), ultima);
-    }
+    confere(casos, TLinhasEntrada::excluiLinha);
 }
