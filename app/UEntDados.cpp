@@ -5,8 +5,11 @@
 #include "app/URelatorioAvaliacao.h"
 #include "app/instalador/nucleo/TInstaladorArquivosComuns.h"
 #include "app/nucleo/RegrasEntrada.h"
+#include "app/nucleo/TAbaCanal.h"
+#include "app/nucleo/TColunasEntrada.h"
 #include "app/nucleo/TEscolhaImagemGuia.h"
 #include "app/nucleo/TGeometriaEntrada.h"
+#include "app/nucleo/TLinhasEntrada.h"
 #include "app/nucleo/TTextosConsulta.h"
 #include "app/plataforma/TGrafico.h"
 #include "app/plataforma/TStringGrid.h"
@@ -87,12 +90,8 @@ QFont fonteEstreita()
     return fonteJanela(10);
 }
 
-QFont fonteAba()
-{
-    QFont fonte = TFontePadrao::estreita(12, TFontePadrao::TFace::verdana);
-    fonte.setBold(true);
-    return fonte;
-}
+// Each section's button stands at the same place of its panel.
+constexpr QRect lugarBotaoAba(10, 10, 143, 25);
 
 // The frame of the guide picture: a border of 3 pixels in the menu-text colour around the
 // picture. Until the frame is fitted it may be larger than the picture; what lies beyond
@@ -111,85 +110,6 @@ protected:
         pintor.fillRect(imagem.adjusted(-3, -3, 3, 3), palette().color(QPalette::WindowText));
     }
 };
-
-// The names of the crest's ends stand in a narrow strip beside their grids.
-QLabel* rotuloLateral(QWidget* pai, const QString& texto, int x, int y)
-{
-    QLabel* r = TControles::rotulo(pai, "", texto, x, y);
-    r->setFont(fonteEstreita());
-    r->adjustSize();
-    return r;
-}
-
-QFrame* painel(QWidget* pai, const char* nome, bool relevo = false)
-{
-    auto* p = TControles::nomeia(new QFrame(pai), nome);
-    if (relevo)
-        p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    return p;
-}
-
-QPushButton* botao(QWidget* pai, const char* nome, const QString& texto, const QRect& area)
-{
-    auto* b = TControles::botao(pai, nome, texto, area);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QToolButton* botaoRapido(QWidget* pai, const char* nome, const QString& texto, const QRect& area)
-{
-    auto* b = TControles::nomeia(new QToolButton(pai), nome);
-    b->setText(texto);
-    b->setGeometry(area);
-    return b;
-}
-
-QToolButton* botaoAba(QWidget* pai, const char* nome, const QString& texto, int tag)
-{
-    auto* b = botaoRapido(pai, nome, texto, QRect(10, 10, 143, 25));
-    b->setFont(fonteAba());
-    QPalette cores = b->palette();
-    cores.setColor(QPalette::ButtonText, QColor(0, 0, 128));
-    b->setPalette(cores);
-    b->setCursor(Qt::PointingHandCursor);
-    b->setCheckable(true);
-    b->setProperty("Tag", tag);
-    return b;
-}
-
-TLabeledEdit* edicao(QWidget* pai, const char* nome, const QString& texto, const QRect& area,
-                     TLabeledEdit::TPosicaoRotulo posicao = TLabeledEdit::TPosicaoRotulo::lpLeft)
-{
-    auto* e = new TLabeledEdit(QString::fromUtf8(nome), texto, posicao, pai);
-    e->setGeometry(area);
-    e->posicionaRotulo();
-    return e;
-}
-
-TLabeledEdit* resultado(QWidget* pai, const char* nome, const QString& texto, const QRect& area,
-                        TLabeledEdit::TPosicaoRotulo posicao, int pixels)
-{
-    auto* e = edicao(pai, nome, texto, area, posicao);
-    e->setReadOnly(true);
-    e->setFont(fonteJanela(pixels));
-    e->posicionaRotulo();
-    return e;
-}
-
-QRadioButton* opcao(QWidget* pai, const char* nome, const QString& texto, const QRect& area)
-{
-    auto* o = TControles::nomeia(new QRadioButton(texto, pai), nome);
-    o->setGeometry(area);
-    return o;
-}
-
-TStringGrid* grade(QWidget* pai, const char* nome, int colunas, int linhas, int linhasFixas,
-                   int colunasFixas, const QRect& area)
-{
-    auto* g = TControles::nomeia(new TStringGrid(colunas, linhas, linhasFixas, colunasFixas, pai), nome);
-    g->setGeometry(area);
-    return g;
-}
 
 // The text area of an edit, inside its frame and the margins the edit keeps around its
 // text and caret.
@@ -307,23 +227,24 @@ void TFEntdados::criaPaginaEntrada()
     auto* pagina = TControles::nomeia(new QWidget, "EntradaDeDados");
     pagina->setProperty("HelpContext", 0);
     NotePaginas->addWidget(pagina);
-    PnEntradaDeDados = painel(pagina, "PnEntradaDeDados");
-    PnEntradaDeDados->setGeometry(0, 0, larguraCliente, alturaCliente);
+    PnEntradaDeDados =
+        TControles::painel(pagina, "PnEntradaDeDados", QRect(0, 0, larguraCliente, alturaCliente));
 
-    PnEsquerda = painel(PnEntradaDeDados, "PnEsquerda");
-    PnEsquerda->setGeometry(0, 0, 417, alturaCliente);
-    PnPrecipitacao = painel(PnEsquerda, "PnPrecipitacao", true);
-    PnCanal = painel(PnEsquerda, "PnCanal", true);
-    PnAreaDeContribuicao = painel(PnEsquerda, "PnAreaDeContribuicao", true);
-    PnPerfiDaCrista = painel(PnEsquerda, "PnPerfiDaCrista", true);
-    PnSolo = painel(PnEsquerda, "PnSolo", true);
+    PnEsquerda = TControles::painel(PnEntradaDeDados, "PnEsquerda", QRect(0, 0, 417, alturaCliente));
+    // alinhaAbas places the sections and the buttons' panel.
+    PnPrecipitacao = TControles::painelEmRelevo(PnEsquerda, "PnPrecipitacao", QRect());
+    PnCanal = TControles::painelEmRelevo(PnEsquerda, "PnCanal", QRect());
+    PnAreaDeContribuicao = TControles::painelEmRelevo(PnEsquerda, "PnAreaDeContribuicao", QRect());
+    PnPerfiDaCrista = TControles::painelEmRelevo(PnEsquerda, "PnPerfiDaCrista", QRect());
+    PnSolo = TControles::painelEmRelevo(PnEsquerda, "PnSolo", QRect());
     for (int tag = 1; tag <= 4; ++tag)
         painelDaAba(tag)->resize(PnEsquerda->width(), TGeometriaEntrada::alturaAba(tag, false));
 
-    PnCalculaAjudaCancela = painel(PnEsquerda, "PnCalculaAjudaCancela");
-    BttCalcula = botao(PnCalculaAjudaCancela, "BttCalcula", QStringLiteral("Calcular"), QRect(10, 0, 75, 25));
-    BttAjuda = botao(PnCalculaAjudaCancela, "BttAjuda", QStringLiteral("Ajuda"), QRect(100, 0, 75, 25));
-    BttCancela = botao(PnCalculaAjudaCancela, "BttCancela", QStringLiteral("Cancelar"), QRect(190, 0, 75, 25));
+    PnCalculaAjudaCancela = TControles::painel(PnEsquerda, "PnCalculaAjudaCancela", QRect());
+    QWidget* botoes = PnCalculaAjudaCancela;
+    BttCalcula = TControles::botaoSemPadrao(botoes, "BttCalcula", QStringLiteral("Calcular"), QRect(10, 0, 75, 25));
+    BttAjuda = TControles::botaoSemPadrao(botoes, "BttAjuda", QStringLiteral("Ajuda"), QRect(100, 0, 75, 25));
+    BttCancela = TControles::botaoSemPadrao(botoes, "BttCancela", QStringLiteral("Cancelar"), QRect(190, 0, 75, 25));
 
     criaSecaoPrecipitacao();
     criaSecaoCanal();
@@ -332,7 +253,7 @@ void TFEntdados::criaPaginaEntrada()
     criaSecaoSolo();
     alinhaAbas();
 
-    PnDireita = painel(PnEntradaDeDados, "PnDireita");
+    PnDireita = TControles::painel(PnEntradaDeDados, "PnDireita", QRect());
     defineLarguraPnDireita(456);
     criaPainelImagem();
 }
@@ -340,14 +261,14 @@ void TFEntdados::criaPaginaEntrada()
 void TFEntdados::criaSecaoPrecipitacao()
 {
     QFrame* p = PnPrecipitacao;
-    sbPrecipitacao = botaoAba(p, "sbPrecipitacao", QStringLiteral("Precipitação"), 1);
-    LblEdtTr = edicao(p, "LblEdtTr", QStringLiteral("T:"), QRect(46, 41, 55, 21));
+    sbPrecipitacao = TControles::botaoAba(p, "sbPrecipitacao", QStringLiteral("Precipitação"), lugarBotaoAba, 1);
+    LblEdtTr = TControles::edicao(p, "LblEdtTr", QStringLiteral("T:"), QRect(46, 41, 55, 21));
     LblAnos = TControles::rotulo(p, "LblAnos", QStringLiteral("anos"), 107, 45);
-    LblEdtK = edicao(p, "LblEdtK", QStringLiteral("K:"), QRect(46, 68, 70, 21));
-    LblEdtA = edicao(p, "LblEdtA", QStringLiteral("a:"), QRect(160, 68, 70, 21));
-    LblEdtB = edicao(p, "LblEdtB", QStringLiteral("b:"), QRect(46, 95, 70, 21));
-    LblEdtC = edicao(p, "LblEdtC", QStringLiteral("c:"), QRect(160, 95, 70, 21));
-    BttConsulta = botao(p, "BttConsulta", QStringLiteral("Consulta"), QRect(171, 10, 75, 25));
+    LblEdtK = TControles::edicao(p, "LblEdtK", QStringLiteral("K:"), QRect(46, 68, 70, 21));
+    LblEdtA = TControles::edicao(p, "LblEdtA", QStringLiteral("a:"), QRect(160, 68, 70, 21));
+    LblEdtB = TControles::edicao(p, "LblEdtB", QStringLiteral("b:"), QRect(46, 95, 70, 21));
+    LblEdtC = TControles::edicao(p, "LblEdtC", QStringLiteral("c:"), QRect(160, 95, 70, 21));
+    BttConsulta = TControles::botaoSemPadrao(p, "BttConsulta", QStringLiteral("Consulta"), QRect(171, 10, 75, 25));
     LblLatitude = TControles::rotulo(p, "LblLatitude", QStringLiteral("Latitude:"), 10, 128);
     meLatitude = TControles::nomeia(new TMaskEdit(p), "meLatitude");
     meLatitude->setGeometry(55, 125, 69, 21);
@@ -369,10 +290,10 @@ void TFEntdados::criaSecaoPrecipitacao()
 void TFEntdados::criaSecaoCanal()
 {
     QFrame* p = PnCanal;
-    sbCanal = botaoAba(p, "sbCanal", QStringLiteral("Canal"), 2);
+    sbCanal = TControles::botaoAba(p, "sbCanal", QStringLiteral("Canal"), lugarBotaoAba, 2);
     // Two pixels narrower than drawn, so its right edge keeps inside the panel's frame.
-    LblEdtComprimentoTerraco = edicao(p, "LblEdtComprimentoTerraco", QStringLiteral("Comprimento do Terraço (m):"),
-                                      QRect(302, 14, 46, 21));
+    LblEdtComprimentoTerraco = TControles::edicao(p, "LblEdtComprimentoTerraco",
+                                                  QStringLiteral("Comprimento do Terraço (m):"), QRect(302, 14, 46, 21));
     LblEdtComprimentoTerraco->hide();
     LblPerfilDaSecaoTransversal = TControles::rotulo(p, "LblPerfilDaSecaoTransversal",
                                                      QStringLiteral("Perfil da seção transversal:"), 10, 55);
@@ -380,18 +301,19 @@ void TFEntdados::criaSecaoCanal()
     CBTipoSecao->addItems({QStringLiteral("triangular"), QStringLiteral("trapezoidal")});
     CBTipoSecao->setCurrentIndex(secaoTrapezoidal);
     CBTipoSecao->setGeometry(147, 51, 83, 21);
-    SpeedButton1 = botaoRapido(p, "SpeedButton1", QStringLiteral("+"), QRect(276, 57, 23, 22));
-    SpeedButton2 = botaoRapido(p, "SpeedButton2", QStringLiteral("-"), QRect(299, 57, 23, 22));
-    SGridCanalSecao = grade(p, "SGridCanalSecao", 8, 10, 1, 1, QRect(10, 82, 328, 155));
+    SpeedButton1 = TControles::botaoRapido(p, "SpeedButton1", QStringLiteral("+"), QRect(276, 57, 23, 22));
+    SpeedButton2 = TControles::botaoRapido(p, "SpeedButton2", QStringLiteral("-"), QRect(299, 57, 23, 22));
+    SGridCanalSecao = TControles::cria<TStringGrid>(p, "SGridCanalSecao", QRect(10, 82, 328, 155), 8, 10, 1, 1);
 }
 
 void TFEntdados::criaSecaoAreaDeContribuicao()
 {
     QFrame* p = PnAreaDeContribuicao;
-    sbAreaDeContribuicao = botaoAba(p, "sbAreaDeContribuicao", QStringLiteral("Área de Contribuição"), 3);
+    sbAreaDeContribuicao =
+        TControles::botaoAba(p, "sbAreaDeContribuicao", QStringLiteral("Área de Contribuição"), lugarBotaoAba, 3);
     Label1 = TControles::rotulo(p, "Label1", QStringLiteral("Área agrícola"), 10, 41);
-    SpeedButton3 = botaoRapido(p, "SpeedButton3", QStringLiteral("+"), QRect(355, 42, 23, 20));
-    SpeedButton4 = botaoRapido(p, "SpeedButton4", QStringLiteral("-"), QRect(378, 42, 23, 20));
+    SpeedButton3 = TControles::botaoRapido(p, "SpeedButton3", QStringLiteral("+"), QRect(355, 42, 23, 20));
+    SpeedButton4 = TControles::botaoRapido(p, "SpeedButton4", QStringLiteral("-"), QRect(378, 42, 23, 20));
     SpeedButton3->hide();
     SpeedButton4->hide();
     RadioGTipoDeLevantamento = TControles::nomeia(new TRadioGroup(QStringLiteral("Tipo de Lecantamento"),
@@ -412,17 +334,16 @@ void TFEntdados::criaSecaoAreaDeContribuicao()
     NoteAreaDeContribuicao->hide();
     auto* mira = TControles::nomeia(new QWidget, "mira");
     NoteAreaDeContribuicao->addWidget(mira);
-    PnAreaContribucaoMira = painel(mira, "PnAreaContribucaoMira");
-    PnAreaContribucaoMira->setGeometry(0, 0, 210, 178);
-    SGridMira = grade(PnAreaContribucaoMira, "SGridMira", 5, 12, 1, 1, QRect(0, 0, 210, 178));
+    PnAreaContribucaoMira = TControles::painel(mira, "PnAreaContribucaoMira", QRect(0, 0, 210, 178));
+    SGridMira = TControles::cria<TStringGrid>(PnAreaContribucaoMira, "SGridMira", QRect(0, 0, 210, 178), 5, 12, 1, 1);
     auto* trena = TControles::nomeia(new QWidget, "trena");
     trena->setProperty("HelpContext", 1);
     NoteAreaDeContribuicao->addWidget(trena);
-    PnAreaContribucaoTrena = painel(trena, "PnAreaContribucaoTrena");
-    PnAreaContribucaoTrena->setGeometry(0, 0, 210, 178);
+    PnAreaContribucaoTrena = TControles::painel(trena, "PnAreaContribucaoTrena", QRect(0, 0, 210, 178));
     TControles::rotulo(PnAreaContribucaoTrena, "", QStringLiteral("Distância entre"), 15, 0);
     TControles::rotulo(PnAreaContribucaoTrena, "", QStringLiteral("terraços(m) :"), 33, 12);
-    SGridTrena = grade(PnAreaContribucaoTrena, "SGridTrena", 1, 10, 0, 0, QRect(110, 3, 85, 164));
+    SGridTrena =
+        TControles::cria<TStringGrid>(PnAreaContribucaoTrena, "SGridTrena", QRect(110, 3, 85, 164), 1, 10, 0, 0);
 
     criaEstrada();
 }
@@ -431,11 +352,11 @@ void TFEntdados::criaEstrada()
 {
     GroupBox1 = TControles::nomeia(new QGroupBox(QStringLiteral("Estrada"), PnAreaDeContribuicao), "GroupBox1");
     GroupBox1->setGeometry(10, 151, 191, 91);
-    RadioButtonNaoContribui = opcao(GroupBox1, "RadioButtonNaoContribui", QStringLiteral("não contribui"),
-                                    QRect(5, 16, 113, 17));
+    RadioButtonNaoContribui = TControles::opcao(GroupBox1, "RadioButtonNaoContribui", QStringLiteral("não contribui"),
+                                                QRect(5, 16, 113, 17));
     RadioButtonNaoContribui->setChecked(true);
-    RadioButtonContribui = opcao(GroupBox1, "RadioButtonContribui", QStringLiteral("Largura/Semilargura(m):"),
-                                 QRect(5, 39, 140, 17));
+    RadioButtonContribui = TControles::opcao(GroupBox1, "RadioButtonContribui",
+                                             QStringLiteral("Largura/Semilargura(m):"), QRect(5, 39, 140, 17));
     RadioButtonNaoContribui->setFont(fonteEstreita());
     RadioButtonContribui->setFont(fonteEstreita());
     EdtAreaContibuicaoSemiELargura = TControles::nomeia(new QLineEdit(GroupBox1), "EdtAreaContibuicaoSemiELargura");
@@ -458,44 +379,47 @@ void TFEntdados::criaEstrada()
 void TFEntdados::criaSecaoPerfilDaCrista()
 {
     QFrame* p = PnPerfiDaCrista;
-    sbPerfilDaCrista = botaoAba(p, "sbPerfilDaCrista", QStringLiteral("Perfil da Crista"), 4);
+    sbPerfilDaCrista =
+        TControles::botaoAba(p, "sbPerfilDaCrista", QStringLiteral("Perfil da Crista"), lugarBotaoAba, 4);
     TControles::rotulo(p, "", QStringLiteral("Leitura"), 108, 38);
     TControles::rotulo(p, "", QStringLiteral("Cota"), 178, 38);
-    rotuloLateral(p, QStringLiteral("Extremidade"), 7, 61);
-    rotuloLateral(p, QStringLiteral("Início"), 28, 73);
-    SGridCristaInicio = grade(p, "SGridCristaInicio", 3, 1, 0, 1, QRect(76, 57, 206, 28));
+    // The names of the crest's ends stand in a narrow strip beside their grids.
+    TControles::rotulo(p, "", QStringLiteral("Extremidade"), 7, 61, fonteEstreita());
+    TControles::rotulo(p, "", QStringLiteral("Início"), 28, 73, fonteEstreita());
+    SGridCristaInicio = TControles::cria<TStringGrid>(p, "SGridCristaInicio", QRect(76, 57, 206, 28), 3, 1, 0, 1);
     SGridCristaInicio->setProperty("Tag", 1);
     TControles::rotulo(p, "", QStringLiteral("Pontos"), 37, 130);
     TControles::rotulo(p, "", QStringLiteral("da"), 47, 142);
     TControles::rotulo(p, "", QStringLiteral("crista"), 41, 154);
-    SGridCristaMeio = grade(p, "SGridCristaMeio", 3, 10, 0, 1, QRect(76, 86, 168, 127));
+    SGridCristaMeio = TControles::cria<TStringGrid>(p, "SGridCristaMeio", QRect(76, 86, 168, 127), 3, 10, 0, 1);
     SGridCristaMeio->setProperty("Tag", 2);
     // The far end's grid and names stand two pixels higher than drawn, so the grid's
     // bottom keeps inside the panel.
-    rotuloLateral(p, QStringLiteral("Extremidade"), 7, 218);
-    rotuloLateral(p, QStringLiteral("Fim"), 27, 229);
-    SGridCristaFim = grade(p, "SGridCristaFim", 3, 1, 0, 1, QRect(76, 214, 206, 28));
+    TControles::rotulo(p, "", QStringLiteral("Extremidade"), 7, 218, fonteEstreita());
+    TControles::rotulo(p, "", QStringLiteral("Fim"), 27, 229, fonteEstreita());
+    SGridCristaFim = TControles::cria<TStringGrid>(p, "SGridCristaFim", QRect(76, 214, 206, 28), 3, 1, 0, 1);
     SGridCristaFim->setProperty("Tag", 1);
     // Three pixels left of where they were drawn: the section is 270 wide.
-    SpeedButton5 = botaoRapido(p, "SpeedButton5", QStringLiteral("+"), QRect(245, 86, 23, 22));
-    SpeedButton6 = botaoRapido(p, "SpeedButton6", QStringLiteral("-"), QRect(245, 108, 23, 22));
+    SpeedButton5 = TControles::botaoRapido(p, "SpeedButton5", QStringLiteral("+"), QRect(245, 86, 23, 22));
+    SpeedButton6 = TControles::botaoRapido(p, "SpeedButton6", QStringLiteral("-"), QRect(245, 108, 23, 22));
 }
 
 void TFEntdados::criaSecaoSolo()
 {
-    sbSolo = botaoAba(PnSolo, "sbSolo", QStringLiteral("Solo"), 5);
-    LblEdtSoloTIE = edicao(PnSolo, "LblEdtSoloTIE", QStringLiteral("Taxa de infiltração estável (mm/h):"),
-                           QRect(190, 44, 70, 21));
+    sbSolo = TControles::botaoAba(PnSolo, "sbSolo", QStringLiteral("Solo"), lugarBotaoAba, 5);
+    LblEdtSoloTIE = TControles::edicao(PnSolo, "LblEdtSoloTIE", QStringLiteral("Taxa de infiltração estável (mm/h):"),
+                                       QRect(190, 44, 70, 21));
     LblEdtSoloTIE->hide();
 }
 
 void TFEntdados::criaPainelImagem()
 {
-    RButtonSecaoTrapComum = opcao(PnDireita, "RButtonSecaoTrapComum", QStringLiteral("comum"), QRect(61, 92, 57, 17));
+    RButtonSecaoTrapComum =
+        TControles::opcao(PnDireita, "RButtonSecaoTrapComum", QStringLiteral("comum"), QRect(61, 92, 57, 17));
     RButtonSecaoTrapComum->setChecked(true);
     RButtonSecaoTrapComum->hide();
-    RButtonSecaoTrapComDegrau = opcao(PnDireita, "RButtonSecaoTrapComDegrau", QStringLiteral("com degrau"),
-                                      QRect(192, 92, 89, 17));
+    RButtonSecaoTrapComDegrau = TControles::opcao(PnDireita, "RButtonSecaoTrapComDegrau", QStringLiteral("com degrau"),
+                                                  QRect(192, 92, 89, 17));
     RButtonSecaoTrapComDegrau->hide();
     PnBordaImage = TControles::nomeia(new TMolduraImagem(PnDireita), "PnBordaImage");
     PnBordaImage->setGeometry(11, 20, 436, 319);
@@ -509,8 +433,7 @@ void TFEntdados::criaPaginaResultados()
     auto* pagina = TControles::nomeia(new QWidget, "CapacidadeDeArmazenamento");
     pagina->setProperty("HelpContext", 1);
     NotePaginas->addWidget(pagina);
-    PnResultados = painel(pagina, "PnResultados");
-    PnResultados->setGeometry(0, 0, larguraCliente, alturaCliente);
+    PnResultados = TControles::painel(pagina, "PnResultados", QRect(0, 0, larguraCliente, alturaCliente));
     QFrame* p = PnResultados;
     using TPosicao = TLabeledEdit::TPosicaoRotulo;
 
@@ -527,29 +450,31 @@ void TFEntdados::criaPaginaResultados()
     LblRAc->resize(80, LblRAc->height());
     LblRAcEstrada = TControles::rotulo(p, "LblRAcEstrada", QStringLiteral("-"), 180, 43);
     LblRAcEstrada->resize(50, LblRAcEstrada->height());
-    LblEdtRCotaCrista = resultado(p, "LblEdtRCotaCrista", QStringLiteral("Cota mais baixa da crista - CBC (m):"),
-                                  QRect(474, 43, 40, 21), TPosicao::lpLeft, pixelsJanela);
-    LblEdtRCotaBigode = resultado(p, "LblEdtRCotaBigode", QStringLiteral("Cota da extremidade - CE (m):"),
-                                  QRect(700, 43, 40, 21), TPosicao::lpLeft, pixelsJanela);
+    LblEdtRCotaCrista =
+        TControles::resultado(p, "LblEdtRCotaCrista", QStringLiteral("Cota mais baixa da crista - CBC (m):"),
+                              QRect(474, 43, 40, 21), TPosicao::lpLeft, fonteJanela(pixelsJanela));
+    LblEdtRCotaBigode = TControles::resultado(p, "LblEdtRCotaBigode", QStringLiteral("Cota da extremidade - CE (m):"),
+                                              QRect(700, 43, 40, 21), TPosicao::lpLeft, fonteJanela(pixelsJanela));
     Chart1 = TControles::nomeia(new TGrafico(p), "Chart1");
     Chart1->setGeometry(231, 66, 513, 377);
 
-    SGridResultadosAr = grade(p, "SGridResultadosAr", 2, 6, 1, 0, QRect(60, 74, 132, 152));
-    SGridRMedia = grade(p, "SGridRMedia", 2, 1, 0, 1, QRect(60, 232, 116, 28));
+    SGridResultadosAr = TControles::cria<TStringGrid>(p, "SGridResultadosAr", QRect(60, 74, 132, 152), 2, 6, 1, 0);
+    SGridRMedia = TControles::cria<TStringGrid>(p, "SGridRMedia", QRect(60, 232, 116, 28), 2, 1, 0, 1);
     for (TStringGrid* g : {SGridResultadosAr, SGridRMedia}) {
         g->setOptions({});
         g->setColWidths(0, 55);
         g->setColWidths(1, 55);
     }
 
-    LblEdtRVe = resultado(p, "LblEdtRVe", QStringLiteral("       Ve(m³)"), QRect(70, 301, 70, 24), TPosicao::lpAbove,
-                          pixelsResultados);
-    LblEdtRVn = resultado(p, "LblEdtRVn", QStringLiteral("       Vn(m³)"), QRect(155, 301, 70, 24), TPosicao::lpAbove,
-                          pixelsResultados);
-    LblEdtVeVn = resultado(p, "LblEdtVeVn", QStringLiteral("ER(%):"), QRect(70, 324, 155, 24), TPosicao::lpLeft,
-                           pixelsResultados);
-    LblEdtAvaliacao = resultado(p, "LblEdtAvaliacao", QStringLiteral("Avaliação:"), QRect(70, 347, 155, 24),
-                                TPosicao::lpLeft, pixelsResultados);
+    const QFont veredito = fonteJanela(pixelsResultados);
+    LblEdtRVe = TControles::resultado(p, "LblEdtRVe", QStringLiteral("       Ve(m³)"), QRect(70, 301, 70, 24),
+                                      TPosicao::lpAbove, veredito);
+    LblEdtRVn = TControles::resultado(p, "LblEdtRVn", QStringLiteral("       Vn(m³)"), QRect(155, 301, 70, 24),
+                                      TPosicao::lpAbove, veredito);
+    LblEdtVeVn = TControles::resultado(p, "LblEdtVeVn", QStringLiteral("ER(%):"), QRect(70, 324, 155, 24),
+                                       TPosicao::lpLeft, veredito);
+    LblEdtAvaliacao = TControles::resultado(p, "LblEdtAvaliacao", QStringLiteral("Avaliação:"), QRect(70, 347, 155, 24),
+                                            TPosicao::lpLeft, veredito);
     Label13 = TControles::rotulo(p, "Label13", QStringLiteral("Observação:"), 5, 382);
     MemObs = TControles::nomeia(new QPlainTextEdit(p), "MemObs");
     MemObs->setGeometry(70, 370, 155, 70);
@@ -567,9 +492,9 @@ void TFEntdados::criaPaginaResultados()
     LblMotivoSemAvaliacao->setPalette(grena);
     LblMotivoSemAvaliacao->hide();
 
-    Button2 = botao(p, "Button2", QStringLiteral("Gerar relatório"), QRect(498, 8, 80, 25));
-    Button3 = botao(p, "Button3", QStringLiteral("Ajuda"), QRect(579, 8, 80, 25));
-    Button1 = botao(p, "Button1", QStringLiteral("Voltar"), QRect(660, 8, 80, 25));
+    Button2 = TControles::botaoSemPadrao(p, "Button2", QStringLiteral("Gerar relatório"), QRect(498, 8, 80, 25));
+    Button3 = TControles::botaoSemPadrao(p, "Button3", QStringLiteral("Ajuda"), QRect(579, 8, 80, 25));
+    Button1 = TControles::botaoSemPadrao(p, "Button1", QStringLiteral("Voltar"), QRect(660, 8, 80, 25));
 }
 
 void TFEntdados::ligaEventos()
@@ -715,37 +640,18 @@ void TFEntdados::FormShow()
 
 void TFEntdados::preparaGrades()
 {
-    SGridCanalSecao->setColWidths(0, 20);
-    for (int c = 1; c < SGridCanalSecao->ColCount(); ++c)
-        SGridCanalSecao->setColWidths(c, 40);
-    SGridCanalSecao->resize(328, SGridCanalSecao->height());
-    SGridMira->setColWidths(0, 20);
-    for (int c = 1; c < SGridMira->ColCount(); ++c)
-        SGridMira->setColWidths(c, 41);
-    SGridMira->resize(209, SGridMira->height());
-    for (TStringGrid* g : {SGridCristaInicio, SGridCristaMeio, SGridCristaFim}) {
-        g->setColWidths(0, 20);
-        g->setColWidths(1, 60);
-        g->setColWidths(2, 60);
-    }
-    SGridCristaInicio->resize(146, SGridCristaInicio->height());
-    SGridCristaMeio->resize(163, SGridCristaMeio->height());
-    SGridCristaFim->resize(146, SGridCristaFim->height());
+    for (TGradeEntrada qual : gradesEntrada)
+        if (const std::optional<TLargurasGrade> larguras = TColunasEntrada::inicio(qual)) {
+            TStringGrid* g = gradeDeDados(qual);
+            for (int c = 0; c < static_cast<int>(larguras->colunas.size()); ++c)
+                g->setColWidths(c, larguras->colunas[static_cast<std::size_t>(c)]);
+            g->resize(larguras->largura, g->height());
+        }
 
     // Headers and row numbers as a new terrace has them, over whatever row counts the
     // grids have now.
-    for (int c = 0; c < static_cast<int>(std::size(cabecalhoCanal)); ++c)
-        SGridCanalSecao->setCells(c, 0, QString::fromUtf8(cabecalhoCanal[c]));
-    for (int r = 1; r < SGridCanalSecao->RowCount(); ++r)
-        SGridCanalSecao->setCells(0, r, QString::number(r));
-    for (int c = 0; c < static_cast<int>(std::size(cabecalhoMira)); ++c)
-        SGridMira->setCells(c, 0, QString::fromUtf8(cabecalhoMira[c]));
-    for (int r = 1; r < SGridMira->RowCount(); ++r)
-        SGridMira->setCells(0, r, QString::number(r));
-    SGridCristaInicio->setCells(0, 0, QStringLiteral("0"));
-    for (int r = 0; r < SGridCristaMeio->RowCount(); ++r)
-        SGridCristaMeio->setCells(0, r, QString::number(r + 1));
-    SGridCristaFim->setCells(0, 0, QStringLiteral("0"));
+    for (TGradeEntrada qual : gradesEntrada)
+        gradeDeDados(qual)->defineGrade(TLinhasEntrada::numeraInicio(qual, gradeDeDados(qual)->grade()));
 }
 
 // ---- The accordion --------------------------------------------------------------
@@ -786,20 +692,27 @@ void TFEntdados::ajustaPainelAba(int tag, bool abre)
                 !imagem.empty())
                 carregaImagem(q(imagem));
         }
-        if (tag == 2 && abre) {
-            RButtonSecaoTrapComDegrau->show();
-            RButtonSecaoTrapComum->show();
-            defineLarguraPnDireita(PnDireita->width() + 20);
-            mudaSecaoTrapezoidalClick();
-            TipoSecaoChange();
-        } else if (tag == 2) {
-            defineLarguraPnDireita(PnDireita->width() - 20);
-            TipoSecaoChange();
-            RButtonSecaoTrapComDegrau->hide();
-            RButtonSecaoTrapComum->hide();
-        }
+        ajustaCanal(TAbaCanal::mudanca(tag, abre));
     }
     ajustaPanelImage();
+}
+
+void TFEntdados::ajustaCanal(const TAbaCanal::TMudanca& mudanca)
+{
+    if (mudanca.mostraOpcoes) {
+        RButtonSecaoTrapComDegrau->show();
+        RButtonSecaoTrapComum->show();
+    }
+    if (mudanca.variacaoDireita != 0)
+        defineLarguraPnDireita(PnDireita->width() + mudanca.variacaoDireita);
+    if (mudanca.refazOpcao)
+        mudaSecaoTrapezoidalClick();
+    if (mudanca.refazTipoSecao)
+        TipoSecaoChange();
+    if (mudanca.escondeOpcoes) {
+        RButtonSecaoTrapComDegrau->hide();
+        RButtonSecaoTrapComum->hide();
+    }
 }
 
 void TFEntdados::soltaBotaoAba()
@@ -840,7 +753,7 @@ void TFEntdados::ajustaPanelImage()
 
 void TFEntdados::Image1MouseDown(Qt::MouseButton, int x, int y)
 {
-    if (sbPrecipitacao->isChecked() && x > 2 && x < 60 && y > 257 && y < 310)
+    if (sbPrecipitacao->isChecked() && TGeometriaEntrada::atalhoProgramaTerraco.contem(x, y))
         iniciaProgramaTerraco();
 }
 
@@ -985,21 +898,15 @@ void TFEntdados::iniciaInstalador()
 
 void TFEntdados::TipoSecaoChange()
 {
-    if (CBTipoSecao->currentIndex() == secaoTriangular) {
-        RButtonSecaoTrapComDegrau->hide();
-        RButtonSecaoTrapComum->hide();
-        for (int c = 1; c < SGridCanalSecao->ColCount(); ++c)
-            SGridCanalSecao->setColWidths(c, 56);
-        SGridCanalSecao->setColWidths(4, 0);
-        SGridCanalSecao->setColWidths(5, 0);
-    } else if (CBTipoSecao->currentIndex() == secaoTrapezoidal) {
-        RButtonSecaoTrapComDegrau->show();
-        RButtonSecaoTrapComum->show();
-        for (int c = 1; c < SGridCanalSecao->ColCount(); ++c)
-            SGridCanalSecao->setColWidths(c, 40);
+    const std::optional<TVistaTipoSecao> vista = TColunasEntrada::tipoSecao(CBTipoSecao->currentIndex());
+    if (vista) {
+        RButtonSecaoTrapComDegrau->setVisible(vista->opcoesTrapezio);
+        RButtonSecaoTrapComum->setVisible(vista->opcoesTrapezio);
+        for (int c = 1; c <= static_cast<int>(vista->larguras.size()); ++c)
+            SGridCanalSecao->setColWidths(c, vista->larguras[static_cast<std::size_t>(c - 1)]);
     }
     carregaImagemDaAba(2, TEscolhaImagemGuia::tipoSecao(CBTipoSecao->currentIndex()));
-    if (CBTipoSecao->currentIndex() == secaoTrapezoidal)
+    if (vista && vista->opcoesTrapezio)
         RButtonSecaoTrapComum->setChecked(true);
     ajustaPanelImage();
 }
@@ -1192,46 +1099,51 @@ void TFEntdados::criaMenuGrades()
     connect(Excluirlinha2, &QAction::triggered, this, &TFEntdados::Excluirlinha2Click);
 }
 
-TStringGrid* TFEntdados::gradeDaAbaAberta() const
+TStringGrid* TFEntdados::gradeDeDados(TGradeEntrada qual) const
 {
-    switch (abaAberta) {
-    case 2:
+    switch (qual) {
+    case TGradeEntrada::canal:
         return SGridCanalSecao;
-    case 3: {
-        const QString pagina = NoteAreaDeContribuicao->currentWidget()->objectName();
-        if (pagina == QStringLiteral("mira"))
-            return SGridMira;
-        return pagina == QStringLiteral("trena") ? SGridTrena : nullptr;
-    }
-    case 4:
+    case TGradeEntrada::mira:
+        return SGridMira;
+    case TGradeEntrada::trena:
+        return SGridTrena;
+    case TGradeEntrada::cristaInicio:
+        return SGridCristaInicio;
+    case TGradeEntrada::cristaMeio:
         return SGridCristaMeio;
-    default:
-        return nullptr;
+    case TGradeEntrada::cristaFim:
+        return SGridCristaFim;
     }
+    return nullptr;
 }
 
-// The sight grid numbers its rows under the header " V." whatever moved.
-void TFEntdados::numeraMira()
+std::optional<TGradeEntrada> TFEntdados::qualGrade(const TStringGrid* grade) const
 {
-    SGridMira->numeraLinhas(0);
-    SGridMira->setCells(0, 0, QStringLiteral(" V."));
+    for (TGradeEntrada qual : gradesEntrada)
+        if (gradeDeDados(qual) == grade)
+            return qual;
+    return std::nullopt;
+}
+
+std::optional<TGradeEntrada> TFEntdados::gradeAberta() const
+{
+    return TLinhasEntrada::gradeDaAba(abaAberta, s(NoteAreaDeContribuicao->currentWidget()->objectName()));
+}
+
+TStringGrid* TFEntdados::gradeDaAbaAberta() const
+{
+    const std::optional<TGradeEntrada> qual = gradeAberta();
+    return qual ? gradeDeDados(*qual) : nullptr;
 }
 
 // Rows that go take their texts with them and rows that come arrive empty, so "-" and
 // then "+" never bring old values back.
 void TFEntdados::adicionaLinhaClick()
 {
-    TStringGrid* grade = gradeDaAbaAberta();
-    if (!grade)
-        return;
-    grade->setRowCount(grade->RowCount() + 1);
-    if (grade == SGridCanalSecao) {
-        grade->numeraLinhas(0);
-        grade->setCells(0, 0, QStringLiteral(" S."));
-    } else if (grade == SGridMira) {
-        numeraMira();
-    } else if (grade == SGridCristaMeio) {
-        grade->numeraLinhas(1);
+    if (const std::optional<TGradeEntrada> qual = gradeAberta()) {
+        TStringGrid* grade = gradeDeDados(*qual);
+        grade->defineGrade(TLinhasEntrada::acrescentaLinha(*qual, grade->grade()));
     }
 }
 
@@ -1271,18 +1183,14 @@ void TFEntdados::InserirLinhaDepoisStringGrid(TStringGrid* grade)
 
 void TFEntdados::insereLinha(TStringGrid* grade, int linha)
 {
-    grade->setRowCount(grade->RowCount() + 1);
-    grade->desceLinhas(linha);
-    if (grade == SGridMira)
-        numeraMira();
+    if (const std::optional<TGradeEntrada> qual = qualGrade(grade))
+        grade->defineGrade(TLinhasEntrada::insereLinha(*qual, grade->grade(), linha));
 }
 
 void TFEntdados::RemoverLinhaStringGrid(TStringGrid* grade)
 {
-    grade->sobeLinhas(grade->Row());
-    grade->setRowCount(grade->RowCount() - 1);
-    if (grade == SGridMira)
-        numeraMira();
+    if (const std::optional<TGradeEntrada> qual = qualGrade(grade))
+        grade->defineGrade(TLinhasEntrada::excluiLinha(*qual, grade->grade(), grade->Row()));
 }
 
 // ---- The terrace's values -------------------------------------------------------

@@ -1,14 +1,17 @@
 #pragma once
 // The data-entry window: on its first page the terrace's values in an accordion of five
 // sections beside a guide picture, on its second the results of an evaluation.
+#include "app/nucleo/TAbaCanal.h"
 #include "app/nucleo/TAvaliacaoTerraco.h"
 #include "app/nucleo/TDadosTerraco.h"
+#include "app/nucleo/TGradeEntrada.h"
 #include "app/nucleo/TLeituraProjeto.h"
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -176,8 +179,11 @@ public:
 private:
     void criaMenuGrades();
     void ligaRegrasDeEntrada();
+    TStringGrid* gradeDeDados(TGradeEntrada qual) const;
     void insereLinha(TStringGrid* grade, int linha);
-    void numeraMira();
+    // The kind of one of this window's data grids.
+    std::optional<TGradeEntrada> qualGrade(const TStringGrid* grade) const;
+    std::optional<TGradeEntrada> gradeAberta() const;
 
 public:
     // Pages
@@ -305,6 +311,7 @@ private:
     void criaPaginaResultados();
     void ligaEventos();
     void alinhaAbas();
+    void ajustaCanal(const TAbaCanal::TMudanca& mudanca);
     void preparaGrades();
     void iniciaProgramaTerraco();
     void iniciaInstalador();

@@ -78,9 +78,7 @@ QLineEdit* TFIdentificacao::campo(const char* nome, const QString& rotulo, int t
 
 QPushButton* TFIdentificacao::botao(const char* nome, const QString& texto, int esquerda)
 {
-    QPushButton* novo = TControles::botao(this, nome, texto, QRect(esquerda, 259, 75, 25));
-    novo->setAutoDefault(false);
-    return novo;
+    return TControles::botaoSemPadrao(this, nome, texto, QRect(esquerda, 259, 75, 25));
 }
 
 TTextosIdentificacao TFIdentificacao::textos() const

@@ -61,13 +61,6 @@ QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, int x, int 
     return r;
 }
 
-QPushButton* botao(QWidget* pai, const char* nome, const QString& texto, const QRect& area)
-{
-    QPushButton* b = TControles::botao(pai, nome, texto, area);
-    b->setAutoDefault(false);
-    return b;
-}
-
 struct TTitulo {
     int esquerda;
     int topo;
@@ -263,8 +256,8 @@ void TFRelatorioAvaliacao::criaPagina()
     QPalette corTitulo = LTitulo->palette();
     corTitulo.setColor(QPalette::WindowText, azulCeu);
     LTitulo->setPalette(corTitulo);
-    Button1 = botao(Panel2, "Button1", QStringLiteral("Imprimir"), QRect(343, 0, 75, 25));
-    Button2 = botao(Panel2, "Button2", QStringLiteral("Fechar"), QRect(424, 0, 75, 25));
+    Button1 = TControles::botaoSemPadrao(Panel2, "Button1", QStringLiteral("Imprimir"), QRect(343, 0, 75, 25));
+    Button2 = TControles::botaoSemPadrao(Panel2, "Button2", QStringLiteral("Fechar"), QRect(424, 0, 75, 25));
     topo += alturaCabecalho;
 
     Splitter1 = TControles::painel(Panel1, "Splitter1", QRect(margem, topo, larguraConteudo, alturaRegua));

@@ -36,3 +36,10 @@ QFont TFontePadrao::estreita(int pixels, TFace face)
 {
     return comFamilias({nome(face), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")}, pixels);
 }
+
+QFont TFontePadrao::aba()
+{
+    QFont fonte = estreita(12, TFace::verdana);
+    fonte.setBold(true);
+    return fonte;
+}

@@ -84,13 +84,6 @@ public:
     TChamadorAtivacao& operator=(const TChamadorAtivacao&) = delete;
 };
 
-QFrame* painelElevado(QWidget* pai, const char* nome, const QRect& area)
-{
-    QFrame* p = TControles::painel(pai, nome, area);
-    p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    return p;
-}
-
 // A line of the crosshair: drawn, never in the way of the picture's mouse events.
 QFrame* eixo(QWidget* pai, const char* nome, const QRect& area)
 {
@@ -234,7 +227,7 @@ void TfrmFoConsulta::criaMenu()
 
 void TfrmFoConsulta::criaMapa(QWidget* area)
 {
-    Panel3 = painelElevado(area, "Panel3", QRect(0, 0, 457, 456));
+    Panel3 = TControles::painelEmRelevo(area, "Panel3", QRect(0, 0, 457, 456));
     defineContexto(Panel3, contextoMapaLocalidades);
     Notebook1 = TControles::nomeia(new QStackedWidget(Panel3), "Notebook1");
     Notebook1->setGeometry(3, 3, ladoMapa, ladoMapa);
@@ -284,7 +277,7 @@ void TfrmFoConsulta::criaListas(QWidget* area)
     legendaEstados->adjustSize();
     legendaEstados->move(qMin(466, Estados->x() - margemLegenda - legendaEstados->width()), 11);
 
-    Panel4 = painelElevado(area, "Panel4", QRect(463, 44, 278, 352));
+    Panel4 = TControles::painelEmRelevo(area, "Panel4", QRect(463, 44, 278, 352));
     TControles::rotulo(Panel4, "", QStringLiteral("Es&tações :"), 4, 6)->setBuddy(Estados);
     LBEstacao = lista(Panel4, "LBEstacao", QRect(4, 22, 269, 130), QStringLiteral("Estações"), contextoEstacoes);
 

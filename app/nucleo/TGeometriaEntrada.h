@@ -1,6 +1,7 @@
 #pragma once
 // The geometry of the data-entry window's page of values: the accordion's five sections
-// and their buttons in the left half, and the guide picture's frame in the right half.
+// and their buttons in the left half, and the guide picture's frame and spot in the right
+// half.
 #include "app/nucleo/TRetangulo.h"
 
 #include <array>
@@ -28,4 +29,8 @@ public:
         TRetangulo moldura;
     };
     static TImagem ajustaImagem(int larguraImagem, int alturaImagem, const TRetangulo& moldura, int larguraDireita);
+
+    // The spot of the rainfall section's picture, in its pixels, that a press while the
+    // section is open takes for the terrace program; the picture draws its button there.
+    static constexpr TRetangulo atalhoProgramaTerraco{3, 258, 57, 52};
 };

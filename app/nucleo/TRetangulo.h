@@ -6,5 +6,12 @@ struct TRetangulo {
     int largura = 0;
     int altura = 0;
 
+    // Whether pixel (px, py) lies inside: from (x, y) up to the pixels before x + largura
+    // and y + altura.
+    constexpr bool contem(int px, int py) const
+    {
+        return px >= x && px < x + largura && py >= y && py < y + altura;
+    }
+
     bool operator==(const TRetangulo&) const = default;
 };

@@ -1,5 +1,6 @@
 // The design rainfall, the soil, the terrace length and the crest profile.
 #include "tools/imagens_guia/ImagensGuia.h"
+#include "app/nucleo/TGeometriaEntrada.h"
 #include "tools/desenho/TDesenho.h"
 
 #include <QLinearGradient>
@@ -94,11 +95,13 @@ void curvasIdf(TDesenho& d, const QRectF& grafico)
     }
 }
 
-// The spot that opens the terrace program: a small button drawn on the picture.
+// The spot that opens the terrace program: a small button drawn on the picture, inside
+// the spot that takes the press, its outline included.
 void atalhoQuelvo(TDesenho& d)
 {
     QPainter& p = d.p();
-    const QRectF botao(4, 259, 54, 49);
+    const TRetangulo& atalho = TGeometriaEntrada::atalhoProgramaTerraco;
+    const QRectF botao = QRectF(atalho.x, atalho.y, atalho.largura, atalho.altura).adjusted(1, 1, -2, -2);
     QLinearGradient degrade(botao.topLeft(), botao.bottomLeft());
     degrade.setColorAt(0, QColor(232, 241, 252));
     degrade.setColorAt(1, QColor(184, 208, 238));

@@ -1,5 +1,6 @@
 #include "tests/app/janelas/NomesImagensGuia.h"
 #include "app/TImagensGuia.h"
+#include "app/nucleo/TGeometriaEntrada.h"
 
 #include <QFile>
 #include <QImage>
@@ -51,13 +52,20 @@ TEST(ImagensGuia, TamanhosCabemNoPainelDaSuaSecao)
 TEST(ImagensGuia, PrecipitacaoTemOAtalhoDoProgramaDeTerracos)
 {
     const QImage imagem = abre("Precipitacao");
+    const TRetangulo& atalho = TGeometriaEntrada::atalhoProgramaTerraco;
     int pintados = 0;
     int total = 0;
-    for (int y = 258; y <= 309; ++y)
-        for (int x = 3; x <= 59; ++x, ++total)
+    for (int y = atalho.y; y < atalho.y + atalho.altura; ++y)
+        for (int x = atalho.x; x < atalho.x + atalho.largura; ++x, ++total)
             pintados += imagem.pixelColor(x, y) != QColor(Qt::white);
     EXPECT_GT(pintados, total * 8 / 10);
-    // The spot stands apart from the white around it.
+    // The spot stands apart from the white around it, and the button stays inside it.
     EXPECT_EQ(imagem.pixelColor(1, 300), QColor(Qt::white));
     EXPECT_EQ(imagem.pixelColor(64, 300), QColor(Qt::white));
+    for (int y = atalho.y - 1; y <= atalho.y + atalho.altura; ++y)
+        for (int x : {atalho.x - 1, atalho.x + atalho.largura})
+            EXPECT_EQ(imagem.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+    for (int x = atalho.x - 1; x <= atalho.x + atalho.largura; ++x)
+        for (int y : {atalho.y - 1, atalho.y + atalho.altura})
+            EXPECT_EQ(imagem.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
 }

@@ -71,3 +71,16 @@ TEST(TGeometriaEntrada, MolduraDaImagem)
         EXPECT_EQ(r.moldura, (TRetangulo{11, topo, largura + 6, altura + 6}));
     }
 }
+
+// The spot of the rainfall picture that starts the terrace program: X 3 to 59, Y 258 to 309.
+TEST(TGeometriaEntrada, AtalhoDoProgramaDeTerracos)
+{
+    const struct {
+        int x, y;
+        bool dentro;
+    } casos[] = {{3, 258, true},   {59, 309, true},  {30, 280, true},  {59, 258, true},   {3, 309, true},
+                 {2, 258, false},  {60, 258, false}, {3, 257, false},  {3, 310, false},   {100, 100, false},
+                 {60, 310, false}, {2, 257, false}};
+    for (const auto& [x, y, dentro] : casos)
+        EXPECT_EQ(TGeometriaEntrada::atalhoProgramaTerraco.contem(x, y), dentro) << x << "," << y;
+}
