@@ -28,6 +28,7 @@
 #include "plataforma/TRadioGroup.h"
 #include "plataforma/TextoQt.h"
 #include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "plataforma/nucleo/ContextoAjuda.h"
 #include "plataforma/nucleo/TPastaPrograma.h"
 #include "rainfall_equations/FoConsulta.h"
 #include "rainfall_equations/Nimbra21Comp.h"
@@ -66,8 +67,9 @@ constexpr int larguraCliente = 744;
 constexpr int alturaCliente = 471;
 
 // Help context of "Ajuda" by the section button clicked last.
-constexpr std::array<std::uint32_t, 5> contextosAba{10018, 10017, 10014, 10016, 10019};
-constexpr std::uint32_t contextoResultados = 10015;
+constexpr std::array<std::uint32_t, 5> contextosAba{ContextoAjuda::precipitacao, ContextoAjuda::canal,
+                                                   ContextoAjuda::areaDeContribuicao, ContextoAjuda::perfilDaCrista,
+                                                   ContextoAjuda::solo};
 
 #ifdef Q_OS_WIN
 const QString programaTerraco = QStringLiteral("Quelvo.exe");
@@ -225,7 +227,7 @@ QMdiSubWindow* TFEntdados::mostraNaArea(QMdiArea* area, TFEntdados* janela)
 void TFEntdados::criaPaginaEntrada()
 {
     auto* pagina = TControles::nomeia(new QWidget, "EntradaDeDados");
-    pagina->setProperty("HelpContext", 0);
+    pagina->setProperty("HelpContext", ContextoAjuda::nenhum);
     NotePaginas->addWidget(pagina);
     PnEntradaDeDados =
         TControles::painel(pagina, "PnEntradaDeDados", QRect(0, 0, larguraCliente, alturaCliente));
@@ -272,11 +274,11 @@ void TFEntdados::criaSecaoPrecipitacao()
     LblLatitude = TControles::rotulo(p, "LblLatitude", QStringLiteral("Latitude:"), 10, 128);
     meLatitude = TControles::nomeia(new TMaskEdit(p), "meLatitude");
     meLatitude->setGeometry(55, 125, 69, 21);
-    meLatitude->setProperty("HelpContext", 32);
+    meLatitude->setProperty("HelpContext", ContextoAjuda::coordenadas);
     LblLongitude = TControles::rotulo(p, "LblLongitude", QStringLiteral("Longitude:"), 140, 128);
     MELongitude = TControles::nomeia(new TMaskEdit(p), "MELongitude");
     MELongitude->setGeometry(197, 125, 69, 21);
-    MELongitude->setProperty("HelpContext", 32);
+    MELongitude->setProperty("HelpContext", ContextoAjuda::coordenadas);
 
     setTabOrder(LblEdtTr, LblEdtK);
     setTabOrder(LblEdtK, LblEdtB);
@@ -337,7 +339,7 @@ void TFEntdados::criaSecaoAreaDeContribuicao()
     PnAreaContribucaoMira = TControles::painel(mira, "PnAreaContribucaoMira", QRect(0, 0, 210, 178));
     SGridMira = TControles::cria<TStringGrid>(PnAreaContribucaoMira, "SGridMira", QRect(0, 0, 210, 178), 5, 12, 1, 1);
     auto* trena = TControles::nomeia(new QWidget, "trena");
-    trena->setProperty("HelpContext", 1);
+    trena->setProperty("HelpContext", ContextoAjuda::glossario);
     NoteAreaDeContribuicao->addWidget(trena);
     PnAreaContribucaoTrena = TControles::painel(trena, "PnAreaContribucaoTrena", QRect(0, 0, 210, 178));
     TControles::rotulo(PnAreaContribucaoTrena, "", QStringLiteral("Distância entre"), 15, 0);
@@ -431,7 +433,7 @@ void TFEntdados::criaPainelImagem()
 void TFEntdados::criaPaginaResultados()
 {
     auto* pagina = TControles::nomeia(new QWidget, "CapacidadeDeArmazenamento");
-    pagina->setProperty("HelpContext", 1);
+    pagina->setProperty("HelpContext", ContextoAjuda::glossario);
     NotePaginas->addWidget(pagina);
     PnResultados = TControles::painel(pagina, "PnResultados", QRect(0, 0, larguraCliente, alturaCliente));
     QFrame* p = PnResultados;
@@ -826,7 +828,7 @@ void TFEntdados::ajudaClick()
 
 void TFEntdados::ajudaRelatorioClick()
 {
-    TAjudaAplicacao::HelpContext(contextoResultados);
+    TAjudaAplicacao::HelpContext(ContextoAjuda::resultados);
 }
 
 void TFEntdados::voltarClick()

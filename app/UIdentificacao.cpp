@@ -6,6 +6,7 @@
 #include "plataforma/TAplicacao.h"
 #include "plataforma/TControles.h"
 #include "plataforma/TFontePadrao.h"
+#include "plataforma/nucleo/ContextoAjuda.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -149,5 +150,5 @@ void TFIdentificacao::CancelarClick()
 
 void TFIdentificacao::ajudaClick()
 {
-    TAjudaAplicacao::HelpContext(10025);
+    TAjudaAplicacao::HelpContext(ContextoAjuda::identificacao);
 }

@@ -18,6 +18,7 @@
 #include "plataforma/TMarcaArranque.h"
 #include "plataforma/TNavegador.h"
 #include "plataforma/TextoQt.h"
+#include "plataforma/nucleo/ContextoAjuda.h"
 #include "plataforma/nucleo/TPastaPrograma.h"
 
 #include <QApplication>
@@ -46,9 +47,6 @@ using TextoQt::q;
 using TextoQt::s;
 
 namespace {
-
-constexpr std::uint32_t contextoConteudo = 10031;
-constexpr std::uint32_t contextoComoUsar = 10043;
 
 const QString mensagemSemControle = QStringLiteral("O arquivo de ajuda provalvemente não está instalado");
 const QString filtroAbrir = QStringLiteral("Arquivo do texto|*.txt");
@@ -401,23 +399,23 @@ void TFPrincipal::Timer1Timer()
 void TFPrincipal::Action1Execute()
 {
     const std::uint32_t contexto = TAjudaAplicacao::contextoDoControle(QApplication::focusWidget());
-    TAjudaAplicacao::HelpContext(contexto != 0 ? contexto : contextoConteudo);
+    TAjudaAplicacao::HelpContext(contexto != ContextoAjuda::nenhum ? contexto : ContextoAjuda::conteudo);
 }
 
 void TFPrincipal::AjudaClick(QObject* Sender)
 {
     if (qobject_cast<QToolButton*>(Sender) != nullptr) {
-        TAjudaAplicacao::HelpContext(contextoConteudo);
+        TAjudaAplicacao::HelpContext(ContextoAjuda::conteudo);
         return;
     }
     if (qobject_cast<QAction*>(Sender) == nullptr)
         return;
     switch (tag(Sender)) {
     case 1:
-        TAjudaAplicacao::HelpContext(contextoConteudo);
+        TAjudaAplicacao::HelpContext(ContextoAjuda::conteudo);
         break;
     case 2:
-        TAjudaAplicacao::HelpContext(contextoComoUsar);
+        TAjudaAplicacao::HelpContext(ContextoAjuda::comoUsarAjuda);
         break;
     case 3:
         mostraFInicial();
@@ -463,7 +461,7 @@ bool TFPrincipal::chamarAjudaHtml(std::uint16_t comando, std::uint32_t dados, bo
 {
     if (comando != HELP_CONTEXT && comando != HELP_CONTEXTPOPUP && comando != HELP_FINDER)
         return true;
-    const std::uint32_t contexto = comando == HELP_FINDER ? contextoConteudo : dados;
+    const std::uint32_t contexto = comando == HELP_FINDER ? ContextoAjuda::conteudo : dados;
     HHLoadControl();
     chamarAjuda = false;
     if (HHProc == nullptr) {
