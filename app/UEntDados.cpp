@@ -2,7 +2,6 @@
 
 #include "app/TFiltroTextoProjeto.h"
 #include "app/TImagensGuia.h"
-#include "app/URelatorioAvaliacao.h"
 #include "app/instalador/nucleo/TInstaladorArquivosComuns.h"
 #include "app/nucleo/RegrasEntrada.h"
 #include "app/nucleo/TAbaCanal.h"
@@ -842,13 +841,28 @@ void TFEntdados::BttCancelaClick()
     emit pedidoFecharProjeto();
 }
 
-// An earlier report is forgotten, not closed. This window owns the new one, so the
-// report goes if the window does.
 void TFEntdados::Button2Click()
 {
-    auto* relatorio = new TFRelatorioAvaliacao(this);
-    FRelatorioAvaliacao = relatorio;
-    relatorio->exec();
+    emit pedidoRelatorio();
+}
+
+TResultadoAvaliacao TFEntdados::resultadoNaTela() const
+{
+    TResultadoAvaliacao r;
+    r.LblRLES = s(LblRLES->text());
+    r.LblRLESestrada = s(LblRLESestrada->text());
+    r.LblRAc = s(LblRAc->text());
+    r.LblRAcEstrada = s(LblRAcEstrada->text());
+    r.LblEdtRCotaCrista = s(LblEdtRCotaCrista->text());
+    r.LblEdtRCotaBigode = s(LblEdtRCotaBigode->text());
+    r.LblEdtRVe = s(LblEdtRVe->text());
+    r.LblEdtRVn = s(LblEdtRVn->text());
+    r.LblEdtVeVn = s(LblEdtVeVn->text());
+    r.LblEdtAvaliacao = s(LblEdtAvaliacao->text());
+    r.MemObs = s(MemObs->toPlainText());
+    r.MemObsTag = MemObs->property("Tag").toInt();
+    r.LblMotivoSemAvaliacao = s(LblMotivoSemAvaliacao->text());
+    return r;
 }
 
 // ---- The rainfall-equation lookup ----------------------------------------------

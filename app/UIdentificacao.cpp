@@ -1,7 +1,6 @@
 #include "app/UIdentificacao.h"
 
 #include "app/TFiltroTextoProjeto.h"
-#include "app/UnitMorlin.h"
 #include "plataforma/TAjudaAplicacao.h"
 #include "plataforma/TAplicacao.h"
 #include "plataforma/TControles.h"
@@ -132,20 +131,15 @@ void TFIdentificacao::keyPressEvent(QKeyEvent* evento)
     }
 }
 
-// A project gets its data entry from the first "Ok"; a later one only edits the texts,
-// so the values typed into the data entry are never thrown away.
 void TFIdentificacao::OKClick()
 {
-    if (!FPrincipal->temEntradaDeDados())
-        FPrincipal->iniciaEntradaDeDados();
-    close();
+    emit confirmada();
 }
 
 void TFIdentificacao::CancelarClick()
 {
     close();
-    if (!FPrincipal->temEntradaDeDados())
-        FPrincipal->aplicaEvento(TEstadoComandos::TEvento::identificacaoCancelada);
+    emit cancelada();
 }
 
 void TFIdentificacao::ajudaClick()

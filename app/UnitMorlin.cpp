@@ -39,6 +39,7 @@
 #include <QToolButton>
 
 #include <iterator>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -563,12 +564,51 @@ void TFPrincipal::descartaJanelasDoProjeto()
     aplicaEvento(TEstadoComandos::TEvento::janelasDescartadas);
 }
 
+// The windows on demand read the project's identification from its dialog, when there is
+// one, and tell their events of the project here.
+TLigacoesProjeto TFPrincipal::ligacoesProjeto()
+{
+    TLigacoesProjeto ligacoes;
+    ligacoes.contexto = this;
+    ligacoes.identificacao = []() -> std::optional<TTextosIdentificacao> {
+        if (!FIdentificacao)
+            return std::nullopt;
+        return FIdentificacao->textos();
+    };
+    ligacoes.aoPedirFechar = [this] { FecharProjetoClick(); };
+    ligacoes.aoConcluirAvaliacao = [this] { aplicaEvento(TEstadoComandos::TEvento::avaliacaoConcluida); };
+    ligacoes.aoFecharRelatorio = [this] { aplicaEvento(TEstadoComandos::TEvento::relatorioFechado); };
+    return ligacoes;
+}
+
 void TFPrincipal::iniciaEntradaDeDados()
 {
-    TFEntdados* entrada = TJanelasSobDemanda::carrega().criaEntradaDeDados(
-        this, [this] { FecharProjetoClick(); }, [this] { aplicaEvento(TEstadoComandos::TEvento::avaliacaoConcluida); });
+    TFEntdados* entrada = TJanelasSobDemanda::carrega().criaEntradaDeDados(ligacoesProjeto());
     mostraJanelaFilha(entrada);
     aplicaEvento(TEstadoComandos::TEvento::entradaIniciada);
+}
+
+void TFPrincipal::criaIdentificacao()
+{
+    auto* dialogo = new TFIdentificacao(this);
+    TAplicacao::liga(dialogo, &TFIdentificacao::confirmada, this, [this, dialogo] { identificacaoConfirmada(dialogo); });
+    TAplicacao::liga(dialogo, &TFIdentificacao::cancelada, this, [this] { identificacaoCancelada(); });
+    FIdentificacao = dialogo;
+}
+
+// A project gets its data entry from the first "Ok"; a later one only edits the texts,
+// so the values typed into the data entry are never thrown away.
+void TFPrincipal::identificacaoConfirmada(TFIdentificacao* dialogo)
+{
+    if (!temEntradaDeDados())
+        iniciaEntradaDeDados();
+    dialogo->close();
+}
+
+void TFPrincipal::identificacaoCancelada()
+{
+    if (!temEntradaDeDados())
+        aplicaEvento(TEstadoComandos::TEvento::identificacaoCancelada);
 }
 
 void TFPrincipal::NovoClick()
@@ -577,7 +617,7 @@ void TFPrincipal::NovoClick()
         return;
     descartaJanelasDoProjeto();
     dadosGravados_ = TDadosTerraco();
-    FIdentificacao = new TFIdentificacao(this);
+    criaIdentificacao();
     TJanelaAtiva::mostra(FIdentificacao);
     aplicaEvento(TEstadoComandos::TEvento::novo);
     // A new project has no file yet: nothing may save it over the file of the one before.
@@ -699,7 +739,7 @@ void TFPrincipal::AbrirArquivoTxt(const QString& nome)
     // Windows that cannot be loaded leave the project in hand as it is.
     TJanelasSobDemanda& janelas = TJanelasSobDemanda::carrega();
     descartaJanelasDoProjeto();
-    FIdentificacao = new TFIdentificacao(this);
+    criaIdentificacao();
     FIdentificacao->defineTextos(leitura.dados.identificacao);
     iniciaEntradaDeDados();
     janelas.aplicaLeitura(leitura);
@@ -714,7 +754,7 @@ void TFPrincipal::AbrirArquivoTxt(const QString& nome)
 void TFPrincipal::chamarFIdentificacaoClick()
 {
     if (!FIdentificacao)
-        FIdentificacao = new TFIdentificacao(this);
+        criaIdentificacao();
     TJanelaAtiva::mostra(FIdentificacao);
 }
 
@@ -741,7 +781,7 @@ void TFPrincipal::cadernetaDeCampoClick()
 
 void TFPrincipal::RelatorioDeAvaliacaoClick()
 {
-    TJanelasSobDemanda::carrega().abreRelatorioAvaliacao(this);
+    TJanelasSobDemanda::carrega().abreRelatorioAvaliacao(this, ligacoesProjeto());
 }
 
 void TFPrincipal::substituiInicio(const QString& pasta, std::function<bool()> controlePresente)

@@ -7,6 +7,7 @@
 #include "plataforma/nucleo/TPastaPrograma.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -307,6 +308,11 @@ TEST_F(TFEntdadosTest, BotoesDasPaginas)
     EXPECT_TRUE(j.isVisible());
     EXPECT_EQ(j.Button2->text(), QStringLiteral("Gerar relatório"));
     EXPECT_TRUE(j.Button2->isEnabled());
+    // The report is its owner's to make.
+    QSignalSpy relatorio(&j, &TFEntdados::pedidoRelatorio);
+    j.Button2->click();
+    EXPECT_EQ(relatorio.count(), 1);
+    EXPECT_TRUE(j.findChildren<QDialog*>().isEmpty());
     EXPECT_EQ(j.BttCalcula->text(), QStringLiteral("Calcular"));
 }
 
