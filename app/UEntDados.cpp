@@ -213,7 +213,8 @@ QMdiSubWindow* TFEntdados::mostraNaArea(QMdiArea* area, TFEntdados* janela)
     QMdiSubWindow* subjanela = area->addSubWindow(janela, flagsSubjanela());
     subjanela->setAttribute(Qt::WA_DeleteOnClose);
     subjanela->setFixedSize(subjanela->sizeHint());
-    // The frame goes with the window however the window is closed.
+    // The frame goes with the window however the window is closed. Qt's own slot: no
+    // command of ours runs, so there is nothing to guard.
     connect(janela, &QObject::destroyed, subjanela, &QWidget::close);
     subjanela->show();
     // The keyboard starts on the return period, the first edit of the open section.
@@ -502,26 +503,26 @@ void TFEntdados::ligaEventos()
 {
     for (int tag = 1; tag <= 5; ++tag) {
         QToolButton* b = botaoDaAba(tag);
-        connect(b, &QToolButton::clicked, this, [this, b] { abaEntradaDadosClick(b); });
+        TAplicacao::liga(b, &QToolButton::clicked, this, [this, b] { abaEntradaDadosClick(b); });
     }
-    connect(BttCalcula, &QPushButton::clicked, this, &TFEntdados::BttCalculaClick);
-    connect(BttAjuda, &QPushButton::clicked, this, &TFEntdados::ajudaClick);
-    connect(BttCancela, &QPushButton::clicked, this, &TFEntdados::BttCancelaClick);
-    connect(Button1, &QPushButton::clicked, this, &TFEntdados::voltarClick);
+    TAplicacao::liga(BttCalcula, &QPushButton::clicked, this, [this] { BttCalculaClick(); });
+    TAplicacao::liga(BttAjuda, &QPushButton::clicked, this, [this] { ajudaClick(); });
+    TAplicacao::liga(BttCancela, &QPushButton::clicked, this, [this] { BttCancelaClick(); });
+    TAplicacao::liga(Button1, &QPushButton::clicked, this, [this] { voltarClick(); });
     TAplicacao::liga(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     TAplicacao::liga(BttConsulta, &QPushButton::clicked, this, [this] { chamaNimbra(); });
-    connect(Button3, &QPushButton::clicked, this, &TFEntdados::ajudaRelatorioClick);
-    connect(CBTipoSecao, &QComboBox::activated, this, &TFEntdados::TipoSecaoChange);
+    TAplicacao::liga(Button3, &QPushButton::clicked, this, [this] { ajudaRelatorioClick(); });
+    TAplicacao::liga(CBTipoSecao, &QComboBox::activated, this, [this] { TipoSecaoChange(); });
     // The option switches run when a button becomes checked, not when a checked one is
     // clicked again.
     for (QRadioButton* o : {RButtonSecaoTrapComum, RButtonSecaoTrapComDegrau})
-        connect(o, &QRadioButton::toggled, this, [this](bool marcado) {
+        TAplicacao::liga(o, &QRadioButton::toggled, this, [this](bool marcado) {
             if (marcado)
                 mudaSecaoTrapezoidalClick();
         });
-    connect(RadioGTipoDeLevantamento, &TRadioGroup::Click, this, &TFEntdados::TipoLevantamentoClick);
+    TAplicacao::liga(RadioGTipoDeLevantamento, &TRadioGroup::Click, this, [this] { TipoLevantamentoClick(); });
     for (QRadioButton* o : {RadioButtonNaoContribui, RadioButtonContribui})
-        connect(o, &QRadioButton::toggled, this, [this](bool marcado) {
+        TAplicacao::liga(o, &QRadioButton::toggled, this, [this](bool marcado) {
             if (marcado)
                 AreaContribuicaoEstradaClick();
         });
@@ -1002,23 +1003,28 @@ void TFEntdados::ligaRegrasDeEntrada()
         });
     }
     for (TStringGrid* g : {SGridCristaInicio, SGridCristaMeio, SGridCristaFim}) {
-        connect(g, &TStringGrid::SelectCell, this, [this, g](int coluna, int) { SgridCristaSelectCell(g, coluna); });
+        TAplicacao::liga(g, &TStringGrid::SelectCell, this,
+                         [this, g](int coluna) { SgridCristaSelectCell(g, coluna); });
+        // Not under the guard: it runs inside the grid's painting, where a message box must
+        // not open, and it only draws.
         connect(g, &TStringGrid::DrawCell, this, [this, g](int coluna, int linha, const QRect& area, QPainter* canvas) {
             SGridCristaDrawCell(g, coluna, linha, area, canvas);
         });
-        connect(g, &QAbstractItemView::clicked, this, [this, g] { SGridCristaInicioClick(g); });
+        TAplicacao::liga(g, &QAbstractItemView::clicked, this, [this, g] { SGridCristaInicioClick(g); });
     }
-    connect(SGridCanalSecao, &TStringGrid::SelectCell, this, [this](int coluna, int) { SgridCanalSelectCell(coluna); });
-    connect(SGridMira, &TStringGrid::SelectCell, this,
-            [this](int coluna, int) { SgridAreaContribuicaoSelectCell(coluna); });
+    TAplicacao::liga(SGridCanalSecao, &TStringGrid::SelectCell, this,
+                     [this](int coluna) { SgridCanalSelectCell(coluna); });
+    TAplicacao::liga(SGridMira, &TStringGrid::SelectCell, this,
+                     [this](int coluna) { SgridAreaContribuicaoSelectCell(coluna); });
     for (TStringGrid* g : {SGridCanalSecao, SGridMira, SGridTrena, SGridCristaMeio}) {
-        connect(g, &TStringGrid::MouseDown, this, &TFEntdados::SgridMiraMouseDown);
+        TAplicacao::liga(g, &TStringGrid::MouseDown, this,
+                         [this](Qt::MouseButton botao) { SgridMiraMouseDown(botao); });
         g->setPopupMenu(PopupMenuGridMira);
     }
     for (QToolButton* b : {SpeedButton1, SpeedButton3, SpeedButton5})
-        connect(b, &QToolButton::clicked, this, &TFEntdados::adicionaLinhaClick);
+        TAplicacao::liga(b, &QToolButton::clicked, this, [this] { adicionaLinhaClick(); });
     for (QToolButton* b : {SpeedButton2, SpeedButton4, SpeedButton6})
-        connect(b, &QToolButton::clicked, this, &TFEntdados::removeLinhaClick);
+        TAplicacao::liga(b, &QToolButton::clicked, this, [this] { removeLinhaClick(); });
 }
 
 void TFEntdados::apenasDouble(QObject* sender, QChar& key)
@@ -1110,9 +1116,9 @@ void TFEntdados::criaMenuGrades()
     Inserirlinhadepois1 =
         TControles::nomeia(PopupMenuGridMira->addAction(QStringLiteral("Inserir linha depois")), "Inserirlinhadepois1");
     Excluirlinha2 = TControles::nomeia(PopupMenuGridMira->addAction(QStringLiteral("Excluir linha")), "Excluirlinha2");
-    connect(Excluirlinha1, &QAction::triggered, this, &TFEntdados::InserirLinhaAntesSgridMira);
-    connect(Inserirlinhadepois1, &QAction::triggered, this, &TFEntdados::InserirLinhaDepoisSGridMira);
-    connect(Excluirlinha2, &QAction::triggered, this, &TFEntdados::Excluirlinha2Click);
+    TAplicacao::liga(Excluirlinha1, &QAction::triggered, this, [this] { InserirLinhaAntesSgridMira(); });
+    TAplicacao::liga(Inserirlinhadepois1, &QAction::triggered, this, [this] { InserirLinhaDepoisSGridMira(); });
+    TAplicacao::liga(Excluirlinha2, &QAction::triggered, this, [this] { Excluirlinha2Click(); });
 }
 
 TStringGrid* TFEntdados::gradeDeDados(TGradeEntrada qual) const

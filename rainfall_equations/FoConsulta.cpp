@@ -356,18 +356,14 @@ void TfrmFoConsulta::ligaEventos()
     TAplicacao::liga(LBEstacao, &TListBox::Click, this, [this] { LBEstacaoClick(); });
     TAplicacao::liga(LBLocalidade, &TListBox::Click, this, [this] { LBLocalidadeClick(); });
     TAplicacao::liga(Calculalalo, &QPushButton::clicked, this, [this] { CalculalaloClick(); });
-    connect(EstadoBMP, &TImagem::MouseMove, this, [this](Qt::KeyboardModifiers, int X, int Y) {
-        TAplicacao::executa([&] { EstadoBMPMouseMove(X, Y); });
-    });
-    connect(EstadoBMP, &TImagem::MouseUp, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
-        TAplicacao::executa([&] { EstadoBMPMouseUp(X, Y); });
-    });
-    connect(BrasilBMP, &TImagem::MouseMove, this, [this](Qt::KeyboardModifiers, int X, int Y) {
-        TAplicacao::executa([&] { BrasilBMPMouseMove(X, Y); });
-    });
-    connect(BrasilBMP, &TImagem::MouseUp, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
-        TAplicacao::executa([&] { BrasilBMPMouseUp(X, Y); });
-    });
+    TAplicacao::liga(EstadoBMP, &TImagem::MouseMove, this,
+                     [this](Qt::KeyboardModifiers, int X, int Y) { EstadoBMPMouseMove(X, Y); });
+    TAplicacao::liga(EstadoBMP, &TImagem::MouseUp, this,
+                     [this](Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) { EstadoBMPMouseUp(X, Y); });
+    TAplicacao::liga(BrasilBMP, &TImagem::MouseMove, this,
+                     [this](Qt::KeyboardModifiers, int X, int Y) { BrasilBMPMouseMove(X, Y); });
+    TAplicacao::liga(BrasilBMP, &TImagem::MouseUp, this,
+                     [this](Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) { BrasilBMPMouseUp(X, Y); });
     TAplicacao::liga(MapadoBrasil1, &QAction::triggered, this, [this] { MapadoBrasil1Click(); });
     TAplicacao::liga(Autor, &QPushButton::clicked, this, [this] { AutorClick(); });
     TAplicacao::liga(BtnRelat, &QPushButton::clicked, this, [this] { BtnRelatClick(); });
@@ -376,10 +372,10 @@ void TfrmFoConsulta::ligaEventos()
     teclas->instala(PrecLaAux);
     teclas->instala(PrecLoAux);
     // After the focus has moved: the message box must not open inside the focus change.
-    connect(PrecLaAux, &TMaskEdit::Saida, this, [this] { coordenadaDeixada(PrecLaAux, "Latitude"); },
-            Qt::QueuedConnection);
-    connect(PrecLoAux, &TMaskEdit::Saida, this, [this] { coordenadaDeixada(PrecLoAux, "Longitude"); },
-            Qt::QueuedConnection);
+    TAplicacao::liga(PrecLaAux, &TMaskEdit::Saida, this, [this] { coordenadaDeixada(PrecLaAux, "Latitude"); },
+                     Qt::QueuedConnection);
+    TAplicacao::liga(PrecLoAux, &TMaskEdit::Saida, this, [this] { coordenadaDeixada(PrecLoAux, "Longitude"); },
+                     Qt::QueuedConnection);
 
     TAplicacao::liga(BtnOk, &QPushButton::clicked, this, [this] { BtnOkClick(); });
     TAplicacao::liga(BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });

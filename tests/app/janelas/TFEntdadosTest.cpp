@@ -4,6 +4,7 @@
 #include "plataforma/TLabeledEdit.h"
 #include "plataforma/TMaskEdit.h"
 #include "plataforma/TRadioGroup.h"
+#include "plataforma/nucleo/Excecoes.h"
 #include "plataforma/nucleo/TPastaPrograma.h"
 
 #include <QComboBox>
@@ -290,6 +291,19 @@ TEST_F(TFEntdadosTest, AjudaPelaSecaoClicadaPorUltimo)
     EXPECT_EQ(j.NoteAreaDeContribuicao->widget(1)->objectName(), QStringLiteral("trena"));
     EXPECT_EQ(j.NoteAreaDeContribuicao->widget(1)->property("HelpContext").toInt(), 1);
     EXPECT_EQ(j.NotePaginas->widget(1)->property("HelpContext").toInt(), 1);
+}
+
+// The window's commands run under the application's guard: a help request that fails
+// shows its message, whichever "Ajuda" asked for it.
+TEST_F(TFEntdadosTest, AjudaQueFalhaMostraSuaMensagem)
+{
+    TFEntdados& j = mostra();
+    TAjudaAplicacao::defineManipulador([](std::uint16_t, std::uint32_t contexto, bool&) -> bool {
+        throw EInOutError("A ajuda " + std::to_string(contexto) + " não abriu.");
+    });
+    j.BttAjuda->click();
+    j.Button3->click();
+    EXPECT_EQ(mensagens, (QStringList{"A ajuda 10018 não abriu.", "A ajuda 10015 não abriu."}));
 }
 
 TEST_F(TFEntdadosTest, BotoesDasPaginas)
