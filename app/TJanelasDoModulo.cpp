@@ -1,4 +1,6 @@
-// The windows of the module behind TJanelasSobDemanda, and its entry point.
+// The windows of the module behind TJanelasSobDemanda, and its entry point. Here the
+// project's owner creates those windows, connects them and forgets them, and makes the
+// page of every evaluation report.
 #include "app/TJanelasSobDemanda.h"
 
 #include "app/UCadernetaDeCampo.h"
@@ -12,21 +14,55 @@
 #include <QPrinter>
 #include <QStackedWidget>
 
-#include <utility>
+#include <optional>
 
 namespace {
+
+// The identification the owner hands in, and what the project's data entry shows now.
+TPaginaRelatorio paginaDoProjeto(const TLigacoesProjeto& ligacoes)
+{
+    TPaginaRelatorio pagina;
+    if (const std::optional<TTextosIdentificacao> identificacao = ligacoes.identificacao())
+        pagina.textos.copiaIdentificacao(*identificacao);
+    if (FEntdados) {
+        const TFEntdados& j = *FEntdados;
+        pagina.textos.copiaEntrada(j.lerDados(), j.resultadoNaTela(),
+                                   {j.estadoConsulta, j.estacaoConsulta, j.localidadeConsulta});
+        pagina.linhasGrafico = j.seriesGrafico;
+    }
+    return pagina;
+}
+
+// A new report, now the one in hand; one shown before is forgotten, not closed. Once
+// closed, a report is forgotten only while it is still the one in hand.
+TFRelatorioAvaliacao* criaRelatorio(QWidget* dono, const TLigacoesProjeto& ligacoes)
+{
+    auto* relatorio = new TFRelatorioAvaliacao([ligacoes] { return paginaDoProjeto(ligacoes); }, dono);
+    TAplicacao::liga(relatorio, &TFRelatorioAvaliacao::fechado, ligacoes.contexto,
+                     [relatorio, aoFechar = ligacoes.aoFecharRelatorio] {
+                         if (FRelatorioAvaliacao == relatorio)
+                             FRelatorioAvaliacao = nullptr;
+                         aoFechar();
+                     });
+    FRelatorioAvaliacao = relatorio;
+    return relatorio;
+}
 
 class TJanelasDoModulo final : public TJanelasSobDemanda {
 public:
     bool haEntradaDeDados() const override { return !FEntdados.isNull(); }
 
-    TFEntdados* criaEntradaDeDados(QObject* contexto, std::function<void()> aoPedirFechar,
-                                   std::function<void()> aoConcluirAvaliacao) override
+    // The report of "Gerar relatório" belongs to the data entry, so it goes if the data
+    // entry does.
+    TFEntdados* criaEntradaDeDados(const TLigacoesProjeto& ligacoes) override
     {
-        FEntdados = new TFEntdados;
-        TAplicacao::liga(FEntdados.data(), &TFEntdados::pedidoFecharProjeto, contexto, std::move(aoPedirFechar));
-        QObject::connect(FEntdados, &TFEntdados::avaliacaoConcluida, contexto, std::move(aoConcluirAvaliacao));
-        return FEntdados;
+        auto* entrada = new TFEntdados;
+        TAplicacao::liga(entrada, &TFEntdados::pedidoFecharProjeto, ligacoes.contexto, ligacoes.aoPedirFechar);
+        TAplicacao::liga(entrada, &TFEntdados::avaliacaoConcluida, ligacoes.contexto, ligacoes.aoConcluirAvaliacao);
+        TAplicacao::liga(entrada, &TFEntdados::pedidoRelatorio, ligacoes.contexto,
+                         [entrada, ligacoes] { criaRelatorio(entrada, ligacoes)->exec(); });
+        FEntdados = entrada;
+        return entrada;
     }
 
     QMdiSubWindow* mostraNaArea(QMdiArea* area, TFEntdados* janela) override
@@ -49,10 +85,9 @@ public:
         }
     }
 
-    void abreRelatorioAvaliacao(QWidget* dono) override
+    void abreRelatorioAvaliacao(QWidget* dono, const TLigacoesProjeto& ligacoes) override
     {
-        FRelatorioAvaliacao = new TFRelatorioAvaliacao(dono);
-        TJanelaAtiva::mostra(FRelatorioAvaliacao);
+        TJanelaAtiva::mostra(criaRelatorio(dono, ligacoes));
     }
 
     void abreCadernetaDeCampo(QWidget* dono) override

@@ -3,12 +3,13 @@
 // rainfall-equation lookup, the evaluation report, the field notebook and the printer
 // setup) are a module of their own beside the program, loaded by the first command that
 // opens one of them: the start shows its windows without those libraries. The main window
-// reaches them only through this interface; their code reaches the main window, the
-// identification dialog and every layer below in the program itself, which makes its
-// symbols visible to the module and holds those layers whole.
+// reaches them only through this interface, and hears from them through the commands it
+// hands in; their code reaches every layer below the windows in the program itself, which
+// makes its symbols visible to the module and holds those layers whole.
 #include "app/nucleo/TDadosTerraco.h"
 
 #include <functional>
+#include <optional>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -16,6 +17,21 @@ class QObject;
 class QWidget;
 class TFEntdados;
 struct TLeituraProjeto;
+
+// What the owner of the project's windows hands the windows on demand. Each command runs
+// under the application's guard, while `contexto` lives.
+struct TLigacoesProjeto {
+    QObject* contexto = nullptr;
+    // The project's identification as its dialog holds it; none without the dialog. Read
+    // when an evaluation report makes its page.
+    std::function<std::optional<TTextosIdentificacao>()> identificacao;
+    // The data entry's "Cancelar".
+    std::function<void()> aoPedirFechar;
+    // An evaluation of the data entry ran to its verdict.
+    std::function<void()> aoConcluirAvaliacao;
+    // An evaluation report was closed, with its "Fechar" or as the window system asked.
+    std::function<void()> aoFecharRelatorio;
+};
 
 class TJanelasSobDemanda {
 public:
@@ -31,11 +47,9 @@ public:
 
     // The project's data-entry window (FEntdados).
     virtual bool haEntradaDeDados() const = 0;
-    // A new one, not yet shown; while `contexto` lives, its "Cancelar" runs `aoPedirFechar`
-    // under the application's guard, and every evaluation it completes runs
-    // `aoConcluirAvaliacao`.
-    virtual TFEntdados* criaEntradaDeDados(QObject* contexto, std::function<void()> aoPedirFechar,
-                                           std::function<void()> aoConcluirAvaliacao) = 0;
+    // A new one, not yet shown, connected to `ligacoes`. Its "Gerar relatório" opens a new
+    // evaluation report over it, modally.
+    virtual TFEntdados* criaEntradaDeDados(const TLigacoesProjeto& ligacoes) = 0;
     // Shows `janela` in `area` with the frame the data entry has there.
     virtual QMdiSubWindow* mostraNaArea(QMdiArea* area, TFEntdados* janela) = 0;
     virtual TDadosTerraco dadosDaEntrada() const = 0;
@@ -45,9 +59,11 @@ public:
     // Closes it and forgets it.
     virtual void fechaEntradaDeDados() = 0;
 
-    // A new evaluation report and a new field notebook, shown without blocking; the ones
-    // shown before are forgotten, not closed.
-    virtual void abreRelatorioAvaliacao(QWidget* dono) = 0;
+    // A new evaluation report, connected to `ligacoes`, and a new field notebook, shown
+    // without blocking; the ones shown before are forgotten, not closed. A report's page
+    // is the project's identification and what the data entry shows when the report first
+    // shows.
+    virtual void abreRelatorioAvaliacao(QWidget* dono, const TLigacoesProjeto& ligacoes) = 0;
     virtual void abreCadernetaDeCampo(QWidget* dono) = 0;
     // Closes the ones last opened and forgets them.
     virtual void fechaRelatorioECaderneta() = 0;

@@ -7,6 +7,7 @@
 #include "plataforma/TFontePadrao.h"
 #include "plataforma/TImagemPrograma.h"
 #include "plataforma/TImpressora.h"
+#include "plataforma/nucleo/ContextoAjuda.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -71,7 +72,7 @@ void TFCadernetaDeCampo::FormShow()
 
 void TFCadernetaDeCampo::ajudaclick()
 {
-    TAjudaAplicacao::HelpContext(10007);
+    TAjudaAplicacao::HelpContext(ContextoAjuda::cadernetaDeCampo);
 }
 
 void TFCadernetaDeCampo::Button1Click()

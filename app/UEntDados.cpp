@@ -2,7 +2,6 @@
 
 #include "app/TFiltroTextoProjeto.h"
 #include "app/TImagensGuia.h"
-#include "app/URelatorioAvaliacao.h"
 #include "app/instalador/nucleo/TInstaladorArquivosComuns.h"
 #include "app/nucleo/RegrasEntrada.h"
 #include "app/nucleo/TAbaCanal.h"
@@ -28,6 +27,7 @@
 #include "plataforma/TRadioGroup.h"
 #include "plataforma/TextoQt.h"
 #include "plataforma/nucleo/ConfiguracaoRegional.h"
+#include "plataforma/nucleo/ContextoAjuda.h"
 #include "plataforma/nucleo/TPastaPrograma.h"
 #include "rainfall_equations/FoConsulta.h"
 #include "rainfall_equations/Nimbra21Comp.h"
@@ -66,8 +66,9 @@ constexpr int larguraCliente = 744;
 constexpr int alturaCliente = 471;
 
 // Help context of "Ajuda" by the section button clicked last.
-constexpr std::array<std::uint32_t, 5> contextosAba{10018, 10017, 10014, 10016, 10019};
-constexpr std::uint32_t contextoResultados = 10015;
+constexpr std::array<std::uint32_t, 5> contextosAba{ContextoAjuda::precipitacao, ContextoAjuda::canal,
+                                                   ContextoAjuda::areaDeContribuicao, ContextoAjuda::perfilDaCrista,
+                                                   ContextoAjuda::solo};
 
 #ifdef Q_OS_WIN
 const QString programaTerraco = QStringLiteral("Quelvo.exe");
@@ -212,7 +213,8 @@ QMdiSubWindow* TFEntdados::mostraNaArea(QMdiArea* area, TFEntdados* janela)
     QMdiSubWindow* subjanela = area->addSubWindow(janela, flagsSubjanela());
     subjanela->setAttribute(Qt::WA_DeleteOnClose);
     subjanela->setFixedSize(subjanela->sizeHint());
-    // The frame goes with the window however the window is closed.
+    // The frame goes with the window however the window is closed. Qt's own slot: no
+    // command of ours runs, so there is nothing to guard.
     connect(janela, &QObject::destroyed, subjanela, &QWidget::close);
     subjanela->show();
     // The keyboard starts on the return period, the first edit of the open section.
@@ -225,7 +227,7 @@ QMdiSubWindow* TFEntdados::mostraNaArea(QMdiArea* area, TFEntdados* janela)
 void TFEntdados::criaPaginaEntrada()
 {
     auto* pagina = TControles::nomeia(new QWidget, "EntradaDeDados");
-    pagina->setProperty("HelpContext", 0);
+    pagina->setProperty("HelpContext", ContextoAjuda::nenhum);
     NotePaginas->addWidget(pagina);
     PnEntradaDeDados =
         TControles::painel(pagina, "PnEntradaDeDados", QRect(0, 0, larguraCliente, alturaCliente));
@@ -272,11 +274,11 @@ void TFEntdados::criaSecaoPrecipitacao()
     LblLatitude = TControles::rotulo(p, "LblLatitude", QStringLiteral("Latitude:"), 10, 128);
     meLatitude = TControles::nomeia(new TMaskEdit(p), "meLatitude");
     meLatitude->setGeometry(55, 125, 69, 21);
-    meLatitude->setProperty("HelpContext", 32);
+    meLatitude->setProperty("HelpContext", ContextoAjuda::coordenadas);
     LblLongitude = TControles::rotulo(p, "LblLongitude", QStringLiteral("Longitude:"), 140, 128);
     MELongitude = TControles::nomeia(new TMaskEdit(p), "MELongitude");
     MELongitude->setGeometry(197, 125, 69, 21);
-    MELongitude->setProperty("HelpContext", 32);
+    MELongitude->setProperty("HelpContext", ContextoAjuda::coordenadas);
 
     setTabOrder(LblEdtTr, LblEdtK);
     setTabOrder(LblEdtK, LblEdtB);
@@ -337,7 +339,7 @@ void TFEntdados::criaSecaoAreaDeContribuicao()
     PnAreaContribucaoMira = TControles::painel(mira, "PnAreaContribucaoMira", QRect(0, 0, 210, 178));
     SGridMira = TControles::cria<TStringGrid>(PnAreaContribucaoMira, "SGridMira", QRect(0, 0, 210, 178), 5, 12, 1, 1);
     auto* trena = TControles::nomeia(new QWidget, "trena");
-    trena->setProperty("HelpContext", 1);
+    trena->setProperty("HelpContext", ContextoAjuda::glossario);
     NoteAreaDeContribuicao->addWidget(trena);
     PnAreaContribucaoTrena = TControles::painel(trena, "PnAreaContribucaoTrena", QRect(0, 0, 210, 178));
     TControles::rotulo(PnAreaContribucaoTrena, "", QStringLiteral("Distância entre"), 15, 0);
@@ -431,7 +433,7 @@ void TFEntdados::criaPainelImagem()
 void TFEntdados::criaPaginaResultados()
 {
     auto* pagina = TControles::nomeia(new QWidget, "CapacidadeDeArmazenamento");
-    pagina->setProperty("HelpContext", 1);
+    pagina->setProperty("HelpContext", ContextoAjuda::glossario);
     NotePaginas->addWidget(pagina);
     PnResultados = TControles::painel(pagina, "PnResultados", QRect(0, 0, larguraCliente, alturaCliente));
     QFrame* p = PnResultados;
@@ -501,26 +503,26 @@ void TFEntdados::ligaEventos()
 {
     for (int tag = 1; tag <= 5; ++tag) {
         QToolButton* b = botaoDaAba(tag);
-        connect(b, &QToolButton::clicked, this, [this, b] { abaEntradaDadosClick(b); });
+        TAplicacao::liga(b, &QToolButton::clicked, this, [this, b] { abaEntradaDadosClick(b); });
     }
-    connect(BttCalcula, &QPushButton::clicked, this, &TFEntdados::BttCalculaClick);
-    connect(BttAjuda, &QPushButton::clicked, this, &TFEntdados::ajudaClick);
-    connect(BttCancela, &QPushButton::clicked, this, &TFEntdados::BttCancelaClick);
-    connect(Button1, &QPushButton::clicked, this, &TFEntdados::voltarClick);
+    TAplicacao::liga(BttCalcula, &QPushButton::clicked, this, [this] { BttCalculaClick(); });
+    TAplicacao::liga(BttAjuda, &QPushButton::clicked, this, [this] { ajudaClick(); });
+    TAplicacao::liga(BttCancela, &QPushButton::clicked, this, [this] { BttCancelaClick(); });
+    TAplicacao::liga(Button1, &QPushButton::clicked, this, [this] { voltarClick(); });
     TAplicacao::liga(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     TAplicacao::liga(BttConsulta, &QPushButton::clicked, this, [this] { chamaNimbra(); });
-    connect(Button3, &QPushButton::clicked, this, &TFEntdados::ajudaRelatorioClick);
-    connect(CBTipoSecao, &QComboBox::activated, this, &TFEntdados::TipoSecaoChange);
+    TAplicacao::liga(Button3, &QPushButton::clicked, this, [this] { ajudaRelatorioClick(); });
+    TAplicacao::liga(CBTipoSecao, &QComboBox::activated, this, [this] { TipoSecaoChange(); });
     // The option switches run when a button becomes checked, not when a checked one is
     // clicked again.
     for (QRadioButton* o : {RButtonSecaoTrapComum, RButtonSecaoTrapComDegrau})
-        connect(o, &QRadioButton::toggled, this, [this](bool marcado) {
+        TAplicacao::liga(o, &QRadioButton::toggled, this, [this](bool marcado) {
             if (marcado)
                 mudaSecaoTrapezoidalClick();
         });
-    connect(RadioGTipoDeLevantamento, &TRadioGroup::Click, this, &TFEntdados::TipoLevantamentoClick);
+    TAplicacao::liga(RadioGTipoDeLevantamento, &TRadioGroup::Click, this, [this] { TipoLevantamentoClick(); });
     for (QRadioButton* o : {RadioButtonNaoContribui, RadioButtonContribui})
-        connect(o, &QRadioButton::toggled, this, [this](bool marcado) {
+        TAplicacao::liga(o, &QRadioButton::toggled, this, [this](bool marcado) {
             if (marcado)
                 AreaContribuicaoEstradaClick();
         });
@@ -826,7 +828,7 @@ void TFEntdados::ajudaClick()
 
 void TFEntdados::ajudaRelatorioClick()
 {
-    TAjudaAplicacao::HelpContext(contextoResultados);
+    TAjudaAplicacao::HelpContext(ContextoAjuda::resultados);
 }
 
 void TFEntdados::voltarClick()
@@ -840,13 +842,28 @@ void TFEntdados::BttCancelaClick()
     emit pedidoFecharProjeto();
 }
 
-// An earlier report is forgotten, not closed. This window owns the new one, so the
-// report goes if the window does.
 void TFEntdados::Button2Click()
 {
-    auto* relatorio = new TFRelatorioAvaliacao(this);
-    FRelatorioAvaliacao = relatorio;
-    relatorio->exec();
+    emit pedidoRelatorio();
+}
+
+TResultadoAvaliacao TFEntdados::resultadoNaTela() const
+{
+    TResultadoAvaliacao r;
+    r.LblRLES = s(LblRLES->text());
+    r.LblRLESestrada = s(LblRLESestrada->text());
+    r.LblRAc = s(LblRAc->text());
+    r.LblRAcEstrada = s(LblRAcEstrada->text());
+    r.LblEdtRCotaCrista = s(LblEdtRCotaCrista->text());
+    r.LblEdtRCotaBigode = s(LblEdtRCotaBigode->text());
+    r.LblEdtRVe = s(LblEdtRVe->text());
+    r.LblEdtRVn = s(LblEdtRVn->text());
+    r.LblEdtVeVn = s(LblEdtVeVn->text());
+    r.LblEdtAvaliacao = s(LblEdtAvaliacao->text());
+    r.MemObs = s(MemObs->toPlainText());
+    r.MemObsTag = MemObs->property("Tag").toInt();
+    r.LblMotivoSemAvaliacao = s(LblMotivoSemAvaliacao->text());
+    return r;
 }
 
 // ---- The rainfall-equation lookup ----------------------------------------------
@@ -986,23 +1003,28 @@ void TFEntdados::ligaRegrasDeEntrada()
         });
     }
     for (TStringGrid* g : {SGridCristaInicio, SGridCristaMeio, SGridCristaFim}) {
-        connect(g, &TStringGrid::SelectCell, this, [this, g](int coluna, int) { SgridCristaSelectCell(g, coluna); });
+        TAplicacao::liga(g, &TStringGrid::SelectCell, this,
+                         [this, g](int coluna) { SgridCristaSelectCell(g, coluna); });
+        // Not under the guard: it runs inside the grid's painting, where a message box must
+        // not open, and it only draws.
         connect(g, &TStringGrid::DrawCell, this, [this, g](int coluna, int linha, const QRect& area, QPainter* canvas) {
             SGridCristaDrawCell(g, coluna, linha, area, canvas);
         });
-        connect(g, &QAbstractItemView::clicked, this, [this, g] { SGridCristaInicioClick(g); });
+        TAplicacao::liga(g, &QAbstractItemView::clicked, this, [this, g] { SGridCristaInicioClick(g); });
     }
-    connect(SGridCanalSecao, &TStringGrid::SelectCell, this, [this](int coluna, int) { SgridCanalSelectCell(coluna); });
-    connect(SGridMira, &TStringGrid::SelectCell, this,
-            [this](int coluna, int) { SgridAreaContribuicaoSelectCell(coluna); });
+    TAplicacao::liga(SGridCanalSecao, &TStringGrid::SelectCell, this,
+                     [this](int coluna) { SgridCanalSelectCell(coluna); });
+    TAplicacao::liga(SGridMira, &TStringGrid::SelectCell, this,
+                     [this](int coluna) { SgridAreaContribuicaoSelectCell(coluna); });
     for (TStringGrid* g : {SGridCanalSecao, SGridMira, SGridTrena, SGridCristaMeio}) {
-        connect(g, &TStringGrid::MouseDown, this, &TFEntdados::SgridMiraMouseDown);
+        TAplicacao::liga(g, &TStringGrid::MouseDown, this,
+                         [this](Qt::MouseButton botao) { SgridMiraMouseDown(botao); });
         g->setPopupMenu(PopupMenuGridMira);
     }
     for (QToolButton* b : {SpeedButton1, SpeedButton3, SpeedButton5})
-        connect(b, &QToolButton::clicked, this, &TFEntdados::adicionaLinhaClick);
+        TAplicacao::liga(b, &QToolButton::clicked, this, [this] { adicionaLinhaClick(); });
     for (QToolButton* b : {SpeedButton2, SpeedButton4, SpeedButton6})
-        connect(b, &QToolButton::clicked, this, &TFEntdados::removeLinhaClick);
+        TAplicacao::liga(b, &QToolButton::clicked, this, [this] { removeLinhaClick(); });
 }
 
 void TFEntdados::apenasDouble(QObject* sender, QChar& key)
@@ -1094,9 +1116,9 @@ void TFEntdados::criaMenuGrades()
     Inserirlinhadepois1 =
         TControles::nomeia(PopupMenuGridMira->addAction(QStringLiteral("Inserir linha depois")), "Inserirlinhadepois1");
     Excluirlinha2 = TControles::nomeia(PopupMenuGridMira->addAction(QStringLiteral("Excluir linha")), "Excluirlinha2");
-    connect(Excluirlinha1, &QAction::triggered, this, &TFEntdados::InserirLinhaAntesSgridMira);
-    connect(Inserirlinhadepois1, &QAction::triggered, this, &TFEntdados::InserirLinhaDepoisSGridMira);
-    connect(Excluirlinha2, &QAction::triggered, this, &TFEntdados::Excluirlinha2Click);
+    TAplicacao::liga(Excluirlinha1, &QAction::triggered, this, [this] { InserirLinhaAntesSgridMira(); });
+    TAplicacao::liga(Inserirlinhadepois1, &QAction::triggered, this, [this] { InserirLinhaDepoisSGridMira(); });
+    TAplicacao::liga(Excluirlinha2, &QAction::triggered, this, [this] { Excluirlinha2Click(); });
 }
 
 TStringGrid* TFEntdados::gradeDeDados(TGradeEntrada qual) const

@@ -125,8 +125,11 @@ public:
     std::string estacaoConsulta;     // the station's name, "-" for an interpolated equation
     std::string localidadeConsulta;  // the locality's name for an interpolated one, else "-"
 
-    // "Gerar relatório": a new evaluation report of this window's project, shown modally.
+    // "Gerar relatório": asks the owner for a new evaluation report of this window's
+    // project, shown modally over it.
     void Button2Click();
+    // The results page as its controls show it, for the report.
+    TResultadoAvaliacao resultadoNaTela() const;
 
     // "Consulta": K, a, b, c, the latitude and the longitude from the rainfall-equation
     // database, and the place for the report. Every lookup opens on Minas Gerais; Cancel
@@ -294,6 +297,8 @@ signals:
     void pedidoFecharProjeto();
     // An evaluation ran to its verdict.
     void avaliacaoConcluida();
+    // "Gerar relatório".
+    void pedidoRelatorio();
 
 protected:
     void showEvent(QShowEvent* evento) override;

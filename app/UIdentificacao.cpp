@@ -1,11 +1,11 @@
 #include "app/UIdentificacao.h"
 
 #include "app/TFiltroTextoProjeto.h"
-#include "app/UnitMorlin.h"
 #include "plataforma/TAjudaAplicacao.h"
 #include "plataforma/TAplicacao.h"
 #include "plataforma/TControles.h"
 #include "plataforma/TFontePadrao.h"
+#include "plataforma/nucleo/ContextoAjuda.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -131,23 +131,18 @@ void TFIdentificacao::keyPressEvent(QKeyEvent* evento)
     }
 }
 
-// A project gets its data entry from the first "Ok"; a later one only edits the texts,
-// so the values typed into the data entry are never thrown away.
 void TFIdentificacao::OKClick()
 {
-    if (!FPrincipal->temEntradaDeDados())
-        FPrincipal->iniciaEntradaDeDados();
-    close();
+    emit confirmada();
 }
 
 void TFIdentificacao::CancelarClick()
 {
     close();
-    if (!FPrincipal->temEntradaDeDados())
-        FPrincipal->aplicaEvento(TEstadoComandos::TEvento::identificacaoCancelada);
+    emit cancelada();
 }
 
 void TFIdentificacao::ajudaClick()
 {
-    TAjudaAplicacao::HelpContext(10025);
+    TAjudaAplicacao::HelpContext(ContextoAjuda::identificacao);
 }

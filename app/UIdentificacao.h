@@ -1,6 +1,6 @@
 #pragma once
-// The identification dialog: the seven texts that name the project. For a new project its
-// "Ok" opens the data entry; for a project read from a file it only edits the texts.
+// The identification dialog: the seven texts that name the project. Its "Ok" and
+// "Cancelar" are told to its owner, which decides what they do to the project.
 #include "app/nucleo/TDadosTerraco.h"
 
 #include <QPointer>
@@ -35,6 +35,13 @@ public:
     void OKClick();
     void CancelarClick();
     void ajudaClick();
+
+signals:
+    // "Ok": the owner closes the dialog once it has done what the "Ok" asks, so a step
+    // that fails leaves the dialog open with what was typed.
+    void confirmada();
+    // "Cancelar", once the dialog has closed.
+    void cancelada();
 
 protected:
     void showEvent(QShowEvent* evento) override;

@@ -1,8 +1,5 @@
 #include "app/URelatorioAvaliacao.h"
 
-#include "app/UEntDados.h"
-#include "app/UIdentificacao.h"
-#include "app/UnitMorlin.h"
 #include "app/nucleo/TLinhaRelatorio.h"
 #include "app/plataforma/TGrafico.h"
 #include "plataforma/TAplicacao.h"
@@ -10,12 +7,10 @@
 #include "plataforma/TFontePadrao.h"
 #include "plataforma/TImpressora.h"
 #include "plataforma/TLabeledEdit.h"
-#include "plataforma/TextoQt.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -195,32 +190,11 @@ private:
     std::vector<QWidget*> widgets_;
 };
 
-using TextoQt::s;
-
-// The results page of the data-entry window as its controls show it.
-TResultadoAvaliacao resultadoNaTela(const TFEntdados& j)
-{
-    TResultadoAvaliacao r;
-    r.LblRLES = s(j.LblRLES->text());
-    r.LblRLESestrada = s(j.LblRLESestrada->text());
-    r.LblRAc = s(j.LblRAc->text());
-    r.LblRAcEstrada = s(j.LblRAcEstrada->text());
-    r.LblEdtRCotaCrista = s(j.LblEdtRCotaCrista->text());
-    r.LblEdtRCotaBigode = s(j.LblEdtRCotaBigode->text());
-    r.LblEdtRVe = s(j.LblEdtRVe->text());
-    r.LblEdtRVn = s(j.LblEdtRVn->text());
-    r.LblEdtVeVn = s(j.LblEdtVeVn->text());
-    r.LblEdtAvaliacao = s(j.LblEdtAvaliacao->text());
-    r.MemObs = s(j.MemObs->toPlainText());
-    r.MemObsTag = j.MemObs->property("Tag").toInt();
-    r.LblMotivoSemAvaliacao = s(j.LblMotivoSemAvaliacao->text());
-    return r;
-}
-
 } // namespace
 
-TFRelatorioAvaliacao::TFRelatorioAvaliacao(QWidget* dono)
+TFRelatorioAvaliacao::TFRelatorioAvaliacao(std::function<TPaginaRelatorio()> montaPagina, QWidget* dono)
     : QDialog(dono, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , montaPagina_(std::move(montaPagina))
 {
     setObjectName(QStringLiteral("FRelatorioAvaliacao"));
     setWindowTitle(QStringLiteral("FRelatorioAvaliacao"));
@@ -305,16 +279,9 @@ void TFRelatorioAvaliacao::FormShow()
 
 void TFRelatorioAvaliacao::preencheCamposRelatorio()
 {
-    TTextosRelatorio textos;
-    if (FIdentificacao)
-        textos.copiaIdentificacao(FIdentificacao->textos());
-    if (FEntdados) {
-        const TFEntdados& j = *FEntdados;
-        textos.copiaEntrada(j.lerDados(), resultadoNaTela(j),
-                            {j.estadoConsulta, j.estacaoConsulta, j.localidadeConsulta});
-        Chart1->mostraLinhas(j.seriesGrafico);
-    }
-    mostraTextos(textos);
+    const TPaginaRelatorio pagina = montaPagina_ ? montaPagina_() : TPaginaRelatorio();
+    Chart1->mostraLinhas(pagina.linhasGrafico);
+    mostraTextos(pagina.textos);
 }
 
 void TFRelatorioAvaliacao::mostraTextos(const TTextosRelatorio& textos)
@@ -440,14 +407,9 @@ void TFRelatorioAvaliacao::imprimirRelatorioAvaliacaoCilck()
         TImpressora::imprimeEsticada(desenho, Panel1->size(), documento);
 }
 
-// Only this report closes, even when the program already holds a newer one; the newer
-// one stays the report in hand.
 void TFRelatorioAvaliacao::fecharRelatorioAvaliacaoCilck()
 {
-    if (FRelatorioAvaliacao == this)
-        FRelatorioAvaliacao = nullptr;
-    if (FPrincipal)
-        FPrincipal->aplicaEvento(TEstadoComandos::TEvento::relatorioFechado);
+    emit fechado();
     fechando_ = true;
     QDialog::reject();
 }

@@ -1,15 +1,17 @@
 #pragma once
 // The evaluation report: one page with the project's identification, the data entered,
-// the results and the section chart, filled once when shown from the identification
-// dialog and the data-entry window, and printed over one whole sheet. Once filled it
-// keeps no reference to either window: its chart draws series of its own from the same
-// lines, so the report outlives the project it was made from.
+// the results and the section chart, printed over one whole sheet. It is filled once, when
+// first shown, with the page its creator makes then, and keeps nothing of the windows the
+// page came from: its chart draws series of its own from the same lines, so the report
+// outlives the project it was made from.
+#include "app/nucleo/TLinhaGrafico.h"
 #include "app/nucleo/TTextosRelatorio.h"
 
 #include <QDialog>
 #include <QPicture>
 #include <QPointer>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -19,10 +21,18 @@ class QPushButton;
 class QScrollArea;
 class TGrafico;
 
+// What the report's page shows: the text of every value and the lines of the section chart.
+struct TPaginaRelatorio {
+    TTextosRelatorio textos;
+    std::vector<TLinhaGrafico> linhasGrafico;
+};
+
 class TFRelatorioAvaliacao : public QDialog {
     Q_OBJECT
 public:
-    explicit TFRelatorioAvaliacao(QWidget* dono = nullptr);
+    // `montaPagina` makes the page when the report first shows; without it the page keeps
+    // its blank values.
+    explicit TFRelatorioAvaliacao(std::function<TPaginaRelatorio()> montaPagina = {}, QWidget* dono = nullptr);
 
     // The page and its parts, top to bottom.
     QScrollArea* ScrollBox1;
@@ -77,14 +87,13 @@ public:
     QLabel* LRMotivoSemAvaliacao;
 
     void FormShow();
-    // Copies the texts of the identification dialog and the data-entry window that exist
-    // now, and draws the data-entry window's chart lines on the report's own chart.
+    // Writes the page made now into the labels, and draws its lines on the report's own
+    // chart.
     void preencheCamposRelatorio();
     // "Imprimir": the page without its buttons, stretched over one sheet as lines and
     // text.
     void imprimirRelatorioAvaliacaoCilck();
-    // "Fechar": closes this report; the program forgets it and the main menu's report
-    // item goes off until the next evaluation.
+    // "Fechar": tells the owner, then closes this report, which then goes.
     void fecharRelatorioAvaliacaoCilck();
 
     // The page as it stands, recorded as drawing over its own size; "Imprimir" records
@@ -93,6 +102,11 @@ public:
 
     // The name of the printed document.
     static const QString documento;
+
+signals:
+    // "Fechar", Esc or a close the window system asked for: the owner forgets the report,
+    // and the main menu's report item goes off until the next evaluation.
+    void fechado();
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -109,6 +123,8 @@ private:
     void desceAbaixoDasQuebras(const std::vector<std::pair<int, int>>& crescimentos);
 
     std::vector<QLabel*> legendas_;  // the caption of each value, none for the observation's second line
+
+    std::function<TPaginaRelatorio()> montaPagina_;
 
     bool preenchido_ = false;
     bool fechando_ = false;

@@ -18,6 +18,7 @@
 #include "plataforma/TMarcaArranque.h"
 #include "plataforma/TNavegador.h"
 #include "plataforma/TextoQt.h"
+#include "plataforma/nucleo/ContextoAjuda.h"
 #include "plataforma/nucleo/TPastaPrograma.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@
 #include <QToolButton>
 
 #include <iterator>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,9 +48,6 @@ using TextoQt::q;
 using TextoQt::s;
 
 namespace {
-
-constexpr std::uint32_t contextoConteudo = 10031;
-constexpr std::uint32_t contextoComoUsar = 10043;
 
 const QString mensagemSemControle = QStringLiteral("O arquivo de ajuda provalvemente não está instalado");
 const QString filtroAbrir = QStringLiteral("Arquivo do texto|*.txt");
@@ -401,23 +400,23 @@ void TFPrincipal::Timer1Timer()
 void TFPrincipal::Action1Execute()
 {
     const std::uint32_t contexto = TAjudaAplicacao::contextoDoControle(QApplication::focusWidget());
-    TAjudaAplicacao::HelpContext(contexto != 0 ? contexto : contextoConteudo);
+    TAjudaAplicacao::HelpContext(contexto != ContextoAjuda::nenhum ? contexto : ContextoAjuda::conteudo);
 }
 
 void TFPrincipal::AjudaClick(QObject* Sender)
 {
     if (qobject_cast<QToolButton*>(Sender) != nullptr) {
-        TAjudaAplicacao::HelpContext(contextoConteudo);
+        TAjudaAplicacao::HelpContext(ContextoAjuda::conteudo);
         return;
     }
     if (qobject_cast<QAction*>(Sender) == nullptr)
         return;
     switch (tag(Sender)) {
     case 1:
-        TAjudaAplicacao::HelpContext(contextoConteudo);
+        TAjudaAplicacao::HelpContext(ContextoAjuda::conteudo);
         break;
     case 2:
-        TAjudaAplicacao::HelpContext(contextoComoUsar);
+        TAjudaAplicacao::HelpContext(ContextoAjuda::comoUsarAjuda);
         break;
     case 3:
         mostraFInicial();
@@ -463,7 +462,7 @@ bool TFPrincipal::chamarAjudaHtml(std::uint16_t comando, std::uint32_t dados, bo
 {
     if (comando != HELP_CONTEXT && comando != HELP_CONTEXTPOPUP && comando != HELP_FINDER)
         return true;
-    const std::uint32_t contexto = comando == HELP_FINDER ? contextoConteudo : dados;
+    const std::uint32_t contexto = comando == HELP_FINDER ? ContextoAjuda::conteudo : dados;
     HHLoadControl();
     chamarAjuda = false;
     if (HHProc == nullptr) {
@@ -565,12 +564,51 @@ void TFPrincipal::descartaJanelasDoProjeto()
     aplicaEvento(TEstadoComandos::TEvento::janelasDescartadas);
 }
 
+// The windows on demand read the project's identification from its dialog, when there is
+// one, and tell their events of the project here.
+TLigacoesProjeto TFPrincipal::ligacoesProjeto()
+{
+    TLigacoesProjeto ligacoes;
+    ligacoes.contexto = this;
+    ligacoes.identificacao = []() -> std::optional<TTextosIdentificacao> {
+        if (!FIdentificacao)
+            return std::nullopt;
+        return FIdentificacao->textos();
+    };
+    ligacoes.aoPedirFechar = [this] { FecharProjetoClick(); };
+    ligacoes.aoConcluirAvaliacao = [this] { aplicaEvento(TEstadoComandos::TEvento::avaliacaoConcluida); };
+    ligacoes.aoFecharRelatorio = [this] { aplicaEvento(TEstadoComandos::TEvento::relatorioFechado); };
+    return ligacoes;
+}
+
 void TFPrincipal::iniciaEntradaDeDados()
 {
-    TFEntdados* entrada = TJanelasSobDemanda::carrega().criaEntradaDeDados(
-        this, [this] { FecharProjetoClick(); }, [this] { aplicaEvento(TEstadoComandos::TEvento::avaliacaoConcluida); });
+    TFEntdados* entrada = TJanelasSobDemanda::carrega().criaEntradaDeDados(ligacoesProjeto());
     mostraJanelaFilha(entrada);
     aplicaEvento(TEstadoComandos::TEvento::entradaIniciada);
+}
+
+void TFPrincipal::criaIdentificacao()
+{
+    auto* dialogo = new TFIdentificacao(this);
+    TAplicacao::liga(dialogo, &TFIdentificacao::confirmada, this, [this, dialogo] { identificacaoConfirmada(dialogo); });
+    TAplicacao::liga(dialogo, &TFIdentificacao::cancelada, this, [this] { identificacaoCancelada(); });
+    FIdentificacao = dialogo;
+}
+
+// A project gets its data entry from the first "Ok"; a later one only edits the texts,
+// so the values typed into the data entry are never thrown away.
+void TFPrincipal::identificacaoConfirmada(TFIdentificacao* dialogo)
+{
+    if (!temEntradaDeDados())
+        iniciaEntradaDeDados();
+    dialogo->close();
+}
+
+void TFPrincipal::identificacaoCancelada()
+{
+    if (!temEntradaDeDados())
+        aplicaEvento(TEstadoComandos::TEvento::identificacaoCancelada);
 }
 
 void TFPrincipal::NovoClick()
@@ -579,7 +617,7 @@ void TFPrincipal::NovoClick()
         return;
     descartaJanelasDoProjeto();
     dadosGravados_ = TDadosTerraco();
-    FIdentificacao = new TFIdentificacao(this);
+    criaIdentificacao();
     TJanelaAtiva::mostra(FIdentificacao);
     aplicaEvento(TEstadoComandos::TEvento::novo);
     // A new project has no file yet: nothing may save it over the file of the one before.
@@ -701,7 +739,7 @@ void TFPrincipal::AbrirArquivoTxt(const QString& nome)
     // Windows that cannot be loaded leave the project in hand as it is.
     TJanelasSobDemanda& janelas = TJanelasSobDemanda::carrega();
     descartaJanelasDoProjeto();
-    FIdentificacao = new TFIdentificacao(this);
+    criaIdentificacao();
     FIdentificacao->defineTextos(leitura.dados.identificacao);
     iniciaEntradaDeDados();
     janelas.aplicaLeitura(leitura);
@@ -716,7 +754,7 @@ void TFPrincipal::AbrirArquivoTxt(const QString& nome)
 void TFPrincipal::chamarFIdentificacaoClick()
 {
     if (!FIdentificacao)
-        FIdentificacao = new TFIdentificacao(this);
+        criaIdentificacao();
     TJanelaAtiva::mostra(FIdentificacao);
 }
 
@@ -743,7 +781,7 @@ void TFPrincipal::cadernetaDeCampoClick()
 
 void TFPrincipal::RelatorioDeAvaliacaoClick()
 {
-    TJanelasSobDemanda::carrega().abreRelatorioAvaliacao(this);
+    TJanelasSobDemanda::carrega().abreRelatorioAvaliacao(this, ligacoesProjeto());
 }
 
 void TFPrincipal::substituiInicio(const QString& pasta, std::function<bool()> controlePresente)

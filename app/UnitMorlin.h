@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the frame of the whole program, with its menu, tool bars, status bar
-// and the area that holds the data-entry window. It keeps the project state that the
-// other windows read and write, and routes every help request to the help control.
+// and the area that holds the data-entry window. It owns the project's windows: it creates
+// them, hears their events and hands them what they show of each other. It keeps the
+// project state and routes every help request to the help control.
 #include "app/nucleo/TDadosTerraco.h"
 #include "app/nucleo/TEstadoComandos.h"
 
@@ -23,6 +24,8 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class TFEntdados;
+class TFIdentificacao;
+struct TLigacoesProjeto;
 
 class TFPrincipal : public QMainWindow {
     Q_OBJECT
@@ -124,8 +127,7 @@ public:
     bool GravarArquivoTxt();
     void AbrirArquivoTxt(const QString& nome);
 
-    // What the project commands offer after `evento`, on the items and in the flags. The
-    // other windows tell their events of the project here.
+    // What the project commands offer after `evento`, on the items and in the flags.
     void aplicaEvento(TEstadoComandos::TEvento evento);
 
     // A new data-entry window for the project in hand, inside the main window, with
@@ -171,6 +173,10 @@ private:
     bool gravaProjeto(const QString& nome);
     TDadosTerraco dadosDoProjeto() const;
     void descartaJanelasDoProjeto();
+    void criaIdentificacao();
+    void identificacaoConfirmada(TFIdentificacao* dialogo);
+    void identificacaoCancelada();
+    TLigacoesProjeto ligacoesProjeto();
     TEstadoComandos estadoComandos() const;
     void aplicaEstado(const TEstadoComandos& estado);
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QObject>
 
+#include <concepts>
 #include <functional>
 #include <utility>
 
@@ -19,13 +20,19 @@ public:
     // Runs a command of ours under the guard.
     static void executa(const std::function<void()>& comando) noexcept;
 
-    // Connects a signal to a command of ours that runs under the guard.
+    // Connects a signal to a command of ours that runs under the guard, while `contexto`
+    // lives. The command takes as many of the signal's arguments, from the first, as it
+    // names.
     template <typename Emissor, typename Sinal, typename Comando>
-    static QMetaObject::Connection liga(Emissor* emissor, Sinal sinal, QObject* contexto,
-                                        Comando comando)
+    static QMetaObject::Connection liga(Emissor* emissor, Sinal sinal, QObject* contexto, Comando comando,
+                                        Qt::ConnectionType tipo = Qt::AutoConnection)
     {
-        return QObject::connect(emissor, sinal, contexto,
-                                [comando = std::move(comando)] { executa(comando); });
+        return QObject::connect(
+            emissor, sinal, contexto,
+            [comando = std::move(comando)](const auto&... argumentos)
+                requires std::invocable<const Comando&, decltype(argumentos)...>
+            { executa([&] { comando(argumentos...); }); },
+            tipo);
     }
 
 private:

@@ -30,6 +30,7 @@ TAvisoCampo::TAvisoCampo(QWidget* janela)
     setAutoFillBackground(true);
     relogio_->setSingleShot(true);
     relogio_->setInterval(duracao);
+    // Qt's own slot, here and for the field's edits: nothing of ours runs to guard.
     connect(relogio_, &QTimer::timeout, this, &QWidget::hide);
     hide();
 }

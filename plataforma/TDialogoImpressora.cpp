@@ -1,5 +1,7 @@
 #include "plataforma/TDialogoImpressora.h"
 
+#include "plataforma/TAplicacao.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -61,6 +63,7 @@ TDialogoImpressora::TDialogoImpressora(const QStringList& impressoras, const QSt
 
     botoes = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     botoes->button(QDialogButtonBox::Ok)->setEnabled(!impressoras.isEmpty());
+    // Qt's own slots: no command of ours runs, so there is nothing to guard.
     connect(botoes, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -68,7 +71,7 @@ TDialogoImpressora::TDialogoImpressora(const QStringList& impressoras, const QSt
     coluna->addWidget(grupo);
     coluna->addWidget(botoes);
 
-    connect(CBImpressora, &QComboBox::currentIndexChanged, this, [this] { mostraDetalhes(); });
+    TAplicacao::liga(CBImpressora, &QComboBox::currentIndexChanged, this, [this] { mostraDetalhes(); });
     const int indice = impressoras.indexOf(atual);
     CBImpressora->setCurrentIndex(impressoras.isEmpty() ? -1 : qMax(0, indice));
     mostraDetalhes();

@@ -1,5 +1,7 @@
 #include "plataforma/TFiltroInsercao.h"
 
+#include "plataforma/TAplicacao.h"
+
 #include <QLineEdit>
 
 #include <algorithm>
@@ -11,7 +13,7 @@ TFiltroInsercao::TFiltroInsercao(QLineEdit* edicao, TJuiz juiz)
     , juiz_(std::move(juiz))
     , anterior_(edicao->text())
 {
-    connect(edicao, &QLineEdit::textChanged, this, [this](const QString& texto) { anterior_ = texto; });
+    TAplicacao::liga(edicao, &QLineEdit::textChanged, this, [this](const QString& texto) { anterior_ = texto; });
 }
 
 void TFiltroInsercao::instala(QLineEdit* edicao, TJuiz juiz)

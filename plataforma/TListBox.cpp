@@ -30,6 +30,7 @@ TListBox::TListBox(QWidget* pai)
     setSortingEnabled(false);
     setUniformItemSizes(true);
     setItemDelegate(new TAlturaItem(this));
+    // Only passes the click on: whoever handles Click connects it under the guard.
     connect(this, &QListWidget::itemClicked, this, &TListBox::Click);
 }
 

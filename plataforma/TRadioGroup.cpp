@@ -13,6 +13,7 @@ TRadioGroup::TRadioGroup(const QString& titulo, const QStringList& itens, QWidge
         auto* opcao = new QRadioButton(texto, this);
         disposicao->addWidget(opcao);
         itens_.push_back(opcao);
+        // Only passes the choice on: whoever handles Click connects it under the guard.
         connect(opcao, &QRadioButton::toggled, this, [this](bool marcado) {
             if (marcado)
                 emit Click();

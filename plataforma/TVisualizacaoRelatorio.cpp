@@ -42,6 +42,7 @@ TVisualizacaoRelatorio::TVisualizacaoRelatorio(const TProjetoRelatorio& projeto,
                      [this] { projeto_.desenhaPaginas(TImpressora::impressora()); });
     TAplicacao::liga(Imprimir, &QAction::triggered, this, [this] { imprimeClick(); });
     TAplicacao::liga(ConfigurarPagina, &QAction::triggered, this, [this] { configuraPaginaClick(); });
+    // The zoom and "Fechar" only call Qt's own slots: nothing of ours runs to guard.
     connect(Aumentar, &QAction::triggered, Previa, [this] { Previa->zoomIn(); });
     connect(Diminuir, &QAction::triggered, Previa, [this] { Previa->zoomOut(); });
     connect(TamanhoReal, &QAction::triggered, Previa, [this] { Previa->setZoomFactor(1.0); });

@@ -54,6 +54,7 @@ TfrmFoAutor::TfrmFoAutor(QWidget* dono)
 
     OK = TControles::botao(this, "OK", QStringLiteral("&Ok"), QRect(223, 104, 100, 28));
     OK->setDefault(true);
+    // Qt's own slot: no command of ours runs, so there is nothing to guard.
     connect(OK, &QPushButton::clicked, this, &QDialog::accept);
 
     if (screen() != nullptr)

@@ -11,6 +11,7 @@
 #include "plataforma/TListBox.h"
 #include "plataforma/TMaskEdit.h"
 #include "plataforma/TextoQt.h"
+#include "plataforma/nucleo/ContextoAjuda.h"
 #include "rainfall_equations/FoAutor.h"
 #include "rainfall_equations/FoSobreNimbra.h"
 #include "rainfall_equations/RelatorioNimbra.h"
@@ -44,14 +45,6 @@ constexpr int alturaCliente = 544;
 constexpr int ladoMapa = 450;
 // Between a caption's right edge and the control it names.
 constexpr int margemLegenda = 3;
-
-// Help contexts of the controls, for F1.
-constexpr int contextoParametros = 1;
-constexpr int contextoLocalizacao = 2;
-constexpr int contextoMapaLocalidades = 4;
-constexpr int contextoEstacoes = 6;
-constexpr int contextoConsulta = 7;
-constexpr int contextoRelatorio = 9;
 
 // The help command of the menu's "Conteúdo": the help's contents.
 constexpr std::uint16_t HELP_FINDER = 11;
@@ -118,13 +111,13 @@ QLabel* parametro(QWidget* pai, const char* nome, const QRect& area)
     return r;
 }
 
-void defineContexto(QWidget* controle, int contexto)
+void defineContexto(QWidget* controle, std::uint32_t contexto)
 {
     controle->setProperty("HelpContext", contexto);
 }
 
 // A list of stations or localities: rows 13 pixels high, with its hint and help context.
-TListBox* lista(QWidget* pai, const char* nome, const QRect& area, const QString& dica, int contexto)
+TListBox* lista(QWidget* pai, const char* nome, const QRect& area, const QString& dica, std::uint32_t contexto)
 {
     auto* l = TControles::nomeia(new TListBox(pai), nome);
     l->setGeometry(area);
@@ -135,7 +128,8 @@ TListBox* lista(QWidget* pai, const char* nome, const QRect& area, const QString
 }
 
 // A coordinate edit of the typed point, with its hint and help context.
-TMaskEdit* edicaoCoordenada(QWidget* pai, const char* nome, const QRect& area, const QString& dica, int contexto)
+TMaskEdit* edicaoCoordenada(QWidget* pai, const char* nome, const QRect& area, const QString& dica,
+                            std::uint32_t contexto)
 {
     auto* e = TControles::nomeia(new TMaskEdit(pai), nome);
     e->setGeometry(area);
@@ -175,7 +169,7 @@ TfrmFoConsulta::TfrmFoConsulta(QWidget* dono)
     setObjectName(QStringLiteral("frmFoConsulta"));
     setWindowTitle(q(LegendaConsulta));
     setFont(TFontePadrao::fonte());
-    setProperty("HelpContext", 0);
+    setProperty("HelpContext", ContextoAjuda::nenhum);
 
     auto* disposicao = new QVBoxLayout(this);
     disposicao->setContentsMargins(0, 0, 0, 0);
@@ -228,7 +222,7 @@ void TfrmFoConsulta::criaMenu()
 void TfrmFoConsulta::criaMapa(QWidget* area)
 {
     Panel3 = TControles::painelEmRelevo(area, "Panel3", QRect(0, 0, 457, 456));
-    defineContexto(Panel3, contextoMapaLocalidades);
+    defineContexto(Panel3, ContextoAjuda::consultaMapa);
     Notebook1 = TControles::nomeia(new QStackedWidget(Panel3), "Notebook1");
     Notebook1->setGeometry(3, 3, ladoMapa, ladoMapa);
 
@@ -269,7 +263,7 @@ void TfrmFoConsulta::criaListas(QWidget* area)
     for (const std::string& nome : NomesEstados)
         Estados->addItem(q(nome));
     Estados->setToolTip(QStringLiteral("Estados"));
-    defineContexto(Estados, contextoConsulta);
+    defineContexto(Estados, ContextoAjuda::consulta);
     QLabel* legendaEstados = TControles::rotulo(area, "", QStringLiteral("&Estados :"), 466, 11);
     legendaEstados->setBuddy(Estados);
     // With its buddy the caption no longer shows the "&": it is narrower. It ends just left of
@@ -279,7 +273,8 @@ void TfrmFoConsulta::criaListas(QWidget* area)
 
     Panel4 = TControles::painelEmRelevo(area, "Panel4", QRect(463, 44, 278, 352));
     TControles::rotulo(Panel4, "", QStringLiteral("Es&tações :"), 4, 6)->setBuddy(Estados);
-    LBEstacao = lista(Panel4, "LBEstacao", QRect(4, 22, 269, 130), QStringLiteral("Estações"), contextoEstacoes);
+    LBEstacao = lista(Panel4, "LBEstacao", QRect(4, 22, 269, 130), QStringLiteral("Estações"),
+                      ContextoAjuda::consultaEstacoes);
 
     LLocalidades = TControles::rotulo(Panel4, "LLocalidades", QStringLiteral("&Localidades :"), 4, 162);
     LLocalidades->setBuddy(Estados);
@@ -297,7 +292,7 @@ void TfrmFoConsulta::criaListas(QWidget* area)
                                    "segundo metodologia proposta pelo DAEE-CETESB."));
     lAviso->hide();
     LBLocalidade = lista(Panel4, "LBLocalidade", QRect(4, 179, 269, 130), QStringLiteral("Localidades"),
-                         contextoMapaLocalidades);
+                         ContextoAjuda::consultaMapa);
 
     Autor = TControles::botao(Panel4, "Autor", legendaAutor, QRect(43, 316, 192, 28));
     Autor->setCursor(Qt::PointingHandCursor);
@@ -306,9 +301,9 @@ void TfrmFoConsulta::criaListas(QWidget* area)
 void TfrmFoConsulta::criaBotoes(QWidget* area)
 {
     BtnRelat = TControles::botao(area, "BtnRelat", QStringLiteral("&Relatório"), QRect(495, 402, 100, 28));
-    defineContexto(BtnRelat, contextoRelatorio);
+    defineContexto(BtnRelat, ContextoAjuda::consultaRelatorio);
     BtnAjuda = TControles::botao(area, "BtnAjuda", QStringLiteral("&Ajuda"), QRect(631, 402, 100, 28));
-    defineContexto(BtnAjuda, contextoConsulta);
+    defineContexto(BtnAjuda, ContextoAjuda::consulta);
     // Alt+R and Alt+A belong to the menu items of the same letters: the two buttons keep
     // their underlined letters, and are reached with Tab and pressed with Space.
     BtnRelat->setShortcut(QKeySequence());
@@ -323,15 +318,15 @@ void TfrmFoConsulta::criaPonto(QWidget* area)
     GroupBox2 = TControles::nomeia(new QGroupBox(area), "GroupBox2");
     GroupBox2->setGeometry(4, 457, 331, 65);
     GroupBox2->setToolTip(QStringLiteral("Localização"));
-    defineContexto(GroupBox2, contextoLocalizacao);
+    defineContexto(GroupBox2, ContextoAjuda::consultaLocalizacao);
 
     PrecLaAux = edicaoCoordenada(GroupBox2, "PrecLaAux", QRect(24, 31, 69, 21), QStringLiteral("Latitude"),
-                                 contextoMapaLocalidades);
+                                 ContextoAjuda::consultaMapa);
     Label18 = TControles::rotulo(GroupBox2, "Label18", QStringLiteral("Latit&ude :"), 24, 12);
     Label18->setBuddy(PrecLaAux);
 
     PrecLoAux = edicaoCoordenada(GroupBox2, "PrecLoAux", QRect(120, 31, 69, 21), QStringLiteral("Longitude"),
-                                 contextoMapaLocalidades);
+                                 ContextoAjuda::consultaMapa);
     Label17 = TControles::rotulo(GroupBox2, "Label17", QStringLiteral("L&ongitude :"), 120, 12);
     Label17->setBuddy(PrecLoAux);
 
@@ -344,7 +339,7 @@ void TfrmFoConsulta::criaParametros(QWidget* area)
     Precipitacao->setGeometry(342, 457, 267, 65);
     Precipitacao->setToolTip(
         QStringLiteral("Parâmetros da equação intensidade-duração-freqüência da precipitação"));
-    defineContexto(Precipitacao, contextoParametros);
+    defineContexto(Precipitacao, ContextoAjuda::glossario);
     Label1 = TControles::rotulo(Precipitacao, "Label1", QStringLiteral("K:"), 33, 20);
     Label2 = TControles::rotulo(Precipitacao, "Label2", QStringLiteral("a:"), 157, 20);
     Label4 = TControles::rotulo(Precipitacao, "Label4", QStringLiteral("b:"), 34, 44);
@@ -361,18 +356,14 @@ void TfrmFoConsulta::ligaEventos()
     TAplicacao::liga(LBEstacao, &TListBox::Click, this, [this] { LBEstacaoClick(); });
     TAplicacao::liga(LBLocalidade, &TListBox::Click, this, [this] { LBLocalidadeClick(); });
     TAplicacao::liga(Calculalalo, &QPushButton::clicked, this, [this] { CalculalaloClick(); });
-    connect(EstadoBMP, &TImagem::MouseMove, this, [this](Qt::KeyboardModifiers, int X, int Y) {
-        TAplicacao::executa([&] { EstadoBMPMouseMove(X, Y); });
-    });
-    connect(EstadoBMP, &TImagem::MouseUp, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
-        TAplicacao::executa([&] { EstadoBMPMouseUp(X, Y); });
-    });
-    connect(BrasilBMP, &TImagem::MouseMove, this, [this](Qt::KeyboardModifiers, int X, int Y) {
-        TAplicacao::executa([&] { BrasilBMPMouseMove(X, Y); });
-    });
-    connect(BrasilBMP, &TImagem::MouseUp, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
-        TAplicacao::executa([&] { BrasilBMPMouseUp(X, Y); });
-    });
+    TAplicacao::liga(EstadoBMP, &TImagem::MouseMove, this,
+                     [this](Qt::KeyboardModifiers, int X, int Y) { EstadoBMPMouseMove(X, Y); });
+    TAplicacao::liga(EstadoBMP, &TImagem::MouseUp, this,
+                     [this](Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) { EstadoBMPMouseUp(X, Y); });
+    TAplicacao::liga(BrasilBMP, &TImagem::MouseMove, this,
+                     [this](Qt::KeyboardModifiers, int X, int Y) { BrasilBMPMouseMove(X, Y); });
+    TAplicacao::liga(BrasilBMP, &TImagem::MouseUp, this,
+                     [this](Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) { BrasilBMPMouseUp(X, Y); });
     TAplicacao::liga(MapadoBrasil1, &QAction::triggered, this, [this] { MapadoBrasil1Click(); });
     TAplicacao::liga(Autor, &QPushButton::clicked, this, [this] { AutorClick(); });
     TAplicacao::liga(BtnRelat, &QPushButton::clicked, this, [this] { BtnRelatClick(); });
@@ -381,10 +372,10 @@ void TfrmFoConsulta::ligaEventos()
     teclas->instala(PrecLaAux);
     teclas->instala(PrecLoAux);
     // After the focus has moved: the message box must not open inside the focus change.
-    connect(PrecLaAux, &TMaskEdit::Saida, this, [this] { coordenadaDeixada(PrecLaAux, "Latitude"); },
-            Qt::QueuedConnection);
-    connect(PrecLoAux, &TMaskEdit::Saida, this, [this] { coordenadaDeixada(PrecLoAux, "Longitude"); },
-            Qt::QueuedConnection);
+    TAplicacao::liga(PrecLaAux, &TMaskEdit::Saida, this, [this] { coordenadaDeixada(PrecLaAux, "Latitude"); },
+                     Qt::QueuedConnection);
+    TAplicacao::liga(PrecLoAux, &TMaskEdit::Saida, this, [this] { coordenadaDeixada(PrecLoAux, "Longitude"); },
+                     Qt::QueuedConnection);
 
     TAplicacao::liga(BtnOk, &QPushButton::clicked, this, [this] { BtnOkClick(); });
     TAplicacao::liga(BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
@@ -645,7 +636,7 @@ void TfrmFoConsulta::reject()
 
 void TfrmFoConsulta::BtnAjudaClick()
 {
-    TAjudaAplicacao::HelpContext(contextoConsulta);
+    TAjudaAplicacao::HelpContext(ContextoAjuda::consulta);
 }
 
 void TfrmFoConsulta::Contedo1Click()
@@ -656,7 +647,7 @@ void TfrmFoConsulta::Contedo1Click()
 // Help about the window in use: the consultation's own topic.
 void TfrmFoConsulta::ObterAjudaSobre1Click()
 {
-    TAjudaAplicacao::HelpContext(contextoConsulta);
+    TAjudaAplicacao::HelpContext(ContextoAjuda::consulta);
 }
 
 void TfrmFoConsulta::Sobre1Click()

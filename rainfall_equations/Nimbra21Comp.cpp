@@ -56,7 +56,7 @@ void TNimbra21::limpa()
     StrCidade.clear();
     IndEstado = -1;
     StrEstado.clear();
-    HelpContext = 0;
+    HelpContext = ContextoAjuda::nenhum;
     ShowAbout = false;
     Secao.clear();
 }

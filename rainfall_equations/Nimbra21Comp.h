@@ -15,6 +15,7 @@
 // - a parameter on show that the design storm refuses: the storm's own message.
 // Whenever executa raises or returns false, no property and nothing of EquacaoIDF changed.
 #include "models/PrecipitacaoExponencialNegativa.h"
+#include "plataforma/nucleo/ContextoAjuda.h"
 
 #include <QObject>
 
@@ -28,7 +29,7 @@ public:
     explicit TNimbra21(QObject* dono = nullptr);
 
     // In: the help context of the consultation window.
-    int HelpContext = 0;
+    int HelpContext = ContextoAjuda::nenhum;
     // In: the point to bring back, when both lists have nothing to restore; out: that of
     // the chosen station, locality or point. Texts of nine characters "DD°MM'SS\"",
     // degrees south and west; empty or the blank mask text "  °  '  \"" hands in none.

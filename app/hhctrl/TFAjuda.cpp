@@ -47,6 +47,8 @@ TFAjuda::TFAjuda(QWidget* pai)
     voltar->setEnabled(false);
     avancar->setEnabled(false);
     acaoInicio->setEnabled(false);
+    // The help control is a library of its own, without the program's application object
+    // and its guard; these only follow the browser.
     connect(navegador, &QTextBrowser::backwardAvailable, voltar, &QAction::setEnabled);
     connect(navegador, &QTextBrowser::forwardAvailable, avancar, &QAction::setEnabled);
     connect(navegador, &QTextBrowser::sourceChanged, this, &TFAjuda::atualizaTitulo);

@@ -156,6 +156,8 @@ TGrafico::TGrafico(QWidget* pai)
     // shown, it lays the legend out at a width far narrower than its own, in many more
     // rows, and would otherwise keep the height those rows asked for.
     chart()->setMinimumSize(1, 1);
+    // Not under the guard: these follow the chart's layout from inside the chart library,
+    // where a message box must not open, and they only lay out.
     connect(chart(), &QGraphicsWidget::geometryChanged, this, &TGrafico::atualizaLegenda);
     connect(chart(), &QChart::plotAreaChanged, this, [this] { linhas_->acompanhaEixos(); });
     for (QValueAxis* eixo : {static_cast<QValueAxis*>(eixoX_), static_cast<QValueAxis*>(eixoY_)})

@@ -138,6 +138,7 @@ TStringGrid::TStringGrid(int colunas, int linhas, int linhasFixas, int colunasFi
     setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Only passes the move on: whoever handles SelectCell connects it under the guard.
     connect(this, &QTableWidget::currentCellChanged, this, [this](int linha, int coluna) {
         if (linha >= 0 && coluna >= 0)
             emit SelectCell(coluna + colunasFixas_, linha + linhasFixas_);

@@ -3,13 +3,11 @@
 #include "plataforma/TAplicacao.h"
 #include "app/URelatorioAvaliacao.h"
 #include "app/nucleo/TAvaliacaoTerraco.h"
-#include "app/plataforma/TGrafico.h"
 #include "plataforma/TImpressora.h"
 #include "tests/app/nucleo/TerracoRealista.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLabel>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -18,17 +16,19 @@
 namespace {
 
 // The report's page with the results of a realistic terrace on its labels and its chart.
-void preenche(TFRelatorioAvaliacao& relatorio)
+TPaginaRelatorio paginaRealista()
 {
     TAvaliacaoTerraco avaliacao;
     avaliacao.executa(terracoRealista());
     const TResultadoAvaliacao& r = avaliacao.resultado();
-    relatorio.LIdentificacaoTerraco->setText(QStringLiteral("Terraço 3 - Gleba Norte"));
-    relatorio.LRVe->setText(QString::fromStdString(r.LblEdtRVe));
-    relatorio.LRVn->setText(QString::fromStdString(r.LblEdtRVn));
-    relatorio.LRVeVn->setText(QString::fromStdString(r.LblEdtVeVn));
-    relatorio.LRAvaliacao->setText(QString::fromStdString(r.LblEdtAvaliacao));
-    relatorio.Chart1->mostraLinhas(r.seriesGrafico);
+    TPaginaRelatorio pagina;
+    pagina.textos.LIdentificacaoTerraco = "Terraço 3 - Gleba Norte";
+    pagina.textos.LRVe = r.LblEdtRVe;
+    pagina.textos.LRVn = r.LblEdtRVn;
+    pagina.textos.LRVeVn = r.LblEdtVeVn;
+    pagina.textos.LRAvaliacao = r.LblEdtAvaliacao;
+    pagina.linhasGrafico = r.seriesGrafico;
+    return pagina;
 }
 
 void BM_RelatorioAvaliacaoEmPdf(benchmark::State& state)
@@ -40,8 +40,7 @@ void BM_RelatorioAvaliacaoEmPdf(benchmark::State& state)
         impressora.setOutputFileName(pdf);
         return true;
     });
-    TFRelatorioAvaliacao relatorio;
-    preenche(relatorio);
+    TFRelatorioAvaliacao relatorio(paginaRealista);
     relatorio.show();
     QCoreApplication::processEvents();
     for (auto _ : state)

@@ -85,6 +85,30 @@ TEST_F(AplicacaoTest, ErroNaoTratadoDeUmComandoMostraSuaMensagem)
     }
 }
 
+// A command takes the arguments of the signal that it names, and still runs under the
+// guard; one queued runs from the event loop, once the code that sent the signal is done.
+TEST_F(AplicacaoTest, ComandoLigadoRecebeOsArgumentosDoSinal)
+{
+    QObject emissor;
+    QString recebido;
+    TAplicacao::liga(&emissor, &QObject::objectNameChanged, &emissor, [&recebido](const QString& nome) {
+        recebido = nome;
+        throw std::runtime_error("falhou em " + nome.toStdString());
+    });
+    emissor.setObjectName(QStringLiteral("Lavras"));
+    EXPECT_EQ(recebido, "Lavras");
+    EXPECT_EQ(mensagens, QStringList{"falhou em Lavras"});
+
+    QStringList ordem;
+    TAplicacao::liga(&emissor, &QObject::objectNameChanged, &emissor, [&ordem] { ordem << "comando"; },
+                     Qt::QueuedConnection);
+    emissor.setObjectName(QStringLiteral("Bambuí"));
+    ordem << "sinal";
+    QCoreApplication::sendPostedEvents(&emissor, QEvent::MetaCall);
+    EXPECT_EQ(ordem, (QStringList{"sinal", "comando"}));
+    EXPECT_EQ(mensagens, (QStringList{"falhou em Lavras", "falhou em Bambuí"}));
+}
+
 TEST_F(AplicacaoTest, ErroQueEscapaDeUmEventoEParadoNaAplicacao)
 {
     TFalhaNoEvento objeto;

@@ -4,9 +4,11 @@
 #include "plataforma/TLabeledEdit.h"
 #include "plataforma/TMaskEdit.h"
 #include "plataforma/TRadioGroup.h"
+#include "plataforma/nucleo/Excecoes.h"
 #include "plataforma/nucleo/TPastaPrograma.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -291,6 +293,19 @@ TEST_F(TFEntdadosTest, AjudaPelaSecaoClicadaPorUltimo)
     EXPECT_EQ(j.NotePaginas->widget(1)->property("HelpContext").toInt(), 1);
 }
 
+// The window's commands run under the application's guard: a help request that fails
+// shows its message, whichever "Ajuda" asked for it.
+TEST_F(TFEntdadosTest, AjudaQueFalhaMostraSuaMensagem)
+{
+    TFEntdados& j = mostra();
+    TAjudaAplicacao::defineManipulador([](std::uint16_t, std::uint32_t contexto, bool&) -> bool {
+        throw EInOutError("A ajuda " + std::to_string(contexto) + " não abriu.");
+    });
+    j.BttAjuda->click();
+    j.Button3->click();
+    EXPECT_EQ(mensagens, (QStringList{"A ajuda 10018 não abriu.", "A ajuda 10015 não abriu."}));
+}
+
 TEST_F(TFEntdadosTest, BotoesDasPaginas)
 {
     TFEntdados& j = mostra();
@@ -307,6 +322,11 @@ TEST_F(TFEntdadosTest, BotoesDasPaginas)
     EXPECT_TRUE(j.isVisible());
     EXPECT_EQ(j.Button2->text(), QStringLiteral("Gerar relatório"));
     EXPECT_TRUE(j.Button2->isEnabled());
+    // The report is its owner's to make.
+    QSignalSpy relatorio(&j, &TFEntdados::pedidoRelatorio);
+    j.Button2->click();
+    EXPECT_EQ(relatorio.count(), 1);
+    EXPECT_TRUE(j.findChildren<QDialog*>().isEmpty());
     EXPECT_EQ(j.BttCalcula->text(), QStringLiteral("Calcular"));
 }
 

@@ -183,6 +183,25 @@ TEST_F(IdentificacaoTest, FecharPelaMolduraSoEsconde)
     EXPECT_TRUE(FPrincipal->projetoSalvo);
 }
 
+// Alone, the dialog only tells: "Ok" leaves it open for its owner to close, "Cancelar"
+// closes it first; neither makes or changes any other window.
+TEST_F(JanelasTest, OkECancelarSoAvisamODono)
+{
+    TFIdentificacao dialogo;
+    dialogo.show();
+    QStringList avisos;
+    const auto anota = [&](const QString& aviso) { avisos << aviso + (dialogo.isVisible() ? " aberto" : " fechado"); };
+    QObject::connect(&dialogo, &TFIdentificacao::confirmada, [&] { anota("Ok"); });
+    QObject::connect(&dialogo, &TFIdentificacao::cancelada, [&] { anota("Cancelar"); });
+    dialogo.OK->click();
+    EXPECT_TRUE(dialogo.isVisible());
+    dialogo.Cancelar->click();
+    EXPECT_FALSE(dialogo.isVisible());
+    EXPECT_EQ(avisos, (QStringList{"Ok aberto", "Cancelar fechado"}));
+    EXPECT_FALSE(FEntdados);
+    EXPECT_FALSE(FPrincipal);
+}
+
 TEST_F(IdentificacaoTest, AjudaAbreOContexto10025)
 {
     FIdentificacao->BitBtn1->click();

@@ -22,6 +22,7 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -248,6 +249,39 @@ TEST_F(RelatorioAvaliacao, PreenchidoUmaVezAoSerMostrado)
     r->show();
     EXPECT_EQ(r->Lk->text(), "500");
     r->Button2->click();
+}
+
+// The page is the one the report's creator makes when it first shows, whatever the
+// project's windows hold; "Fechar" tells the owner and leaves forgetting the report to it.
+TEST_F(RelatorioAvaliacao, PaginaDoCriadorEFecharSoAvisaODono)
+{
+    projetoCalculado();
+    int paginas = 0;
+    auto* r = new TFRelatorioAvaliacao(
+        [&paginas] {
+            ++paginas;
+            TPaginaRelatorio pagina;
+            pagina.textos.LIdentificacaoTerraco = "Terraço 9";
+            pagina.textos.Lk = "1234,5";
+            return pagina;
+        },
+        FPrincipal);
+    EXPECT_EQ(paginas, 0);
+    r->show();
+    EXPECT_EQ(paginas, 1);
+    EXPECT_EQ(r->LIdentificacaoTerraco->text(), "Terraço 9");
+    EXPECT_EQ(r->Lk->text(), "1234,5");
+    EXPECT_EQ(r->La->text(), "-");
+    EXPECT_EQ(r->Chart1->quantidadeSeries(), 0);
+
+    QPointer<TFRelatorioAvaliacao> emMaos = relatorioPeloMenu();
+    QSignalSpy fechado(r, &TFRelatorioAvaliacao::fechado);
+    r->Button2->click();
+    EXPECT_EQ(fechado.count(), 1);
+    EXPECT_EQ(paginas, 1);
+    EXPECT_EQ(FRelatorioAvaliacao, emMaos);
+    EXPECT_TRUE(FPrincipal->RelatriodeAvaliao1->isEnabled());
+    emMaos->Button2->click();
 }
 
 // Why a label of the page is not drawn whole at the page's size, or runs into another;
